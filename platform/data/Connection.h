@@ -1,0 +1,37 @@
+#pragma once
+
+#include "Recordset.h"
+
+#include <memory>
+#include <string>
+
+namespace ado {
+
+enum ConnectModeEnum : int { adModeUnknown = 0, adModeRead = 1, adModeReadWrite = 3 };
+
+// An open database. The provider is chosen by the connection text: "Provider=SQLite" (or no
+// provider and a Data Source) opens a SQLite file; SQL Server texts ("Provider=SQLOLEDB...",
+// "Driver=...", "DSN=...") go through ODBC. Keys a provider does not know are ignored.
+class Connection {
+public:
+    Connection() = default;
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Throws AutomationError with the provider's description when the database cannot be opened.
+    void Open(const std::string& connectionText, ConnectModeEnum mode = adModeUnknown);
+    // Runs one statement. A statement without a result set gives a closed record set.
+    RecordsetPtr Execute(const std::string& sql, CursorTypeEnum cursorType = adOpenForwardOnly);
+    void Close();
+    long State() const { return m_session ? adStateOpen : adStateClosed; }
+    const std::string& ConnectionString() const { return m_connectionText; }
+
+private:
+    std::shared_ptr<provider::Session> m_session;
+    std::string m_connectionText;
+};
+
+using ConnectionPtr = std::shared_ptr<Connection>;
+
+}  // namespace ado

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Field.h"
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// What a data provider offers the ADO-like objects. Providers report failures as
+// AutomationError whose description is the server's own text.
+namespace ado::provider {
+
+// The rows of one executed statement, read forward once.
+class Cursor {
+public:
+    virtual ~Cursor() = default;
+    // False when the statement produced no result set (its record set is reported closed).
+    virtual bool HasResultSet() const = 0;
+    virtual const std::vector<FieldInfo>& Fields() const = 0;
+    // Fills row (one Value per field) with the next row; false at the end.
+    virtual bool Fetch(std::vector<Value>& row) = 0;
+};
+
+// An open connection to one database. Cursors keep their session alive.
+class Session : public std::enable_shared_from_this<Session> {
+public:
+    virtual ~Session() = default;
+    virtual std::unique_ptr<Cursor> Execute(std::string_view sql) = 0;
+};
+
+}  // namespace ado::provider
