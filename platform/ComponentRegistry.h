@@ -14,6 +14,7 @@ using ObjectPtr = std::shared_ptr<QObject>;
 
 // Creates components by ProgID from the plugins found on the search path. Metadata is read
 // without loading a plugin; a plugin is loaded the first time one of its ProgIDs is created.
+// ProgIDs compare without regard to case, as COM's do. Use it from the UI thread.
 class ComponentRegistry {
 public:
     static ComponentRegistry& Instance();
@@ -36,7 +37,10 @@ public:
     // folder, the installed plugin folder.
     QStringList SearchPath() const;
     // Forgets what was scanned so the next call scans again (after the environment changed).
+    // Plugins already loaded stay loaded: objects they created may still be alive.
     void Rescan();
+    // Plugin files the scan skipped, each with the reason (no metadata, no ProgIDs, ...).
+    QStringList ScanProblems();
 
 private:
     ComponentRegistry();
