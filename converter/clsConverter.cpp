@@ -1,0 +1,406 @@
+#include "clsConverter.h"
+
+#include "AutomationError.h"
+#include "Dispatch.h"
+#include "InsertStatement.h"
+#include "mdlCommon.h"
+
+#include <QStringList>
+
+#include <optional>
+
+namespace {
+
+constexpr const char* kCrLf = "\r\n";
+
+// The error that ends a data export when the run is stopped.
+constexpr long kCancelled = 1;
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+std::string Attr(const xml::XmlElement& element, std::string_view name)
+{
+    return mdlCommon::Utility().GetAttrText(name, element);
+}
+
+// S/D/T of a table element: its own name, its database's and its server's.
+struct TableNames {
+    std::string server, database, table;
+
+    explicit TableNames(const xml::XmlElement& table)
+    {
+        const xml::XmlElement databaseElement = table.Parent();
+        this->table = Attr(table, "name");
+        database = Attr(databaseElement, "name");
+        server = Attr(databaseElement.Parent(), "name");
+    }
+
+    QString Path() const { return FromUtf8(server + "/" + database + "/" + table); }
+};
+
+void SetCaption(QObject* lbInfo, const QString& caption)
+{
+    if (lbInfo)
+        automation::SetProperty(lbInfo, "Caption", caption);
+}
+
+// The last two characters of text (UTF-8), or all of it when it is shorter.
+std::string LastTwoCharacters(const std::string& text)
+{
+    size_t start = text.size();
+    for (int characters = 0; characters < 2 && start > 0; ++characters) {
+        --start;
+        while (start > 0 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
+            --start;
+    }
+    return text.substr(start);
+}
+
+// A value's ordinary text form; a null gives the empty text.
+std::string PlainText(const ado::Value& value) { return ado::IsNull(value) ? std::string() : ado::ToText(value); }
+
+bool IsLongSize(long definedSize) { return definedSize >= 1073741823; }
+
+// The size part of a column type and the blanks after it.
+std::string SizePart(const ado::Field& field)
+{
+    const std::string size = std::to_string(field.DefinedSize());
+    switch (field.Type()) {
+    case ado::adDecimal:
+    case ado::adNumeric:
+    case ado::adVarNumeric:
+        if (field.NumericScale() == 0)
+            return "(" + size + ")  ";
+        return "(" + size + "," + std::to_string(field.NumericScale()) + ")  ";
+    case ado::adLongVarChar:
+    case ado::adLongVarWChar:
+    case ado::adLongVarBinary:
+        return "    ";
+    case ado::adChar:
+    case ado::adWChar:
+    case ado::adBinary:
+        return "(" + size + ")    ";
+    case ado::adVarChar:
+    case ado::adVarWChar:
+    case ado::adVarBinary:
+        // Without a size the server would make the column one character (byte) wide.
+        return IsLongSize(field.DefinedSize()) ? "(max)    " : "(" + size + ")    ";
+    default:
+        return "    ";
+    }
+}
+
+}  // namespace
+
+// Keeps the run's files open and buffered while an export is on the stack: every table's end
+// flushes them, the outermost export's end closes them.
+class clsConverter::RunScope {
+public:
+    explicit RunScope(clsConverter& converter) : m_converter(converter) { ++m_converter.m_runDepth; }
+    ~RunScope()
+    {
+        if (--m_converter.m_runDepth == 0)
+            m_converter.m_files.CloseAll();
+        else
+            m_converter.m_files.FlushAll();
+    }
+    RunScope(const RunScope&) = delete;
+    RunScope& operator=(const RunScope&) = delete;
+
+private:
+    clsConverter& m_converter;
+};
+
+clsConverter::clsConverter(QObject* parent) : QObject(parent)
+{
+    const xml::XmlDocument map = xml::XmlDocument::LoadFile(QStringLiteral("type_ref.xml"));
+    if (!map.Ok())
+        m_typeMapError = QStringLiteral("校验错误,如下:") + QString::fromLatin1(kCrLf) + map.Error().Reason();
+    m_typeMap = mdlCommon::Utility().RootElement(map);
+}
+
+clsConverter::~clsConverter() = default;
+
+void clsConverter::Show(const QString& strPath)
+{
+    automation::Guard([&] {
+        const mdlCommon::ShowHandler& show = mdlCommon::CurrentShowHandler();
+        if (!show)
+            throw automation::AutomationError(
+                429, QStringLiteral("The template dialog is not available in this process."),
+                QStringLiteral("MirelTabrix.clsConverter"));
+        show(strPath);
+    });
+}
+
+void clsConverter::ExportDB(const xml::XmlElement& objNode, QObject* lbInfo)
+{
+    automation::Guard([&] {
+        RunScope run(*this);
+        const xml::XmlElement server = objNode.Parent();
+        std::string connectionText = Attr(server, "constr");
+        if (connectionText.empty())
+            connectionText = "Provider=SQLOLEDB.1;User ID=" + Attr(server, "user") + ";pwd=" + Attr(server, "pwd") +
+                             ";Initial Catalog=" + Attr(objNode, "name") + ";Data Source=" + Attr(server, "name");
+
+        clsConnection& connections = mdlCommon::Connection();
+        ado::ConnectionPtr connection;
+        connections.OpenConnection(connectionText, connection);
+        // A failure half-way still closes the connection before the caller hears of it.
+        struct Closer {
+            clsConnection& connections;
+            ado::ConnectionPtr& connection;
+            ~Closer()
+            {
+                connections.CloseConnection(connection);
+                connection.reset();
+            }
+        } closer{connections, connection};
+
+        for (const xml::XmlElement& table : objNode.Children()) {
+            if (!Attr(server, "structfile").empty()) {
+                Write(table, Attr(table, "hint") + kCrLf, 1);
+                ExportTableStruct(connection, table, lbInfo);
+            }
+            if (!Attr(server, "datafile").empty()) {
+                Write(table, Attr(table, "hint") + kCrLf, 0);
+                ExportTable(connection, table, lbInfo);
+            }
+        }
+    });
+}
+
+void clsConverter::WriteToFile(const xml::XmlElement& objNode, const QString& strContent, short iType)
+{
+    automation::Guard([&] {
+        const QByteArray content = strContent.toUtf8();
+        Write(objNode, std::string_view(content.constData(), static_cast<size_t>(content.size())), iType);
+        // Called by a host during a run, the text still reaches the file at once.
+        if (m_runDepth > 0)
+            m_files.FlushAll();
+    });
+}
+
+void clsConverter::Write(const xml::XmlElement& objNode, std::string_view strContent, int iType)
+{
+    try {
+        const xml::XmlElement server = objNode.Parent().Parent();
+        const char* attribute = iType == 0 ? "datafile" : iType == 1 ? "structfile" : "logfile";
+        const std::string path = Attr(server, attribute);
+        if (path.empty())
+            return;
+        if (m_runDepth > 0)
+            m_files.Get(path).Write(strContent);
+        else
+            mdlCommon::Utility().AppendToFile(path, strContent);
+    } catch (...) {
+        // The writer never fails its caller: the text is lost and the run goes on.
+    }
+}
+
+OutputFile* clsConverter::DataFile(const xml::XmlElement& objNode)
+{
+    const std::string path = Attr(objNode.Parent().Parent(), "datafile");
+    return path.empty() ? nullptr : &m_files.Get(path);
+}
+
+void clsConverter::LogFailure(const xml::XmlElement& objNode, const QString& description)
+{
+    const TableNames names(objNode);
+    const QString line = FromUtf8(names.server + "    " + names.database + "    " + names.table + "   ") + description;
+    const QByteArray text = line.toUtf8();
+    Write(objNode, std::string_view(text.constData(), static_cast<size_t>(text.size())), 2);
+    emit LogLine(line);
+}
+
+void clsConverter::ExportTableStruct(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo)
+{
+    automation::Guard([&] {
+        RunScope run(*this);
+        try {
+            ExportTableStructBody(objCon, objNode, lbInfo);
+        } catch (...) {
+            LogFailure(objNode, automation::InfoFromCurrentException().description);
+        }
+    });
+}
+
+void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode,
+                                         QObject* lbInfo)
+{
+    clsUtility& utility = mdlCommon::Utility();
+    ado::ConnectionPtr connection = objCon;
+    const TableNames names(objNode);
+    const std::string& T = names.table;
+    SetCaption(lbInfo, QStringLiteral("导出表结构 : ") + names.Path());
+
+    Write(objNode, "drop table " + T + kCrLf, 1);
+    Write(objNode, "create table " + T + "(", 1);
+
+    if (!connection)
+        throw automation::AutomationError(91, QStringLiteral("Object variable or With block variable not set"));
+    const ado::RecordsetPtr columns = connection->Execute("select * from " + T + " where 1> 1");
+    for (long i = 0; i < columns->FieldCount(); ++i) {
+        const ado::Field& field = columns->Fields(i);
+        const std::string& name = field.Name();
+
+        if (m_typeMap.IsNull())
+            throw automation::AutomationError(1, m_typeMapError);
+        const std::string entry = "f" + std::to_string(static_cast<int>(field.Type()));
+        const xml::XmlElement typeName = m_typeMap.SelectSingleNode(entry);
+        if (typeName.IsNull())
+            throw automation::AutomationError(
+                1, QStringLiteral("type_ref.xml has no element %1 for the type of column %2")
+                       .arg(QString::fromStdString(entry), FromUtf8(name)));
+
+        std::string line = "  " + name + "    " + typeName.Text() + SizePart(field);
+        const ado::RecordsetPtr identity = utility.OpenRecordset(
+            "select columnproperty(object_id('" + T + "'),'" + name + "','IsIdentity')", connection);
+        if (mdlCommon::NumberFromText(mdlCommon::GetValueText(*identity, true)) == 1)
+            line += "identity";
+        else
+            line += (field.Attributes() & ado::adFldIsNullable) ? "null" : "not null";
+        line += "    ";
+
+        const ado::RecordsetPtr defaultText = utility.OpenRecordset(
+            "SELECT syscomments.text From syscolumns "
+            " inner join sysobjects  on sysobjects.id = syscolumns.cdefault "
+            " inner join syscomments on sysobjects.id = syscomments.id "
+            " where sysobjects.type = 'd' and syscolumns.name='" +
+                name + "' " + " and syscolumns.id = object_id('" + T + "') ",
+            connection);
+        const std::string defaultValue = mdlCommon::GetValueText(*defaultText, false);
+        if (!defaultValue.empty())
+            line += "default " + defaultValue;
+        line += ",";
+        Write(objNode, line, 1);
+    }
+
+    const std::string keyQuery =
+        "select col.name,idx.name from syscolumns as col inner join sysindexkeys as ky on ky.id = col.id "
+        "inner join sysindexes as idx on idx.id=col.id where col.id=object_id('" +
+        T + "') ";
+
+    const ado::RecordsetPtr primaryKey = utility.OpenRecordset(
+        keyQuery + "and idx.indid=1 and idx.indid = ky.indid and col.colid=ky.colid", connection);
+    std::string keyList;
+    for (; !primaryKey->Eof(); primaryKey->MoveNext())
+        keyList += mdlCommon::GetValueText(primaryKey->Fields(0L).GetValue(), false) + ",";
+    if (!keyList.empty()) {
+        primaryKey->MoveFirst();
+        const std::string indexName =
+            FromUtf8(mdlCommon::GetValueText(primaryKey->Fields(1L).GetValue(), false)).toUpper().toStdString();
+        keyList.pop_back();
+        Write(objNode, "  constraint " + indexName + " primary key (" + keyList + ")" + kCrLf + ")" + kCrLf, 1);
+    } else {
+        Write(objNode, std::string(")") + kCrLf, 1);
+    }
+
+    const ado::RecordsetPtr indexes = utility.OpenRecordset(
+        keyQuery + "and idx.indid<> 1 and idx.used>0 and idx.indid = ky.indid and col.colid=ky.colid", connection);
+    std::optional<std::string> current;
+    std::string pending;
+    for (; !indexes->Eof(); indexes->MoveNext()) {
+        const std::string column = mdlCommon::GetValueText(indexes->Fields(0L).GetValue(), false);
+        const std::string index = mdlCommon::GetValueText(indexes->Fields(1L).GetValue(), false);
+        if (index != current) {
+            if (!pending.empty()) {
+                pending.pop_back();
+                Write(objNode, pending + ")" + kCrLf + "end" + kCrLf + kCrLf, 1);
+            }
+            Write(objNode,
+                  "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = '" + index + "')" + kCrLf + "begin" + kCrLf +
+                      "  DROP INDEX " + T + "." + index,
+                  1);
+            pending = "  create index " + index + " on " + T + " (";
+            current = index;
+        }
+        pending += column + ",";
+    }
+    if (!pending.empty()) {
+        pending.pop_back();
+        Write(objNode, pending + ")" + kCrLf + "end", 1);
+    }
+}
+
+void clsConverter::ExportTable(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo)
+{
+    automation::Guard([&] {
+        RunScope run(*this);
+        try {
+            ExportTableBody(objCon, objNode, lbInfo);
+        } catch (...) {
+            LogFailure(objNode, automation::InfoFromCurrentException().description);
+        }
+    });
+}
+
+void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo)
+{
+    ado::ConnectionPtr connection = objCon;
+    const TableNames names(objNode);
+    const std::string& T = names.table;
+    const std::string E = Attr(objNode, "expr");
+    const std::string P = Attr(objNode, "special");
+    SetCaption(lbInfo, QStringLiteral("导出表数据 : ") + names.Path());
+
+    // Without a data file the statements are still composed (and failures logged), then dropped.
+    OutputFile* file = DataFile(objNode);
+    std::string discarded;
+    std::string& out = file ? file->Text() : discarded;
+    const auto endWrite = [&] {
+        if (file)
+            file->EndWrite();
+        else
+            discarded.clear();
+    };
+
+    out += "delete from " + T + " " + E + kCrLf;
+    endWrite();
+
+    if (!connection)
+        throw automation::AutomationError(91, QStringLiteral("Object variable or With block variable not set"));
+    const ado::RecordsetPtr rows = connection->Execute("select * from " + T + " " + E, ado::adOpenForwardOnly);
+    const std::string insertHead = "insert into " + T + "(";
+    std::optional<InsertStatement> insert;
+    long soidsourcefield = -1, ssourcetable = -1, ibitype = -1;
+
+    while (!rows->Eof()) {
+        if (m_stopFlag == eStop)
+            throw automation::AutomationError(kCancelled, QStringLiteral("任务取消!"));
+        if (mdlCommon::InputPending() || m_stopFlag == ePause) {
+            // Whatever is written so far is in the file before the user interface runs.
+            m_files.FlushAll();
+            mdlCommon::ProcessEvents(m_stopFlag == ePause);
+            continue;
+        }
+
+        out += insertHead;
+        endWrite();
+        if (!insert) {
+            insert.emplace(*rows, T, connection);
+            if (!P.empty()) {
+                soidsourcefield = rows->FieldIndex("soidsourcefield");
+                ssourcetable = rows->FieldIndex("ssourcetable");
+                ibitype = rows->FieldIndex("ibitype");
+            }
+        }
+        insert->AppendRow(out, *rows);
+        endWrite();
+
+        if (!P.empty()) {
+            // A missing column fails here, by name, as reading it from the row would.
+            const auto valueOf = [&](long index, const char* name) {
+                return PlainText(index >= 0 ? rows->Fields(index).GetValue() : rows->Fields(name).GetValue());
+            };
+            const std::string F = valueOf(soidsourcefield, "soidsourcefield");
+            const std::string R = valueOf(ssourcetable, "ssourcetable");
+            const std::string B = valueOf(ibitype, "ibitype");
+            const std::string K = LastTwoCharacters("0" + B);
+            out += "update " + T + " set " + P + " = (select isnull(max(" + F + "),'" + K + "0000000000000') from " +
+                   R + " where left(" + F + ",2) = '" + K + "') where ibitype = " + B + kCrLf;
+            endWrite();
+        }
+        rows->MoveNext();
+    }
+}

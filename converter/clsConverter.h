@@ -1,0 +1,69 @@
+#pragma once
+
+#include "OutputFiles.h"
+#include "XmlElement.h"
+#include "clsConnection.h"
+
+#include <QObject>
+#include <QString>
+
+#include <string>
+#include <string_view>
+
+// The converter: exports the tables a template lists to a structure script, a data script and a
+// log. Hosts create it by ProgID "MirelTabrix.clsConverter" and call its members by name.
+class clsConverter : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(enuState StopFlag READ StopFlag WRITE SetStopFlag)
+
+public:
+    enum enuState : int { eStop = 0, ePause = 1, ePlay = 2 };
+    Q_ENUM(enuState)
+
+    // Loads the type map "type_ref.xml" from the current directory. A missing or broken map does
+    // not stop the creation; every structure export then logs why the map is missing.
+    explicit clsConverter(QObject* parent = nullptr);
+    ~clsConverter() override;
+
+    // Shows the template dialog modally with strPath in its template box. Raises an automation
+    // error when no dialog is available in this process.
+    Q_INVOKABLE void Show(const QString& strPath);
+    // Exports every table element of a database element, over one connection of its own.
+    Q_INVOKABLE void ExportDB(const xml::XmlElement& objNode, QObject* lbInfo = nullptr);
+    // The structure script of one table element: drop, create, primary key, further indexes.
+    Q_INVOKABLE void ExportTableStruct(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode,
+                                       QObject* lbInfo = nullptr);
+    // The data script of one table element: delete, then one insert (and update) per row.
+    Q_INVOKABLE void ExportTable(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode,
+                                 QObject* lbInfo = nullptr);
+    // Appends strContent (and CR LF) to the file that the table element's server element names
+    // for iType: 0 datafile, 1 structfile, anything else logfile. Never fails.
+    Q_INVOKABLE void WriteToFile(const xml::XmlElement& objNode, const QString& strContent, short iType = 0);
+
+    enuState StopFlag() const { return m_stopFlag; }
+    void SetStopFlag(enuState vNewValue) { m_stopFlag = vNewValue; }
+
+    // Why the type map could not be loaded; empty when it was.
+    const QString& TypeMapError() const { return m_typeMapError; }
+
+signals:
+    // Every log line, also when the server element names no log file, so a host can tell
+    // whether any table failed or was cancelled.
+    void LogLine(const QString& strLine);
+
+private:
+    class RunScope;
+
+    void Write(const xml::XmlElement& objNode, std::string_view strContent, int iType);
+    OutputFile* DataFile(const xml::XmlElement& objNode);
+    void LogFailure(const xml::XmlElement& objNode, const QString& description);
+    void ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo);
+    void ExportTableBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo);
+
+    xml::XmlElement m_typeMap;
+    QString m_typeMapError;
+    enuState m_stopFlag = eStop;
+    // While an export runs, its files stay open and buffered.
+    OutputFiles m_files;
+    int m_runDepth = 0;
+};
