@@ -1,0 +1,301 @@
+#include "clsGetData.h"
+
+#include "AutomationError.h"
+#include "Dispatch.h"
+#include "MessageSeam.h"
+#include "VexaList.h"
+#include "VexaRecord.h"
+#include "modPublic.h"
+
+namespace {
+
+constexpr long kObjectNotSet = 91;
+// A message box with the information icon and an OK button.
+constexpr int kInformationOk = 64;
+
+VexaRecordPtr NewRecord()
+{
+    return automation::ComponentRegistry::Instance().CreateAs<VexaRecord>(QStringLiteral("Vexa.Record"));
+}
+
+VexaListPtr NewList()
+{
+    return automation::ComponentRegistry::Instance().CreateAs<VexaList>(QStringLiteral("Vexa.List"));
+}
+
+QString Text(const ado::Value& value)
+{
+    return QString::fromStdString(ado::ToText(value));
+}
+
+QString Text(const ado::Recordset& rs, const char* column)
+{
+    return Text(rs.Fields(column).GetValue());
+}
+
+// A dictionary text in the language's column; when that holds no value, the simplified-Chinese
+// column's, and when that holds none either, empty text.
+QString LanguageText(const ado::Recordset& rs, const char* languageColumn, const char* defaultColumn)
+{
+    const ado::Value& value = rs.Fields(languageColumn).GetValue();
+    if (!ado::IsNull(value))
+        return Text(value);
+    const ado::Value& fallback = rs.Fields(defaultColumn).GetValue();
+    return ado::IsNull(fallback) ? QString() : Text(fallback);
+}
+
+const char* SubsystemNameColumn(const QString& language)
+{
+    if (language == QLatin1String("CHT"))
+        return "FName_CHT";
+    if (language == QLatin1String("EN"))
+        return "FName_EN";
+    return "FName";
+}
+
+const char* TableDescriptionColumn(const QString& language)
+{
+    if (language == QLatin1String("CHT"))
+        return "FDescription_CHT";
+    if (language == QLatin1String("EN"))
+        return "FDescription_EN";
+    return "FDescription";
+}
+
+void SetTreeValues(VexaRecord& record, qint16 type, const QString& relative, const QString& key, const QString& text,
+                   qint16 imgNormal, qint16 imgClick, const QString& tag)
+{
+    record.SetValue(QStringLiteral("FType"), QVariant::fromValue(type));
+    record.SetValue(QStringLiteral("FRelative"), relative);
+    record.SetValue(QStringLiteral("FKey"), key);
+    record.SetValue(QStringLiteral("FText"), text);
+    record.SetValue(QStringLiteral("FimgNormal"), QVariant::fromValue(imgNormal));
+    record.SetValue(QStringLiteral("FimgClick"), QVariant::fromValue(imgClick));
+    record.SetValue(QStringLiteral("FTag"), tag);
+}
+
+}  // namespace
+
+clsGetData::clsGetData(QObject* parent) : QObject(parent)
+{
+    InitIndexColumns();
+    InitFieldColumns();
+}
+
+void clsGetData::InitIndexColumns()
+{
+    const std::pair<const char*, const char*> entries[] = {
+        {"索引名称", "Index_Name"},
+        {"索引描述", "Index_Description"},
+        {"包含的字段", "index_keys"},
+    };
+    for (const auto& [caption, name] : entries)
+        m_indexColumns.push_back(ColumnDef{QString::fromLatin1(name), modPublic::LocalText(QString::fromUtf8(caption))});
+}
+
+void clsGetData::InitFieldColumns()
+{
+    const std::pair<const char*, const char*> entries[] = {
+        {"顺序号", "FTableID"},     {"字段名称", "FFieldName"}, {"字段描述", "FDescription"},
+        {"字段备注", "FFieldNote"}, {"字段类型", "FFieldType"}, {"字段长度", "Length"},
+        {"字段精度", "Prec"},       {"小数位数", "Scale"},      {"允许为空", "FIsNull"},
+    };
+    for (const auto& [caption, name] : entries)
+        m_fieldColumns.push_back(ColumnDef{QString::fromLatin1(name), modPublic::LocalText(QString::fromUtf8(caption))});
+}
+
+ado::RecordsetPtr clsGetData::RunQuery(const QString& sql, QString* sMsg) const
+{
+    try {
+        const auto server = automation::ComponentRegistry::Instance().CreateAs<ClassInfo>(QStringLiteral("NorvMClass.ClassInfo"));
+        return server->GetData(modPublic::GetPropsString(), sql);
+    } catch (...) {
+        const automation::ErrorInfo info = automation::InfoFromCurrentException();
+        if (sMsg)
+            *sMsg = info.description;
+        automation::ClearCurrentError();
+        return nullptr;
+    }
+}
+
+ado::RecordsetPtr clsGetData::QuerySubsystems(const QString&, QString* sMsg) const
+{
+    return RunQuery(QStringLiteral("SELECT * FROM t_Subsystem ORDER BY FSubSysID"), sMsg);
+}
+
+ado::RecordsetPtr clsGetData::GetMDetail(const QString& strFilter, QString* strMsg)
+{
+    return automation::Guard([&] {
+        QString sql = QStringLiteral("select * from t_tabledescription ");
+        if (!strFilter.isEmpty())
+            sql += QStringLiteral("Where ") + strFilter;
+        sql += QStringLiteral(" order by FSubSystemID");
+        return RunQuery(sql, strMsg);
+    });
+}
+
+automation::ObjectPtr clsGetData::GetTreeData(const QString& strFilter, QString* sMsg)
+{
+    return automation::Guard([&]() -> automation::ObjectPtr {
+        try {
+            const VexaListPtr list = NewList();
+            const VexaRecordPtr root = NewRecord();
+            SetTreeValues(*root, 0, QString(), QStringLiteral("gc0"), modPublic::LocalText(QStringLiteral("Norv系统模块列表")),
+                          1, 2, QStringLiteral("0"));
+            list->Add(root);
+
+            const ado::RecordsetPtr subsystems = QuerySubsystems(strFilter, sMsg);
+            if (!subsystems)
+                return nullptr;
+            for (; !subsystems->Eof(); subsystems->MoveNext()) {
+                const QString language = modPublic::GetLanguage();
+                const VexaRecordPtr record = NewRecord();
+                SetTreeValues(*record, 1, QStringLiteral("gc0"), QStringLiteral("gi") + Text(*subsystems, "FSubSysID"),
+                              LanguageText(*subsystems, SubsystemNameColumn(language), "FName"), 1, 2,
+                              QStringLiteral("0"));
+                list->Add(record);
+            }
+
+            // The caller's message stays untouched on success; a failure's text goes into ours.
+            QString queryMsg = sMsg ? *sMsg : QString();
+            const ado::RecordsetPtr tables = GetMDetail(strFilter, &queryMsg);
+            if (!tables)
+                throw automation::AutomationError(
+                    kObjectNotSet, QStringLiteral("No record set came back from the table-description query: ") + queryMsg);
+            for (; !tables->Eof(); tables->MoveNext()) {
+                const QString language = modPublic::GetLanguage();
+                const VexaRecordPtr record = NewRecord();
+                record->SetValue(QStringLiteral("FType"), QVariant::fromValue<qint16>(1));
+                record->SetValue(QStringLiteral("FRelative"), QStringLiteral("gi") + Text(*tables, "FSubSystemID"));
+                record->SetValue(QStringLiteral("FKey"), record->GetValue(QStringLiteral("FRelative")).toString() +
+                                                             u'.' + Text(*tables, "FTableID"));
+                record->SetValue(QStringLiteral("FText"),
+                                 modPublic::TrimBlanks(LanguageText(*tables, TableDescriptionColumn(language), "FDescription")) +
+                                     u'(' + modPublic::TrimBlanks(Text(*tables, "FTableName")) + u')');
+                record->SetValue(QStringLiteral("FimgNormal"), QVariant::fromValue<qint16>(13));
+                record->SetValue(QStringLiteral("FimgClick"), QVariant::fromValue<qint16>(13));
+                record->SetValue(QStringLiteral("FTag"), QStringLiteral("1"));
+                list->Add(record);
+            }
+            return list;
+        } catch (...) {
+            const automation::ErrorInfo info = automation::InfoFromCurrentException();
+            if (sMsg)
+                *sMsg = modPublic::LocalText(QStringLiteral("读取列表错误:")) + info.description;
+            automation::ClearCurrentError();
+            return nullptr;
+        }
+    });
+}
+
+automation::ObjectPtr clsGetData::GetInfo(qint32 nType, bool)
+{
+    return automation::Guard([&]() -> automation::ObjectPtr {
+        try {
+            const VexaListPtr list = NewList();
+            const std::vector<ColumnDef>* layout = nType == 0 ? &m_indexColumns : nType == 1 ? &m_fieldColumns : nullptr;
+            if (layout) {
+                for (const ColumnDef& column : *layout) {
+                    const VexaRecordPtr record = NewRecord();
+                    record->SetValue(QStringLiteral("FCaption"), column.Caption);
+                    record->SetValue(QStringLiteral("FName"), column.Name);
+                    record->SetValue(QStringLiteral("FAlign"), QVariant::fromValue(column.Align));
+                    record->SetValue(QStringLiteral("FVisible"), column.Visible);
+                    record->SetValue(QStringLiteral("FDecCtl"), QVariant::fromValue(column.DecCtl));
+                    list->Add(record);
+                }
+            }
+            return list;
+        } catch (...) {
+            const automation::ErrorInfo info = automation::InfoFromCurrentException();
+            ui::ShowMessage(info.description, kInformationOk, modPublic::LocalText(QStringLiteral("Corvane提示")));
+            automation::ClearCurrentError();
+            return nullptr;
+        }
+    });
+}
+
+automation::ObjectPtr clsGetData::GetDataByInterID(qint32 FinterID, const QString& strTableName, qint32 nType,
+                                                   QString* sMsg)
+{
+    return automation::Guard([&] { return BuildRows(FinterID, strTableName, nType, sMsg); });
+}
+
+ado::RecordsetPtr clsGetData::QueryIndexes(qint32, const QString& strTableName, QString* sMsg) const
+{
+    return RunQuery(QStringLiteral("sp_helpindex '") + strTableName + u'\'', sMsg);
+}
+
+ado::RecordsetPtr clsGetData::QueryFields(qint32 FinterID, const QString& strTableName, QString* sMsg,
+                                          const QString& orderColumn) const
+{
+    const QString language = modPublic::GetLanguage();
+    QString descriptionColumn = QStringLiteral("FDescription");
+    QString noteColumn = QStringLiteral("FFieldNote");
+    if (language == QLatin1String("CHT")) {
+        descriptionColumn = QStringLiteral("FDescription_CHT");
+        noteColumn = QStringLiteral("FFieldNote_CHT");
+    } else if (language == QLatin1String("EN")) {
+        descriptionColumn = QStringLiteral("FDescription_EN");
+        noteColumn = QStringLiteral("FFieldNote_EN");
+    }
+    const QString yes = modPublic::LocalText(QStringLiteral("是"));
+    const QString no = modPublic::LocalText(QStringLiteral("否"));
+
+    const QString sql =
+        QStringLiteral("select isnull(t1.FTableID,0) as FTableID,t2.Name as FFieldName,isnull(t1.") + descriptionColumn +
+        QStringLiteral(",'')as FDescription ,isnull(t1.") + noteColumn +
+        QStringLiteral(",'') as FFieldNote,t4.name as FFieldType,t2.length,isnull(t2.prec,0) as Prec,"
+                       "isnull(t2.scale,0) as Scale, ") +
+        QStringLiteral(" (case t2.isnullable when 0 then '") + no + QStringLiteral("' else '") + yes +
+        QStringLiteral("' end )as FIsNull from syscolumns t2 left join t_FieldDescription t1  "
+                       "on(t1.FFieldname=t2.Name and t1.FTableID=") +
+        QString::number(FinterID) + u')' +
+        QStringLiteral(" join sysobjects  t3 on(t3.ID=t2.ID) join systypes t4 on(t2.xusertype=t4.xusertype) "
+                       "where  t3.Name='") +
+        strTableName + QStringLiteral("' order by ") + orderColumn;
+    return RunQuery(sql, sMsg);
+}
+
+automation::ObjectPtr clsGetData::BuildRows(qint32 FinterID, const QString& strTableName, qint32 nType,
+                                            QString* sMsg) const
+{
+    ado::RecordsetPtr rs;
+    if (nType == 0)
+        rs = QueryIndexes(FinterID, strTableName, sMsg);
+    else if (nType == 1)
+        rs = QueryFields(FinterID, strTableName, sMsg, QStringLiteral("FFieldName"));
+    if (!rs)
+        return nullptr;
+    try {
+        rs->Detach();
+        if (rs->State() == ado::adStateClosed)
+            return nullptr;
+        const bool fieldList = nType != 0;
+        const std::vector<ColumnDef>& layout = fieldList ? m_fieldColumns : m_indexColumns;
+        const VexaListPtr list = NewList();
+        // The layout's columns in the record set, looked up once (a column is bound to the row).
+        std::vector<const ado::Field*> fields;
+        qint32 counter = 0;
+        while (!rs->Eof()) {
+            if (fields.empty()) {
+                for (size_t i = 0; i < layout.size(); ++i)
+                    fields.push_back(fieldList && i == 0 ? nullptr : &rs->Fields(layout[i].Name.toStdString()));
+            }
+            const VexaRecordPtr record = NewRecord();
+            for (size_t i = 0; i < layout.size(); ++i) {
+                if (fields[i])
+                    record->SetValue(layout[i].Name, modPublic::TrimBlanks(Text(fields[i]->GetValue())));
+                else
+                    record->SetValue(layout[i].Name, QVariant::fromValue<qint32>(counter + 1));
+            }
+            rs->MoveNext();
+            ++counter;
+            list->Add(record);
+        }
+        return list;
+    } catch (...) {
+        automation::ClearCurrentError();
+        return nullptr;
+    }
+}

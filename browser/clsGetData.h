@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ClassInfo.h"
+#include "ComponentRegistry.h"
+#include "Recordset.h"
+
+#include <QObject>
+#include <QString>
+
+#include <vector>
+
+// The browser's data access: the dictionary tree, the table-description query, the column
+// layouts of the index and field lists and the rows of both lists for one table. Every request
+// runs its own query through a new data server; results are new lists the caller owns. Query
+// failures come back as nothing plus the server's message in the message parameter.
+//
+// List results are Vexa.List objects as an ObjectPtr, nothing being a null ObjectPtr. Message
+// parameters are texts by reference: a caller by name passes QVariant::fromValue<QString*>(&text)
+// or leaves an optional one out.
+class clsGetData : public QObject {
+    Q_OBJECT
+
+public:
+    explicit clsGetData(QObject* parent = nullptr);
+
+    // The tree: root, then every subsystem, then every described table that strFilter (a
+    // condition on t_tabledescription without "Where"; empty for all) lets through.
+    Q_INVOKABLE automation::ObjectPtr GetTreeData(const QString& strFilter, QString* sMsg = nullptr);
+    // The table-description rows that strFilter lets through, ordered by subsystem.
+    Q_INVOKABLE ado::RecordsetPtr GetMDetail(const QString& strFilter, QString* strMsg);
+    // The column layout of the index list (nType 0) or the field list (nType 1).
+    Q_INVOKABLE automation::ObjectPtr GetInfo(qint32 nType = 0, bool bFillAll = false);
+    // The index rows (nType 0) or field rows (nType 1) of one table.
+    Q_INVOKABLE automation::ObjectPtr GetDataByInterID(qint32 FinterID, const QString& strTableName, qint32 nType,
+                                                       QString* sMsg = nullptr);
+
+private:
+    struct ColumnDef {
+        QString Name;
+        QString Caption;
+        qint16 Align = 0;
+        bool Visible = true;
+        qint32 DecCtl = 0;
+    };
+
+    ado::RecordsetPtr RunQuery(const QString& sql, QString* sMsg) const;
+    ado::RecordsetPtr QuerySubsystems(const QString& strFilter, QString* sMsg) const;
+    void InitIndexColumns();
+    void InitFieldColumns();
+    ado::RecordsetPtr QueryIndexes(qint32 FinterID, const QString& strTableName, QString* sMsg) const;
+    ado::RecordsetPtr QueryFields(qint32 FinterID, const QString& strTableName, QString* sMsg,
+                                  const QString& orderColumn) const;
+    automation::ObjectPtr BuildRows(qint32 FinterID, const QString& strTableName, qint32 nType, QString* sMsg) const;
+
+    std::vector<ColumnDef> m_indexColumns;
+    std::vector<ColumnDef> m_fieldColumns;
+};

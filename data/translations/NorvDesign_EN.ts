@@ -1,0 +1,127 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>NorvDesign</name>
+    <message>
+        <source>Norv系统模块列表</source>
+        <translation>Norv System Modules</translation>
+    </message>
+    <message>
+        <source>读取列表错误:</source>
+        <translation>Error reading the list: </translation>
+    </message>
+    <message>
+        <source>顺序号</source>
+        <translation>Seq.</translation>
+    </message>
+    <message>
+        <source>字段名称</source>
+        <translation>Field Name</translation>
+    </message>
+    <message>
+        <source>字段描述</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>字段备注</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>字段类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>字段长度</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>字段精度</source>
+        <translation>Precision</translation>
+    </message>
+    <message>
+        <source>小数位数</source>
+        <translation>Scale</translation>
+    </message>
+    <message>
+        <source>允许为空</source>
+        <translation>Nullable</translation>
+    </message>
+    <message>
+        <source>索引名称</source>
+        <translation>Index Name</translation>
+    </message>
+    <message>
+        <source>索引描述</source>
+        <translation>Index Description</translation>
+    </message>
+    <message>
+        <source>包含的字段</source>
+        <translation>Fields Included</translation>
+    </message>
+    <message>
+        <source>是</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Corvane提示</source>
+        <translation>Corvane Notice</translation>
+    </message>
+    <message>
+        <source>Norv字段描述查询工具</source>
+        <translation>Norv Field Description Browser</translation>
+    </message>
+    <message>
+        <source>Norv单据描述表</source>
+        <translation>Norv Document Descriptions</translation>
+    </message>
+    <message>
+        <source>账套名称:[</source>
+        <translation>Account: [</translation>
+    </message>
+    <message>
+        <source>]的内容</source>
+        <translation>] Contents</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>取消(&amp;C)</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>查找(&amp;F)</source>
+        <translation>&amp;Find</translation>
+    </message>
+    <message>
+        <source>表代码(&amp;D):</source>
+        <translation>Table Co&amp;de:</translation>
+    </message>
+    <message>
+        <source>表名称(&amp;N):</source>
+        <translation>Table &amp;Name:</translation>
+    </message>
+    <message>
+        <source>请至少输入一个查找项目！</source>
+        <translation>Please enter at least one search item.</translation>
+    </message>
+    <message>
+        <source>没有查询到满足条件项目!</source>
+        <translation>No matching items were found.</translation>
+    </message>
+    <message>
+        <source>查找已经完成.</source>
+        <translation>The search is finished.</translation>
+    </message>
+    <message>
+        <source>输入有误,请重新输入</source>
+        <translation>Invalid input, please enter it again.</translation>
+    </message>
+</context>
+</TS>
