@@ -1,0 +1,98 @@
+#include "OdbcSession.h"
+
+#include "OdbcCursor.h"
+#include "OdbcUnicode.h"
+
+#include <sqlext.h>
+
+#include <algorithm>
+#include <cstdint>
+
+namespace ado::odbc {
+
+OdbcSession::OdbcSession(std::shared_ptr<OdbcHandle> environment, OdbcTarget target, bool readOnly)
+    : m_environment(std::move(environment)), m_target(std::move(target)), m_readOnly(readOnly)
+{
+    m_links.push_back(Connect());
+    m_wide = KeepsUnicode(m_links.front()->connection.Get());
+    m_links.front()->connection.SetWide(m_wide);
+    SQLUSMALLINT activities = 0;
+    if (SQL_SUCCEEDED(SQLGetInfo(m_links.front()->connection.Get(), SQL_MAX_CONCURRENT_ACTIVITIES, &activities,
+                                 sizeof activities, nullptr)))
+        m_oneResultPerConnection = activities == 1;
+}
+
+std::unique_ptr<OdbcSession::Link> OdbcSession::Connect() const
+{
+    auto link = std::make_unique<Link>();
+    link->connection = OdbcHandle(SQL_HANDLE_DBC, m_environment->Get());
+    const SQLHANDLE dbc = link->connection.Get();
+    // Both are hints a driver may decline; the connection goes ahead either way.
+    SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
+                      reinterpret_cast<SQLPOINTER>(static_cast<std::intptr_t>(m_target.loginTimeout)), 0);
+    if (m_readOnly)
+        SQLSetConnectAttr(dbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
+
+    // The narrow call hands the UTF-8 text over unchanged, whichever interface the driver has
+    // (FreeTDS reads it in the client character set the text names).
+    std::string text = m_target.connectionString;
+    SQLSMALLINT outLength = 0;
+    link->connection.SetWide(false);
+    const SQLRETURN rc = SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
+                                          static_cast<SQLSMALLINT>(text.size()), nullptr, 0, &outLength,
+                                          SQL_DRIVER_NOPROMPT);
+    std::fill(text.begin(), text.end(), '\0');  // the password leaves memory with the request
+    link->connection.Check(rc, "SQLDriverConnect");
+    link->connection.MarkConnected();
+    link->connection.SetWide(m_wide);
+    return link;
+}
+
+bool OdbcSession::KeepsUnicode(SQLHDBC connection)
+{
+    // A text beyond ASCII sent through the driver's own translation comes back unchanged only
+    // when nothing narrowed it on the way. A driver that cannot translate is taken as Unicode.
+    std::u16string probe = u"\u4E2D\u00E9";
+    SQLWCHAR out[16] = {};
+    SQLINTEGER outLength = 0;
+    const SQLRETURN rc = SQLNativeSqlW(connection, reinterpret_cast<SQLWCHAR*>(probe.data()),
+                                       static_cast<SQLINTEGER>(probe.size()), out,
+                                       static_cast<SQLINTEGER>(std::size(out)), &outLength);
+    if (!SQL_SUCCEEDED(rc))
+        return true;
+    return outLength == static_cast<SQLINTEGER>(probe.size()) &&
+           std::equal(probe.begin(), probe.end(), reinterpret_cast<const char16_t*>(out));
+}
+
+OdbcSession::Link& OdbcSession::IdleLink()
+{
+    const auto idle = std::find_if(m_links.begin(), m_links.end(), [](const auto& link) { return !link->busy; });
+    if (idle != m_links.end())
+        return **idle;
+    m_links.push_back(Connect());
+    return *m_links.back();
+}
+
+std::unique_ptr<provider::Cursor> OdbcSession::Execute(std::string_view sql)
+{
+    Link& link = IdleLink();
+    OdbcHandle statement(SQL_HANDLE_STMT, link.connection.Get());
+    statement.SetWide(m_wide);
+    SQLRETURN rc = SQL_SUCCESS;
+    if (m_wide) {
+        std::u16string text = Utf8ToUtf16(sql);
+        rc = SQLExecDirectW(statement.Get(), reinterpret_cast<SQLWCHAR*>(text.data()),
+                            static_cast<SQLINTEGER>(text.size()));
+    } else {
+        std::string text(sql);
+        rc = SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()), static_cast<SQLINTEGER>(text.size()));
+    }
+    statement.Check(rc, "SQLExecDirect");
+    auto cursor = std::make_unique<OdbcCursor>(shared_from_this(), std::move(statement),
+                                               m_oneResultPerConnection ? &link.busy : nullptr);
+    if (m_oneResultPerConnection && cursor->HasResultSet())
+        link.busy = true;
+    return cursor;
+}
+
+}  // namespace ado::odbc
