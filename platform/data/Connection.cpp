@@ -2,6 +2,8 @@
 
 #include "AutomationError.h"
 #include "ConnectionText.h"
+#include "OdbcConnectionText.h"
+#include "OdbcProvider.h"
 #include "SqliteProvider.h"
 
 #include <QString>
@@ -31,6 +33,8 @@ void Connection::Open(const std::string& connectionText, ConnectModeEnum mode)
     const bool readOnly = mode == adModeRead;
     if (provider == "sqlite" || (provider.empty() && !text.Get("Driver") && !text.Get("DSN"))) {
         m_session = provider::OpenSqlite(text, readOnly);
+    } else if (odbc::IsOdbcText(text)) {
+        m_session = provider::OpenOdbc(connectionText, readOnly);
     } else {
         throw automation::AutomationError(
             3706, QStringLiteral("Provider cannot be found. It may not be properly installed."),
