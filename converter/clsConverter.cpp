@@ -138,14 +138,9 @@ void clsConverter::ExportDB(const xml::XmlElement& objNode, QObject* lbInfo)
     automation::Guard([&] {
         RunScope run(*this);
         const xml::XmlElement server = objNode.Parent();
-        std::string connectionText = Attr(server, "constr");
-        if (connectionText.empty())
-            connectionText = "Provider=SQLOLEDB.1;User ID=" + Attr(server, "user") + ";pwd=" + Attr(server, "pwd") +
-                             ";Initial Catalog=" + Attr(objNode, "name") + ";Data Source=" + Attr(server, "name");
-
         clsConnection& connections = mdlCommon::Connection();
         ado::ConnectionPtr connection;
-        connections.OpenConnection(connectionText, connection);
+        connections.OpenConnection(mdlCommon::ConnectionTextOf(objNode), connection);
         // A failure half-way still closes the connection before the caller hears of it.
         struct Closer {
             clsConnection& connections;

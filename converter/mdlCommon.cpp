@@ -60,6 +60,18 @@ double NumberFromText(const std::string& text)
     return number;
 }
 
+std::string ConnectionTextOf(const xml::XmlElement& objNode)
+{
+    const clsUtility& utility = Utility();
+    const xml::XmlElement server = objNode.Parent();
+    std::string text = utility.GetAttrText("constr", server);
+    if (text.empty())
+        text = "Provider=SQLOLEDB.1;User ID=" + utility.GetAttrText("user", server) +
+               ";pwd=" + utility.GetAttrText("pwd", server) + ";Initial Catalog=" + utility.GetAttrText("name", objNode) +
+               ";Data Source=" + utility.GetAttrText("name", server);
+    return text;
+}
+
 YieldHook SetYieldHook(YieldHook hook)
 {
     YieldHook previous = std::exchange(Hook(), std::move(hook));

@@ -2,6 +2,7 @@
 
 #include "Recordset.h"
 #include "Value.h"
+#include "XmlElement.h"
 #include "clsConnection.h"
 #include "clsUtility.h"
 
@@ -25,6 +26,11 @@ std::string GetValueText(const ado::Value& value, bool bNumeric);
 // The number a numeric value text stands for (blanks around it allowed); AutomationError 13
 // "Type mismatch" for a text that is no number.
 double NumberFromText(const std::string& text);
+
+// The connection text of a database element: its server element's constr when that is not
+// empty, else one built from the server's user, pwd and name and the database's name, with the
+// values copied as they stand.
+std::string ConnectionTextOf(const xml::XmlElement& objNode);
 
 // The yield hook: how the data export lets a user interface on the same thread run. The export
 // asks InputPending at every row pass; when it says yes, or the run is paused, the export calls

@@ -1,0 +1,254 @@
+// tabrix export: the converter driven without a window, as a host drives it: created by ProgID,
+// StopFlag set to play, ExportDB called for every database element of the template.
+#include "Commands.h"
+
+#include "AutomationError.h"
+#include "ComponentRegistry.h"
+#include "Dispatch.h"
+#include "XmlElement.h"
+#include "mdlCommon.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QObject>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <csignal>
+#include <optional>
+
+namespace {
+
+constexpr int kPlay = 2;  // enuState ePlay
+constexpr int kStop = 0;  // enuState eStop
+
+volatile std::sig_atomic_t g_interrupted = 0;
+
+void OnInterrupt(int) { g_interrupted = 1; }
+
+// Stands in for the label a window would pass: the engine sets its Caption to the table it
+// works on, which this command shows on a progress line.
+class ProgressLabel : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+public:
+    explicit ProgressLabel(bool show) : m_show(show) {}
+
+    QString Caption() const { return m_caption; }
+    void SetCaption(const QString& caption)
+    {
+        m_caption = caption;
+        m_rows = 0;
+        Draw();
+    }
+    // One row pass of a data export.
+    void CountRow()
+    {
+        ++m_rows;
+        if (m_show && (m_rows & 1023) == 0 && std::chrono::steady_clock::now() - m_drawn > std::chrono::milliseconds(200))
+            Draw();
+    }
+    // Clears the progress line so that other output starts on a clean line.
+    void Clear() const
+    {
+        if (m_show)
+            Print(stderr, std::string_view("\r\033[K"));
+    }
+
+private:
+    void Draw()
+    {
+        if (!m_show)
+            return;
+        m_drawn = std::chrono::steady_clock::now();
+        QString text = QStringLiteral("\r\033[K") + m_caption;
+        if (m_caption.startsWith(QStringLiteral("导出表数据")))
+            text += QStringLiteral(" (%1 rows)").arg(m_rows);
+        Print(stderr, text);
+        std::fflush(stderr);
+    }
+
+    bool m_show;
+    QString m_caption;
+    qint64 m_rows = 0;
+    std::chrono::steady_clock::time_point m_drawn;
+};
+
+// Receives the converter's log lines.
+class LogCounter : public QObject {
+    Q_OBJECT
+
+public:
+    explicit LogCounter(const ProgressLabel& progress) : m_progress(progress) {}
+    int Lines() const { return m_lines; }
+    int Cancelled() const { return m_cancelled; }
+
+public slots:
+    void OnLogLine(const QString& strLine)
+    {
+        ++m_lines;
+        if (strLine.endsWith(QStringLiteral("任务取消!")))
+            ++m_cancelled;
+        m_progress.Clear();
+        Print(stderr, strLine + QLatin1Char('\n'));
+    }
+
+private:
+    const ProgressLabel& m_progress;
+    int m_lines = 0;
+    int m_cancelled = 0;
+};
+
+// The type map the converter loads from the current directory: the one there when there is
+// one, else the map shipped with the program (beside it in a build, in share/tabrix once
+// installed). Empty when neither exists.
+QString ShippedTypeMapFolder()
+{
+    if (QFileInfo::exists(QStringLiteral("type_ref.xml")))
+        return {};
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const QString& folder : {programDir, programDir + QStringLiteral("/../share/tabrix")})
+        if (QFileInfo::exists(folder + QStringLiteral("/type_ref.xml")))
+            return QDir(folder).absolutePath();
+    return {};
+}
+
+// Creates the converter; with a shipped map it is created inside that map's folder, so that it
+// loads the map, and the current directory is restored at once (relative output paths stay
+// relative to where the user started the program).
+automation::ObjectPtr CreateConverter()
+{
+    const QString mapFolder = ShippedTypeMapFolder();
+    const QString here = QDir::currentPath();
+    if (!mapFolder.isEmpty())
+        QDir::setCurrent(mapFolder);
+    struct Restore {
+        const QString& here;
+        bool active;
+        ~Restore()
+        {
+            if (active)
+                QDir::setCurrent(here);
+        }
+    } restore{here, !mapFolder.isEmpty()};
+    return automation::CreateObject(QStringLiteral("MirelTabrix.clsConverter"));
+}
+
+QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
+
+}  // namespace
+
+int CmdExport(CommandLine& line)
+{
+    std::optional<QString> templatePath, structFile, dataFile, logFile;
+    for (qsizetype i = 0; i < line.args.size(); ++i) {
+        std::optional<QString> value;
+        const QString& arg = line.args[i];
+        bool matched = false;
+        for (auto [name, target] : {std::pair{QLatin1StringView("--struct"), &structFile},
+                                    std::pair{QLatin1StringView("--data"), &dataFile},
+                                    std::pair{QLatin1StringView("--log"), &logFile}}) {
+            if (!MatchOption(line.args, i, name, value))
+                continue;
+            if (!value)
+                return UsageError(line, QStringLiteral("%1 needs a file name").arg(name));
+            *target = value;
+            matched = true;
+            break;
+        }
+        if (matched)
+            continue;
+        if (arg.startsWith(QLatin1String("--")))
+            return UsageError(line, QStringLiteral("unknown option '%1'").arg(arg));
+        if (templatePath)
+            return UsageError(line, QStringLiteral("give one template file"));
+        templatePath = arg;
+    }
+    if (!templatePath)
+        return UsageError(line, QStringLiteral("no template file given"));
+
+    QCoreApplication app(line.argc, line.argv);
+    const xml::XmlDocument document = xml::XmlDocument::LoadFile(*templatePath);
+    if (!document.Ok()) {
+        Print(stderr, QStringLiteral("tabrix: 校验错误,如下:\n%1\n").arg(document.Error().Reason()));
+        return 2;
+    }
+    // As the dialog does: a file the template names wins over the option.
+    const std::vector<xml::XmlElement> servers = document.DocumentElement().Children();
+    for (xml::XmlElement server : servers) {
+        for (auto [attribute, option] : {std::pair{"datafile", &dataFile}, std::pair{"structfile", &structFile},
+                                         std::pair{"logfile", &logFile}})
+            if (server.Attribute(attribute).empty() && *option)
+                server.SetAttribute(attribute, (*option)->toStdString());
+    }
+
+    automation::ObjectPtr converter;
+    try {
+        converter = CreateConverter();
+        automation::SetProperty(converter.get(), "StopFlag", kPlay);
+    } catch (const automation::AutomationError& e) {
+        Print(stderr, QStringLiteral("tabrix: %1\n").arg(e.Description()));
+        return 2;
+    }
+
+    ProgressLabel progress(::isatty(STDERR_FILENO) != 0);
+    LogCounter log(progress);
+    QObject::connect(converter.get(), SIGNAL(LogLine(QString)), &log, SLOT(OnLogLine(QString)));
+
+    // Ctrl+C acts as the dialog's stop: the run goes on to its end, every remaining data export
+    // cancels itself, structures are still written and every file is whole. A second Ctrl+C
+    // ends the program at once.
+    struct sigaction action = {};
+    action.sa_handler = OnInterrupt;
+    action.sa_flags = SA_RESETHAND;
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, nullptr);
+    bool stopRequested = false;
+    mdlCommon::SetYieldHook({[&] {
+                                 progress.CountRow();
+                                 return g_interrupted && !stopRequested;
+                             },
+                             [&](bool) {
+                                 if (!g_interrupted || stopRequested)
+                                     return;
+                                 stopRequested = true;
+                                 automation::SetProperty(converter.get(), "StopFlag", kStop);
+                                 progress.Clear();
+                                 Print(stderr, std::string_view("tabrix: stopping; the remaining data exports are cancelled "
+                                                                "(Ctrl+C again to quit at once)\n"));
+                             }});
+
+    int databases = 0, tables = 0, failedDatabases = 0;
+    for (const xml::XmlElement& server : servers) {
+        for (const xml::XmlElement& database : server.Children()) {
+            ++databases;
+            tables += static_cast<int>(database.Children().size());
+            try {
+                automation::Invoke(converter.get(), "ExportDB", {QVariant::fromValue(database),
+                                                                  QVariant::fromValue<QObject*>(&progress)});
+            } catch (const automation::AutomationError& e) {
+                ++failedDatabases;
+                progress.Clear();
+                Print(stderr, QStringLiteral("tabrix: %1/%2: %3\n")
+                                  .arg(FromUtf8(server.Attribute("name")), FromUtf8(database.Attribute("name")),
+                                       e.Description()));
+            }
+        }
+    }
+    mdlCommon::SetYieldHook({});
+    progress.Clear();
+
+    Print(stdout, QStringLiteral("tabrix export: %1 tables in %2 databases; %3 log lines (%4 cancelled); %5 databases "
+                                 "failed\n")
+                      .arg(tables)
+                      .arg(databases)
+                      .arg(log.Lines())
+                      .arg(log.Cancelled())
+                      .arg(failedDatabases));
+    return log.Lines() == 0 && failedDatabases == 0 ? 0 : 3;
+}
+
+#include "cmdExport.moc"

@@ -1,0 +1,86 @@
+// Pause and stop without a window: a test yield hook changes StopFlag while a table is written.
+#include "ConverterFixture.h"
+
+#include "mdlCommon.h"
+
+namespace {
+
+class RunState : public ConverterFixture {
+protected:
+    void SetUp() override
+    {
+        ConverterFixture::SetUp();
+        Sql("create table r(n int); insert into r values(1); insert into r values(2); insert into r values(3);"
+            "insert into r values(4); insert into r values(5);"
+            "create table q(m int); insert into q values(9);");
+    }
+    void TearDown() override
+    {
+        mdlCommon::SetYieldHook({});
+        ConverterFixture::TearDown();
+    }
+
+    static std::string Rows(std::initializer_list<int> numbers)
+    {
+        std::string text;
+        for (int n : numbers)
+            text += "insert into r(\r\nn) values(" + std::to_string(n) + ")\r\n";
+        return text;
+    }
+};
+
+TEST_F(RunState, PauseWritesNothingThenExportsTheHeldRowOnce)
+{
+    const xml::XmlDocument document = Template(R"(<table name="r"/>)");
+    auto converter = PlayingConverter();
+    int passes = 0;
+    std::vector<std::string> whilePaused;
+    mdlCommon::SetYieldHook({[&] {
+                                 if (++passes == 3)
+                                     converter->SetStopFlag(clsConverter::ePause);
+                                 return false;
+                             },
+                             [&](bool bPaused) {
+                                 EXPECT_TRUE(bPaused);
+                                 whilePaused.push_back(Read("d.sql"));
+                                 if (whilePaused.size() == 4)
+                                     converter->SetStopFlag(clsConverter::ePlay);
+                             }});
+    converter->ExportTable(OpenConnection(), FirstTable(document));
+
+    const std::string beforePause = "delete from r \r\n\r\n" + Rows({1, 2});
+    ASSERT_EQ(whilePaused.size(), 4u);
+    for (const std::string& seen : whilePaused)
+        EXPECT_EQ(seen, beforePause);  // flushed before yielding, and nothing more while paused
+    EXPECT_EQ(Read("d.sql"), beforePause + Rows({3, 4, 5}));
+    EXPECT_FALSE(Exists("log.txt"));
+}
+
+TEST_F(RunState, WaitingInputIsProcessedWithoutSkippingTheRow)
+{
+    const xml::XmlDocument document = Template(R"(<table name="r"/>)");
+    int passes = 0, processed = 0;
+    mdlCommon::SetYieldHook({[&] { return ++passes == 2; }, [&](bool bPaused) {
+                                 EXPECT_FALSE(bPaused);
+                                 ++processed;
+                             }});
+    PlayingConverter()->ExportTable(OpenConnection(), FirstTable(document));
+    EXPECT_EQ(processed, 1);
+    EXPECT_EQ(Read("d.sql"), "delete from r \r\n\r\n" + Rows({1, 2, 3, 4, 5}));
+}
+
+TEST_F(RunState, StopEndsTheTableAndLaterStructuresStillComeOut)
+{
+    const xml::XmlDocument document = Template(R"(<table name="r"/><table name="q"/>)");
+    auto converter = PlayingConverter();
+    int passes = 0;
+    // The stop arrives as a user's press does: input waits, and processing it stops the run.
+    mdlCommon::SetYieldHook({[&] { return ++passes == 3; }, [&](bool) { converter->SetStopFlag(clsConverter::eStop); }});
+    converter->ExportDB(FirstDatabase(document));
+
+    EXPECT_EQ(Read("d.sql"), "\r\n\r\ndelete from r \r\n\r\n" + Rows({1, 2}) + "\r\n\r\ndelete from q \r\n\r\n");
+    EXPECT_EQ(Read("log.txt"), "srv    db    r   任务取消!\r\nsrv    db    q   任务取消!\r\n");
+    EXPECT_NE(Read("s.sql").find("create table q(\r\n  m    int    null    ,\r\n)\r\n"), std::string::npos);
+}
+
+}  // namespace
