@@ -19,15 +19,6 @@ constexpr const char* kFreeTdsLibraries[] = {
     "/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so", "/usr/lib/aarch64-linux-gnu/odbc/libtdsodbc.so",
     "/usr/lib/odbc/libtdsodbc.so", "/usr/lib64/libtdsodbc.so", "/usr/local/lib/libtdsodbc.so"};
 
-std::shared_ptr<OdbcHandle> NewEnvironment()
-{
-    auto environment = std::make_shared<OdbcHandle>(SQL_HANDLE_ENV, nullptr);
-    environment->Check(SQLSetEnvAttr(environment->Get(), SQL_ATTR_ODBC_VERSION,
-                                     reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
-                       "SQLSetEnvAttr");
-    return environment;
-}
-
 std::vector<std::string> RegisteredDrivers(const OdbcHandle& environment)
 {
     std::vector<std::string> names;
@@ -59,9 +50,18 @@ std::vector<std::string> ExistingLibraries()
 
 }  // namespace
 
+std::shared_ptr<OdbcHandle> NewOdbcEnvironment()
+{
+    auto environment = std::make_shared<OdbcHandle>(SQL_HANDLE_ENV, nullptr);
+    environment->Check(SQLSetEnvAttr(environment->Get(), SQL_ATTR_ODBC_VERSION,
+                                     reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0),
+                       "SQLSetEnvAttr");
+    return environment;
+}
+
 std::shared_ptr<Session> OpenOdbc(std::string_view connectionText, bool readOnly)
 {
-    auto environment = NewEnvironment();
+    auto environment = NewOdbcEnvironment();
     const ConnectionText parsed(connectionText);
     odbc::OdbcTarget target;
     if (parsed.Get("Provider")) {

@@ -10,11 +10,12 @@
 
 namespace ado::odbc {
 
-OdbcSession::OdbcSession(std::shared_ptr<OdbcHandle> environment, OdbcTarget target, bool readOnly)
-    : m_environment(std::move(environment)), m_target(std::move(target)), m_readOnly(readOnly)
+OdbcSession::OdbcSession(std::shared_ptr<OdbcHandle> environment, OdbcTarget target, bool readOnly,
+                         std::optional<bool> wide)
+    : m_environment(std::move(environment)), m_target(std::move(target)), m_readOnly(readOnly), m_chosenWide(wide)
 {
     m_links.push_back(Connect());
-    m_wide = KeepsUnicode(m_links.front()->connection.Get());
+    m_wide = wide ? *wide : KeepsUnicode(m_links.front()->connection.Get());
     m_links.front()->connection.SetWide(m_wide);
     SQLUSMALLINT activities = 0;
     if (SQL_SUCCEEDED(SQLGetInfo(m_links.front()->connection.Get(), SQL_MAX_CONCURRENT_ACTIVITIES, &activities,
@@ -33,15 +34,23 @@ std::unique_ptr<OdbcSession::Link> OdbcSession::Connect() const
     if (m_readOnly)
         SQLSetConnectAttr(dbc, SQL_ATTR_ACCESS_MODE, reinterpret_cast<SQLPOINTER>(SQL_MODE_READ_ONLY), 0);
 
-    // The narrow call hands the UTF-8 text over unchanged, whichever interface the driver has
-    // (FreeTDS reads it in the client character set the text names).
-    std::string text = m_target.connectionString;
+    // Unless the wide interface was chosen, the narrow call hands the UTF-8 text over unchanged,
+    // whichever interface the driver has (FreeTDS reads it in the client character set the text
+    // names).
     SQLSMALLINT outLength = 0;
-    link->connection.SetWide(false);
-    const SQLRETURN rc = SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
-                                          static_cast<SQLSMALLINT>(text.size()), nullptr, 0, &outLength,
-                                          SQL_DRIVER_NOPROMPT);
-    std::fill(text.begin(), text.end(), '\0');  // the password leaves memory with the request
+    SQLRETURN rc = SQL_SUCCESS;
+    link->connection.SetWide(m_chosenWide.value_or(false));
+    if (m_chosenWide.value_or(false)) {
+        std::u16string text = Utf8ToUtf16(m_target.connectionString);
+        rc = SQLDriverConnectW(dbc, nullptr, reinterpret_cast<SQLWCHAR*>(text.data()),
+                               static_cast<SQLSMALLINT>(text.size()), nullptr, 0, &outLength, SQL_DRIVER_NOPROMPT);
+        std::fill(text.begin(), text.end(), u'\0');  // the password leaves memory with the request
+    } else {
+        std::string text = m_target.connectionString;
+        rc = SQLDriverConnect(dbc, nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
+                              static_cast<SQLSMALLINT>(text.size()), nullptr, 0, &outLength, SQL_DRIVER_NOPROMPT);
+        std::fill(text.begin(), text.end(), '\0');
+    }
     link->connection.Check(rc, "SQLDriverConnect");
     link->connection.MarkConnected();
     link->connection.SetWide(m_wide);

@@ -5,6 +5,7 @@
 #include "Provider.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace ado::odbc {
@@ -20,9 +21,13 @@ namespace ado::odbc {
 class OdbcSession final : public provider::Session {
 public:
     // Connects; throws OdbcError with the driver's records when the data source refuses.
-    OdbcSession(std::shared_ptr<OdbcHandle> environment, OdbcTarget target, bool readOnly);
+    // wide chooses the text interface; nothing lets the driver's behaviour decide.
+    OdbcSession(std::shared_ptr<OdbcHandle> environment, OdbcTarget target, bool readOnly,
+                std::optional<bool> wide = std::nullopt);
 
     std::unique_ptr<provider::Cursor> Execute(std::string_view sql) override;
+    // True when text travels through the wide functions.
+    bool Wide() const { return m_wide; }
 
 private:
     struct Link {
@@ -37,6 +42,7 @@ private:
     std::shared_ptr<OdbcHandle> m_environment;
     OdbcTarget m_target;
     bool m_readOnly;
+    std::optional<bool> m_chosenWide;
     bool m_oneResultPerConnection = false;
     bool m_wide = true;
     std::vector<std::unique_ptr<Link>> m_links;  // the first is the session's own connection
