@@ -1,0 +1,224 @@
+#include "JoinOrder.h"
+
+#include "SqlTokenizer.h"
+
+#include <algorithm>
+#include <cctype>
+#include <optional>
+#include <set>
+#include <vector>
+
+namespace ado::provider {
+
+namespace {
+
+std::string Lower(std::string_view text)
+{
+    std::string lower(text);
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return lower;
+}
+
+bool OneOf(std::string_view word, std::initializer_list<std::string_view> words)
+{
+    return std::find(words.begin(), words.end(), word) != words.end();
+}
+
+// One FROM item: the first table, or a join with its keywords, table and ON condition.
+struct Segment {
+    size_t begin = 0;          // byte offsets in the text
+    size_t end = 0;
+    bool left = false;         // a LEFT JOIN
+    std::string alias;         // lower case
+    std::set<std::string> refs;  // qualifiers the ON condition names
+};
+
+class FromClauseReader {
+public:
+    FromClauseReader(std::string_view text, const std::vector<Token>& tokens) : m_text(text)
+    {
+        int depth = 0;
+        for (const Token& t : tokens) {
+            if (!t.Significant())
+                continue;
+            const std::string_view raw = TokenText(text, t);
+            if (raw == ")")
+                --depth;
+            m_sig.push_back(&t);
+            m_depth.push_back(depth);
+            m_words.push_back(t.kind == TokenKind::Word ? Lower(raw) : std::string(raw));
+            if (raw == "(")
+                ++depth;
+        }
+    }
+
+    size_t Count() const { return m_sig.size(); }
+    const std::string& Word(size_t i) const { return m_words[i]; }
+
+    // The items of the FROM clause whose keyword is sig[from], or nothing when the clause
+    // holds anything this reader does not follow.
+    std::optional<std::vector<Segment>> Read(size_t from) const
+    {
+        const int d = m_depth[from];
+        if (!SelectListWithoutStar(from, d))
+            return std::nullopt;
+        std::vector<Segment> segments;
+        size_t p = from + 1;
+        Segment first;
+        first.begin = m_sig[p < Count() ? p : from]->begin;
+        if (!ReadTable(p, d, first))
+            return std::nullopt;
+        segments.push_back(first);
+        while (!AtEnd(p, d)) {
+            Segment join;
+            join.begin = m_sig[p]->begin;
+            if (m_words[p] == "left") {
+                join.left = true;
+                ++p;
+                if (p < Count() && m_words[p] == "outer")
+                    ++p;
+            } else if (m_words[p] == "inner") {
+                ++p;
+            }
+            if (p >= Count() || m_words[p] != "join")
+                return std::nullopt;
+            ++p;
+            if (!ReadTable(p, d, join))
+                return std::nullopt;
+            segments.push_back(join);
+        }
+        return segments;
+    }
+
+private:
+    bool AtEnd(size_t p, int d) const
+    {
+        if (p >= Count() || m_depth[p] < d)
+            return true;
+        return m_depth[p] == d &&
+               (OneOf(m_words[p], {"where", "group", "order", "having", "limit", "union", "except", "intersect",
+                                   "window", ";"}));
+    }
+
+    bool JoinStart(size_t p, int d) const
+    {
+        return m_depth[p] == d &&
+               OneOf(m_words[p], {"left", "inner", "join", "cross", "natural", "right", "full", ","});
+    }
+
+    // "*" at the select list's own level would change its columns with the order of tables.
+    bool SelectListWithoutStar(size_t from, int d) const
+    {
+        for (size_t i = from; i-- > 0;) {
+            if (m_depth[i] < d)
+                return false;
+            if (m_depth[i] != d)
+                continue;
+            if (m_words[i] == "*")
+                return false;
+            if (m_words[i] == "select")
+                return true;
+        }
+        return false;
+    }
+
+    // A table name with its alias, then an optional ON condition.
+    bool ReadTable(size_t& p, int d, Segment& segment) const
+    {
+        if (p >= Count() || m_words[p] == "(")
+            return false;
+        while (!AtEnd(p, d) && !JoinStart(p, d) && m_words[p] != "on") {
+            if (m_words[p] == "using" || m_words[p] == "(")
+                return false;
+            if (m_sig[p]->kind == TokenKind::Word || m_sig[p]->kind == TokenKind::QuotedName)
+                segment.alias = Lower(NameOf(m_text, *m_sig[p]));
+            segment.end = m_sig[p]->end;
+            ++p;
+        }
+        if (segment.alias.empty())
+            return false;
+        if (!AtEnd(p, d) && m_words[p] == "on") {
+            ++p;
+            while (!AtEnd(p, d) && !JoinStart(p, d)) {
+                if (!NoteReference(p, segment))
+                    return false;
+                segment.end = m_sig[p]->end;
+                ++p;
+            }
+        }
+        return true;
+    }
+
+    // Records the qualifier of a column reference; false for a name without one.
+    bool NoteReference(size_t p, Segment& segment) const
+    {
+        const Token& t = *m_sig[p];
+        if (t.kind != TokenKind::Word && t.kind != TokenKind::QuotedName)
+            return true;
+        const bool afterDot = p > 0 && m_words[p - 1] == ".";
+        const bool beforeDot = p + 1 < Count() && m_words[p + 1] == ".";
+        const bool call = p + 1 < Count() && m_words[p + 1] == "(";
+        if (beforeDot) {
+            segment.refs.insert(Lower(NameOf(m_text, t)));
+            return true;
+        }
+        if (afterDot || call)
+            return true;
+        return t.kind == TokenKind::Word &&
+               OneOf(m_words[p], {"and", "or", "not", "null", "is", "like", "in", "between", "escape", "collate",
+                                  "nocase", "binary", "case", "when", "then", "else", "end", "glob", "exists", "cast",
+                                  "as"});
+    }
+
+    std::string_view m_text;
+    std::vector<const Token*> m_sig;
+    std::vector<int> m_depth;
+    std::vector<std::string> m_words;  // lower-case words, other tokens as they stand
+};
+
+}  // namespace
+
+std::string MoveInnerJoinsAhead(std::string_view sql)
+{
+    const std::vector<Token> tokens = TokenizeSql(sql);
+    const FromClauseReader reader(sql, tokens);
+    struct Edit {
+        size_t begin, end;
+        std::string text;
+    };
+    std::vector<Edit> edits;
+    for (size_t i = 0; i < reader.Count(); ++i) {
+        if (reader.Word(i) != "from")
+            continue;
+        auto segments = reader.Read(i);
+        if (!segments || segments->size() < 3)
+            continue;
+        std::vector<Segment> order = *segments;
+        bool moved = false;
+        for (bool changed = true; changed;) {
+            changed = false;
+            for (size_t j = 2; j < order.size(); ++j) {
+                if (!order[j].left && order[j - 1].left && !order[j].refs.count(order[j - 1].alias)) {
+                    std::swap(order[j], order[j - 1]);
+                    changed = moved = true;
+                }
+            }
+        }
+        if (!moved)
+            continue;
+        std::string text;
+        for (size_t j = 1; j < order.size(); ++j) {
+            if (j > 1)
+                text += ' ';
+            text += sql.substr(order[j].begin, order[j].end - order[j].begin);
+        }
+        edits.push_back(Edit{(*segments)[1].begin, segments->back().end, std::move(text)});
+    }
+    std::string result(sql);
+    for (auto e = edits.rbegin(); e != edits.rend(); ++e)
+        result.replace(e->begin, e->end - e->begin, e->text);
+    return result;
+}
+
+}  // namespace ado::provider

@@ -1,0 +1,190 @@
+#include "SqlTokenizer.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace ado::provider {
+
+namespace {
+
+bool IsWordChar(unsigned char c)
+{
+    return std::isalnum(c) || c == '_' || c == '@' || c == '#' || c == '$' || c >= 0x80;
+}
+
+bool IsHex(unsigned char c)
+{
+    return std::isxdigit(c) != 0;
+}
+
+// End of a quoted run opened at `begin` with `close` as its closing character; a doubled
+// closing character stands for itself. Returns npos when the text ends first.
+size_t QuotedEnd(std::string_view text, size_t begin, char close)
+{
+    size_t i = begin + 1;
+    while (i < text.size()) {
+        if (text[i] == close) {
+            if (i + 1 < text.size() && text[i + 1] == close) {
+                i += 2;
+                continue;
+            }
+            return i + 1;
+        }
+        ++i;
+    }
+    return std::string_view::npos;
+}
+
+}  // namespace
+
+bool EqualsNoCase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+    });
+}
+
+std::string LastNamePart(std::string_view name)
+{
+    std::string part;
+    char close = 0;
+    for (size_t i = 0; i < name.size(); ++i) {
+        const char c = name[i];
+        if (close) {
+            if (c != close)
+                part += c;
+            else if (i + 1 < name.size() && name[i + 1] == close)
+                part += name[++i];
+            else
+                close = 0;
+        } else if (c == '[') {
+            close = ']';
+        } else if (c == '"') {
+            close = '"';
+        } else if (c == '.') {
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    return part;
+}
+
+std::vector<Token> TokenizeSql(std::string_view text)
+{
+    std::vector<Token> tokens;
+    size_t i = 0;
+    const size_t n = text.size();
+    auto push = [&](TokenKind kind, size_t begin, size_t end, bool closed = true) {
+        tokens.push_back(Token{kind, begin, end, closed});
+        i = end;
+    };
+    auto quoted = [&](TokenKind kind, size_t begin, size_t open, char close) {
+        const size_t end = QuotedEnd(text, open, close);
+        if (end == std::string_view::npos)
+            push(kind, begin, n, false);
+        else
+            push(kind, begin, end);
+    };
+    while (i < n) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        const unsigned char next = i + 1 < n ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (std::isspace(c)) {
+            size_t j = i;
+            while (j < n && std::isspace(static_cast<unsigned char>(text[j])))
+                ++j;
+            push(TokenKind::Blank, i, j);
+        } else if (c == '-' && next == '-') {
+            const size_t j = text.find('\n', i);
+            push(TokenKind::Comment, i, j == std::string_view::npos ? n : j);
+        } else if (c == '/' && next == '*') {
+            int depth = 0;
+            size_t j = i;
+            while (j < n) {
+                if (text.compare(j, 2, "/*") == 0) {
+                    ++depth;
+                    j += 2;
+                } else if (text.compare(j, 2, "*/") == 0) {
+                    j += 2;
+                    if (--depth == 0)
+                        break;
+                } else {
+                    ++j;
+                }
+            }
+            push(TokenKind::Comment, i, j, depth == 0);
+        } else if (c == '\'') {
+            quoted(TokenKind::String, i, i, '\'');
+        } else if ((c == 'N' || c == 'n') && next == '\'') {
+            quoted(TokenKind::NString, i, i + 1, '\'');
+        } else if (c == '[') {
+            quoted(TokenKind::QuotedName, i, i, ']');
+        } else if (c == '"' || c == '`') {
+            quoted(TokenKind::QuotedName, i, i, static_cast<char>(c));
+        } else if (c == '0' && (next == 'x' || next == 'X')) {
+            size_t j = i + 2;
+            while (j < n && IsHex(static_cast<unsigned char>(text[j])))
+                ++j;
+            push(TokenKind::Binary, i, j);
+        } else if (std::isdigit(c) || (c == '.' && std::isdigit(next))) {
+            size_t j = i;
+            while (j < n && (std::isdigit(static_cast<unsigned char>(text[j])) || text[j] == '.'))
+                ++j;
+            if (j < n && (text[j] == 'e' || text[j] == 'E')) {
+                size_t k = j + 1;
+                if (k < n && (text[k] == '+' || text[k] == '-'))
+                    ++k;
+                if (k < n && std::isdigit(static_cast<unsigned char>(text[k]))) {
+                    j = k;
+                    while (j < n && std::isdigit(static_cast<unsigned char>(text[j])))
+                        ++j;
+                }
+            }
+            push(TokenKind::Number, i, j);
+        } else if (IsWordChar(c)) {
+            size_t j = i;
+            while (j < n && IsWordChar(static_cast<unsigned char>(text[j])))
+                ++j;
+            push(TokenKind::Word, i, j);
+        } else {
+            static constexpr std::string_view kPairs[] = {"<>", "!=", "<=", ">=", "||", "!<", "!>", "=="};
+            const std::string_view two = text.substr(i, 2);
+            const bool pair = std::find(std::begin(kPairs), std::end(kPairs), two) != std::end(kPairs);
+            push(TokenKind::Punct, i, i + (pair ? 2 : 1));
+        }
+    }
+    return tokens;
+}
+
+std::string NameOf(std::string_view text, const Token& token)
+{
+    const std::string_view raw = TokenText(text, token);
+    if (token.kind != TokenKind::QuotedName || raw.empty())
+        return std::string(raw);
+    const char close = raw.front() == '[' ? ']' : raw.front();
+    std::string name;
+    const size_t last = token.closed ? raw.size() - 1 : raw.size();
+    for (size_t i = 1; i < last; ++i) {
+        name.push_back(raw[i]);
+        if (raw[i] == close && i + 1 < last && raw[i + 1] == close)
+            ++i;
+    }
+    return name;
+}
+
+std::string StringContent(std::string_view text, const Token& token)
+{
+    std::string_view raw = TokenText(text, token);
+    if (token.kind == TokenKind::NString)
+        raw.remove_prefix(1);
+    std::string content;
+    const size_t last = token.closed ? raw.size() - 1 : raw.size();
+    for (size_t i = 1; i < last; ++i) {
+        content.push_back(raw[i]);
+        if (raw[i] == '\'' && i + 1 < last && raw[i + 1] == '\'')
+            ++i;
+    }
+    return content;
+}
+
+}  // namespace ado::provider

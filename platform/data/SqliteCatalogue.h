@@ -1,0 +1,15 @@
+#pragma once
+
+#include "SqliteSchema.h"
+
+#include <string>
+
+namespace ado::provider {
+
+// Presents SQL Server's catalogue on one SQLite connection: the read-only tables sysobjects,
+// syscolumns, systypes, syscomments, sysindexes and sysindexkeys (eponymous virtual tables,
+// so they need no schema change and work on read-only files) and the functions object_id,
+// columnproperty, getdate, left, right, len and db_name. schema must outlive the connection.
+void RegisterCatalogue(sqlite3* db, SqliteSchema& schema, const std::string& databaseName);
+
+}  // namespace ado::provider

@@ -1,0 +1,77 @@
+#include "SqliteCursor.h"
+
+#include "SqliteErrors.h"
+#include "SqliteSession.h"
+#include "SqliteTypes.h"
+
+namespace ado::provider {
+
+namespace {
+
+// A column that comes straight from a table is nullable as its table declares it (primary
+// keys never are); anything else may be null.
+bool Nullable(sqlite3* db, sqlite3_stmt* statement, int column)
+{
+    const char* database = sqlite3_column_database_name(statement, column);
+    const char* table = sqlite3_column_table_name(statement, column);
+    const char* origin = sqlite3_column_origin_name(statement, column);
+    if (!database || !table || !origin)
+        return true;
+    int notNull = 0;
+    int primaryKey = 0;
+    if (sqlite3_table_column_metadata(db, database, table, origin, nullptr, nullptr, &notNull, &primaryKey,
+                                      nullptr) != SQLITE_OK)
+        return true;
+    return !notNull && !primaryKey;
+}
+
+}  // namespace
+
+SqliteCursor::SqliteCursor(std::shared_ptr<SqliteSession> session, StatementPtr statement, std::string lastToken)
+    : m_session(std::move(session)), m_statement(std::move(statement)), m_lastToken(std::move(lastToken))
+{
+    sqlite3_stmt* s = m_statement.get();
+    const int count = sqlite3_column_count(s);
+    m_fields.reserve(static_cast<size_t>(count));
+    m_kinds.reserve(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        const char* declared = sqlite3_column_decltype(s, i);
+        FieldInfo field = declared ? ParseDeclaredType(declared).field : FieldInfo{};
+        field.name = sqlite3_column_name(s, i);
+        if (Nullable(m_session->Db(), s, i))
+            field.attributes |= adFldIsNullable;
+        m_kinds.push_back(ValueKindOf(field.type));
+        m_fields.push_back(std::move(field));
+    }
+}
+
+bool SqliteCursor::Fetch(std::vector<Value>& row)
+{
+    if (!m_statement)
+        return false;
+    const int rc = sqlite3_step(m_statement.get());
+    if (rc == SQLITE_ROW) {
+        const int count = static_cast<int>(m_fields.size());
+        row.resize(m_fields.size());
+        for (int i = 0; i < count; ++i)
+            ReadValue(m_statement.get(), i, m_kinds[static_cast<size_t>(i)], row[static_cast<size_t>(i)]);
+        return true;
+    }
+    if (rc == SQLITE_DONE) {
+        m_statement.reset();
+        return false;
+    }
+    const auto error = TranslateSqliteError(m_session->Db(), rc, m_lastToken);
+    m_statement.reset();
+    throw error;
+}
+
+bool RowsCursor::Fetch(std::vector<Value>& row)
+{
+    if (m_next >= m_rows.size())
+        return false;
+    row = m_rows[m_next++];
+    return true;
+}
+
+}  // namespace ado::provider

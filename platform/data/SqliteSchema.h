@@ -1,0 +1,104 @@
+#pragma once
+
+#include "SqliteHandles.h"
+#include "SqliteTypes.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace ado::provider {
+
+struct ColumnSchema {
+    int colid = 0;                 // 1-based position
+    std::string name;
+    std::string declaredType;
+    DeclaredType type;
+    bool nullable = true;          // primary-key columns never are
+    bool identity = false;
+    bool computed = false;
+    std::optional<std::string> defaultText;  // as SQL Server keeps it: "(0)", "('')", "(getdate())"
+    std::string defaultName;       // the default constraint's name
+};
+
+struct IndexKey {
+    int colid = 0;
+    bool descending = false;
+};
+
+struct IndexSchema {
+    int indid = 0;                 // 1 the primary key, 2.. further indexes
+    std::string name;
+    bool unique = false;
+    bool primaryKey = false;
+    std::vector<IndexKey> keys;
+};
+
+struct TableSchema {
+    std::int64_t id = 0;
+    std::string name;
+    bool view = false;
+    std::vector<ColumnSchema> columns;
+    std::vector<IndexSchema> indexes;  // the primary key first when there is one
+
+    const ColumnSchema* Column(std::string_view columnName) const;
+    const IndexSchema* PrimaryKey() const;
+};
+
+// Object ids: a table's id carries its place in sqlite_schema; the objects that belong to
+// it (default constraints by column, the primary-key constraint) take the ids that follow.
+struct ObjectId {
+    static constexpr int kShift = 12;
+    static constexpr std::int64_t kPrimaryKey = (1 << kShift) - 1;
+    static std::int64_t Table(std::int64_t schemaRow) { return schemaRow << kShift; }
+    static std::int64_t SchemaRow(std::int64_t id) { return id >> kShift; }
+    static std::int64_t Part(std::int64_t id) { return id & kPrimaryKey; }
+};
+
+// The tables and views of one database as SQL Server's catalogue presents them. Object
+// names are held once per schema version; a table's columns and indexes are read when first
+// asked for, so a question about one table reads that table only.
+class SqliteSchema {
+public:
+    explicit SqliteSchema(sqlite3* db);
+
+    // Drops what is held when the database's schema changed since it was read.
+    void Refresh();
+    void Invalidate();
+
+    // By name without regard to case, or by object id (of the table or of its parts).
+    std::shared_ptr<const TableSchema> Find(std::string_view name);
+    std::shared_ptr<const TableSchema> Find(std::int64_t id);
+    // Every table and view, in the order they were created.
+    std::vector<std::shared_ptr<const TableSchema>> All();
+
+private:
+    struct Entry {
+        std::int64_t schemaRow;
+        std::string name;
+        bool view;
+        std::shared_ptr<const TableSchema> table;  // read on first use
+    };
+
+    void LoadNames();
+    std::shared_ptr<const TableSchema> Load(Entry& entry);
+
+    sqlite3* m_db;
+    StatementPtr m_version;
+    StatementPtr m_names;
+    StatementPtr m_columns;
+    StatementPtr m_tableSql;
+    StatementPtr m_indexList;
+    StatementPtr m_indexKeys;
+    std::int64_t m_schemaVersion = -1;
+    bool m_loaded = false;
+    std::vector<Entry> m_entries;
+    std::unordered_map<std::string, size_t> m_byName;        // lower-case name -> entry
+    std::unordered_map<std::int64_t, size_t> m_bySchemaRow;  // sqlite_schema rowid -> entry
+};
+
+}  // namespace ado::provider

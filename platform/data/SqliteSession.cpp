@@ -1,0 +1,95 @@
+#include "SqliteSession.h"
+
+#include "SqliteCatalogue.h"
+#include "SqliteCursor.h"
+#include "SqliteErrors.h"
+#include "TSqlRewriter.h"
+
+#include <cctype>
+#include <filesystem>
+
+namespace ado::provider {
+
+namespace {
+
+constexpr int kBusyTimeoutMs = 5000;
+
+[[noreturn]] void ThrowOpenError(const std::string& path, std::string_view reason)
+{
+    throw ProviderError(kErrorOpen, "Cannot open database file '" + path + "': " + std::string(reason));
+}
+
+// Only blanks and statement separators left.
+bool OnlySeparators(const char* text, const char* end)
+{
+    for (; text < end; ++text)
+        if (!std::isspace(static_cast<unsigned char>(*text)) && *text != ';')
+            return false;
+    return true;
+}
+
+}  // namespace
+
+SqliteSession::SqliteSession(const std::string& path, bool readOnly)
+{
+    std::error_code ec;
+    if (readOnly && !std::filesystem::exists(path, ec))
+        ThrowOpenError(path, "the file does not exist.");
+    const int flags = readOnly ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    sqlite3* db = nullptr;
+    const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
+    m_db.reset(db);
+    if (rc != SQLITE_OK)
+        ThrowOpenError(path, db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    sqlite3_extended_result_codes(db, 1);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    m_databaseName = std::filesystem::path(path).stem().string();
+    try {
+        m_schema = std::make_unique<SqliteSchema>(db);
+        m_schema->Refresh();  // reads the file's header: a file that is no database fails here
+    } catch (const automation::AutomationError& e) {
+        ThrowOpenError(path, e.Description().toStdString());
+    }
+    RegisterCatalogue(db, *m_schema, m_databaseName);
+}
+
+SqliteSession::~SqliteSession() = default;
+
+std::unique_ptr<Cursor> SqliteSession::Execute(std::string_view sql)
+{
+    m_schema->Refresh();
+    const TSqlText text = RewriteTSql(sql);
+    if (text.helpIndexTable)
+        return HelpIndex(*text.helpIndexTable);
+
+    sqlite3* db = m_db.get();
+    const char* next = text.sql.data();
+    const char* const end = next + text.sql.size();
+    while (next < end) {
+        sqlite3_stmt* raw = nullptr;
+        const char* tail = nullptr;
+        const int rc = sqlite3_prepare_v3(db, next, static_cast<int>(end - next), 0, &raw, &tail);
+        StatementPtr statement(raw);
+        if (rc != SQLITE_OK)
+            throw TranslateSqliteError(db, rc, text.lastToken);
+        next = tail;
+        if (!statement)
+            continue;  // blanks or a lone ";"
+        if (sqlite3_column_count(raw) > 0) {
+            if (!OnlySeparators(next, end))
+                throw ProviderError(kErrorCommand, "A statement that returns rows must be the last of its batch.");
+            return std::make_unique<SqliteCursor>(std::static_pointer_cast<SqliteSession>(shared_from_this()),
+                                                  std::move(statement), text.lastToken);
+        }
+        int step;
+        while ((step = sqlite3_step(raw)) == SQLITE_ROW) {
+        }
+        if (step != SQLITE_DONE)
+            throw TranslateSqliteError(db, step, text.lastToken);
+        if (!sqlite3_stmt_readonly(raw))
+            m_schema->Invalidate();
+    }
+    return std::make_unique<RowsCursor>();
+}
+
+}  // namespace ado::provider

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Provider.h"
+#include "SqliteHandles.h"
+#include "SqliteSchema.h"
+
+#include <memory>
+#include <string>
+
+namespace ado::provider {
+
+// One open SQLite file that answers SQL Server's SQL.
+class SqliteSession final : public Session {
+public:
+    // Throws AutomationError naming the path when the file cannot be opened (a missing file
+    // in read-only mode, a file that is no database).
+    SqliteSession(const std::string& path, bool readOnly);
+    ~SqliteSession() override;
+
+    std::unique_ptr<Cursor> Execute(std::string_view sql) override;
+
+    sqlite3* Db() const { return m_db.get(); }
+    // The database's name as SQL Server would know it: the file's base name.
+    const std::string& DatabaseName() const { return m_databaseName; }
+
+private:
+    std::unique_ptr<Cursor> HelpIndex(const std::string& tableName);
+
+    DatabasePtr m_db;
+    std::string m_databaseName;
+    std::unique_ptr<SqliteSchema> m_schema;  // after m_db: its statements go first
+};
+
+}  // namespace ado::provider

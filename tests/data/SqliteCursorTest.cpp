@@ -1,0 +1,114 @@
+#include "AutomationError.h"
+#include "SqliteTestDatabase.h"
+
+#include <gtest/gtest.h>
+
+using namespace ado;
+
+namespace {
+
+const char* const kSmallTable = "CREATE TABLE t_row(id int PRIMARY KEY, name nvarchar(20));"
+                                "INSERT INTO t_row VALUES (1, 'one'), (2, 'two'), (3, 'three');";
+
+}  // namespace
+
+TEST(SqliteCursor, ForwardOnlyStreamsRowByRow)
+{
+    const SqliteTestDatabase db(kSmallTable);
+    const ConnectionPtr connection = db.Open(adModeRead);
+    // An endless row source: only a cursor that steps one row per fetch ever returns.
+    const RecordsetPtr rs = connection->Execute(
+        "with recursive c(x) as (select 1 union all select x + 1 from c) select x from c");
+    for (std::int64_t expected = 1; expected <= 1000; ++expected) {
+        ASSERT_FALSE(rs->Eof());
+        ASSERT_EQ(rs->Fields(0L).GetValue(), Value(expected));
+        rs->MoveNext();
+    }
+    rs->Close();
+    EXPECT_EQ(rs->State(), adStateClosed);
+}
+
+TEST(SqliteCursor, DetachedRowsStayReadableAfterTheConnectionCloses)
+{
+    const SqliteTestDatabase db(kSmallTable);
+    const ConnectionPtr connection = db.Open(adModeRead);
+    const RecordsetPtr rs = connection->Execute("select name from t_row order by id");
+    rs->Detach();
+    connection->Close();
+    EXPECT_EQ(RowsOf(*rs), (std::vector<std::vector<std::string>>{{"one"}, {"two"}, {"three"}}));
+}
+
+TEST(SqliteCursor, StaticCursorMovesBackToItsFirstRow)
+{
+    const SqliteTestDatabase db(kSmallTable);
+    const ConnectionPtr connection = db.Open(adModeRead);
+    const RecordsetPtr rs = connection->Execute("select id from t_row order by id desc", adOpenStatic);
+    const auto first = RowsOf(*rs);
+    rs->MoveFirst();
+    EXPECT_EQ(RowsOf(*rs), first);
+    EXPECT_EQ(first.front().front(), "3");
+    const RecordsetPtr forward = connection->Execute("select id from t_row");
+    EXPECT_THROW(forward->MoveFirst(), automation::AutomationError);
+}
+
+TEST(SqliteCursor, StatementsWithoutRowsGiveAClosedRecordSet)
+{
+    const SqliteTestDatabase db(kSmallTable + std::string("CREATE TABLE t_copy(a nvarchar(10), b varbinary(4), c int);"));
+    const ConnectionPtr connection = db.Open();
+    EXPECT_EQ(connection->Execute("delete from t_row ")->State(), adStateClosed);
+    // A data script as the converter writes it: statements one after another without ";".
+    const RecordsetPtr rs = connection->Execute(
+        "delete from t_copy \r\ninsert into t_copy(a,b,c)\r\n values(N'O''Hara',0x0A,1)\r\n"
+        "insert into t_copy(a,b,c)\r\n values(null,0x,2)\r\n");
+    EXPECT_EQ(rs->State(), adStateClosed);
+    EXPECT_THROW(rs->Eof(), automation::AutomationError);
+    EXPECT_EQ(Query(*connection, "select a, b, c from t_copy order by c"),
+              (std::vector<std::vector<std::string>>{{"O'Hara", "0A", "1"}, {"NULL", "", "2"}}));
+    EXPECT_TRUE(Query(*connection, "select * from t_row").empty());
+    // Schema changes through the provider are seen by the catalogue at once.
+    connection->Execute("create table t_new(x int)");
+    EXPECT_EQ(Query(*connection, "select count(*) from syscolumns where id = object_id('T_NEW')"),
+              (std::vector<std::vector<std::string>>{{"1"}}));
+}
+
+TEST(SqliteCursor, LikeIgnoresLetterCase)
+{
+    const SqliteTestDatabase db(kSmallTable);
+    const ConnectionPtr connection = db.Open(adModeRead);
+    EXPECT_EQ(Query(*connection, "select id from t_row where name like 'T%' order by id"),
+              (std::vector<std::vector<std::string>>{{"2"}, {"3"}}));
+}
+
+TEST(SqliteCursor, ReadOnlyOpen)
+{
+    const SqliteTestDatabase db(kSmallTable);
+    const ConnectionPtr connection = db.Open(adModeRead);
+    EXPECT_FALSE(ErrorOf(*connection, "insert into t_row values (4, 'four')").empty());
+    EXPECT_EQ(Query(*connection, "select count(*) from t_row"), (std::vector<std::vector<std::string>>{{"3"}}));
+
+    Connection missing;
+    const std::string path = db.Path() + ".missing";
+    try {
+        missing.Open("Provider=SQLite;Data Source=" + path, adModeRead);
+        FAIL() << "opened a file that does not exist";
+    } catch (const automation::AutomationError& e) {
+        EXPECT_EQ(e.Description().toStdString(), "Cannot open database file '" + path + "': the file does not exist.");
+    }
+    EXPECT_EQ(missing.State(), adStateClosed);
+}
+
+TEST(SqliteCursor, FileThatIsNoDatabase)
+{
+    const SqliteTestDatabase db(kSmallTable);
+    const std::string path = db.Path() + ".txt";
+    FILE* file = std::fopen(path.c_str(), "w");
+    std::fputs("this is a text file, not a database, and it is long enough to have a header........", file);
+    std::fclose(file);
+    Connection connection;
+    try {
+        connection.Open("Provider=SQLite;Data Source=" + path, adModeRead);
+        FAIL() << "opened a text file";
+    } catch (const automation::AutomationError& e) {
+        EXPECT_NE(e.Description().toStdString().find(path), std::string::npos);
+    }
+}

@@ -1,0 +1,66 @@
+#include "AutomationError.h"
+#include "SqliteTestDatabase.h"
+
+#include <gtest/gtest.h>
+
+using namespace ado;
+
+namespace {
+
+const char* const kSchema = "CREATE TABLE t_tabledescription(FSubSystemID int, FTableID int, FTableName varchar(50),"
+                            " FDescription nvarchar(100));"
+                            "CREATE TABLE t_Item(FItemID int PRIMARY KEY, FName nvarchar(80));";
+
+automation::AutomationError Raised(Connection& connection, const std::string& sql)
+{
+    try {
+        const RecordsetPtr rs = connection.Execute(sql);
+        if (rs->State() == adStateOpen)
+            RowsOf(*rs);
+    } catch (const automation::AutomationError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no error from: " << sql;
+    return automation::AutomationError(0, {});
+}
+
+}  // namespace
+
+TEST(SqliteErrors, InSqlServerWords)
+{
+    const SqliteTestDatabase db(kSchema);
+    const ConnectionPtr connection = db.Open(adModeRead);
+
+    const auto unclosed = Raised(*connection,
+        "select * from t_tabledescription Where  FDescription Like '%a'b%'  order by FSubSystemID");
+    EXPECT_EQ(unclosed.Description().toStdString(),
+              "Unclosed quotation mark before the character string '  order by FSubSystemID'.");
+    EXPECT_EQ(unclosed.Number(), -2147217900);
+    EXPECT_EQ(unclosed.Source().toStdString(), "Tabrix.SQLite");
+
+    const auto object = Raised(*connection, "select * from t_nothere");
+    EXPECT_EQ(object.Description().toStdString(), "Invalid object name 't_nothere'.");
+    EXPECT_EQ(object.Number(), -2147217865);
+
+    EXPECT_EQ(ErrorOf(*connection, "select FNope from t_Item"), "Invalid column name 'FNope'.");
+    EXPECT_EQ(ErrorOf(*connection, "select t2.FNope from t_Item t2"), "Invalid column name 'FNope'.");
+    EXPECT_EQ(ErrorOf(*connection, "select * form t_Item"), "Incorrect syntax near 'form'.");
+    EXPECT_EQ(ErrorOf(*connection, "select * from t_Item where"), "Incorrect syntax near 'where'.");
+    EXPECT_EQ(ErrorOf(*connection, "select nofunc(1)"), "'nofunc' is not a recognized built-in function name.");
+    // A table name with a quote inside the field query's text.
+    EXPECT_EQ(ErrorOf(*connection, "select name from syscolumns where id=object_id('t'x') order by name"),
+              "Unclosed quotation mark before the character string ') order by name'.");
+    EXPECT_EQ(ErrorOf(*connection, "exec sp_helpindex 'no_table'"),
+              "The object 'no_table' does not exist in database 'account' or is invalid for this operation.");
+    EXPECT_EQ(ErrorOf(*connection, "select left('abc', -1)"), "Invalid length parameter passed to the left function.");
+}
+
+TEST(SqliteErrors, AFailedStatementLeavesTheConnectionUsable)
+{
+    const SqliteTestDatabase db(kSchema);
+    const ConnectionPtr connection = db.Open();
+    EXPECT_FALSE(ErrorOf(*connection, "insert into t_Item values (1, 'a'), (1, 'b')").empty());
+    EXPECT_TRUE(Query(*connection, "select * from t_Item").empty());
+    connection->Execute("insert into t_Item values (1, 'a')");
+    EXPECT_EQ(Query(*connection, "select FName from t_Item"), (std::vector<std::vector<std::string>>{{"a"}}));
+}

@@ -1,0 +1,106 @@
+#include "AutomationError.h"
+#include "SqliteErrors.h"
+#include "TSqlRewriter.h"
+
+#include <gtest/gtest.h>
+
+using ado::provider::RewriteTSql;
+
+namespace {
+
+std::string Rewritten(const std::string& text)
+{
+    return RewriteTSql(text).sql;
+}
+
+std::string ErrorOfRewrite(const std::string& text)
+{
+    try {
+        RewriteTSql(text);
+    } catch (const automation::AutomationError& e) {
+        EXPECT_EQ(e.Number(), ado::provider::kErrorCommand);
+        EXPECT_EQ(e.Source().toStdString(), "Tabrix.SQLite");
+        return e.Description().toStdString();
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(TSqlRewriter, LiteralsBecomeSqliteLiterals)
+{
+    EXPECT_EQ(Rewritten("insert into T(a,b) values(N'x''y',0x0A)"), "insert into T(a,b) values('x''y',X'0A')");
+    EXPECT_EQ(Rewritten("select 0xABC, 0x, n'z'"), "select X'0ABC', X'', 'z'");
+    // Inside strings and names nothing changes.
+    EXPECT_EQ(Rewritten("select 'isnull(a,b) 0x1 N''q''' as [my \"col]]]"),
+              "select 'isnull(a,b) 0x1 N''q''' as \"my \"\"col]\"");
+}
+
+TEST(TSqlRewriter, FunctionsThatAreSqliteKeywords)
+{
+    EXPECT_EQ(Rewritten("select isnull(t1.FTableID,0), ISNULL (x, 'a')"), "select ifnull(t1.FTableID,0), ifnull (x, 'a')");
+    EXPECT_EQ(Rewritten("select left(F,2), Right(F, 3) from a left join b on a.x=b.x"),
+              "select \"left\"(F,2), \"right\"(F, 3) from a left join b on a.x=b.x");
+}
+
+TEST(TSqlRewriter, OwnerAndComments)
+{
+    EXPECT_EQ(Rewritten("select * from dbo.T join [dbo].[U] on 1=1"), "select * from T join \"U\" on 1=1");
+    EXPECT_EQ(Rewritten("create table T(a varchar(max), b nvarchar (MAX), c varbinary(max), d char(4))"),
+              "create table T(a varchar(2147483647), b nvarchar(1073741823), c varbinary(2147483647), d char(4))");
+    EXPECT_EQ(Rewritten("select 1 /* outer /* nested */ still comment */ + 2 -- tail"), "select 1   + 2  ");
+}
+
+TEST(TSqlRewriter, BatchStatementsAreSeparated)
+{
+    EXPECT_EQ(Rewritten("delete from T \r\ninsert into T(a) values(1)\r\ninsert into T(a) values(2)"),
+              "delete from T \r\n;insert into T(a) values(1)\r\n;insert into T(a) values(2)");
+    // Words that continue a statement are left alone.
+    EXPECT_EQ(Rewritten("insert or replace into T select 1"), "insert or replace into T select 1");
+    EXPECT_EQ(Rewritten("create table C(p int references P(id) on delete cascade)"),
+              "create table C(p int references P(id) on delete cascade)");
+    EXPECT_EQ(Rewritten("create trigger g after insert on T begin delete from U; insert into U values(1); end"),
+              "create trigger g after insert on T begin delete from U; insert into U values(1); end");
+    EXPECT_EQ(Rewritten("with c(x) as (select 1) insert into T select x from c"),
+              "with c(x) as (select 1) insert into T select x from c");
+}
+
+TEST(TSqlRewriter, IndexReportCalls)
+{
+    EXPECT_EQ(RewriteTSql("sp_helpindex 't_Item'").helpIndexTable, "t_Item");
+    EXPECT_EQ(RewriteTSql("sp_helpindex t_Item").helpIndexTable, "t_Item");
+    EXPECT_EQ(RewriteTSql("exec sp_helpindex N'dbo.t_Item';").helpIndexTable, "t_Item");
+    EXPECT_EQ(RewriteTSql("EXECUTE sp_helpindex @objname = [t Item]").helpIndexTable, "t Item");
+    EXPECT_FALSE(RewriteTSql("select 'sp_helpindex'").helpIndexTable);
+    EXPECT_EQ(ErrorOfRewrite("exec sp_helpindex"),
+              "Procedure or function 'sp_helpindex' expects parameter '@objname', which was not supplied.");
+}
+
+TEST(TSqlRewriter, UnclosedQuotesAndComments)
+{
+    EXPECT_EQ(ErrorOfRewrite("select * from t_tabledescription Where  FDescription Like '%a'b%'  order by FSubSystemID"),
+              "Unclosed quotation mark before the character string '  order by FSubSystemID'.");
+    EXPECT_EQ(ErrorOfRewrite("select N'abc"), "Unclosed quotation mark before the character string 'abc'.");
+    EXPECT_EQ(ErrorOfRewrite("select [abc"), "Unclosed quotation mark before the character string 'abc'.");
+    EXPECT_EQ(ErrorOfRewrite("select 1 /* open /* */"), "Missing end comment mark '*/'.");
+    EXPECT_EQ(ErrorOfRewrite("select 'it''s'"), "");
+}
+
+TEST(TSqlRewriter, LastTokenOfTheOriginalText)
+{
+    EXPECT_EQ(RewriteTSql("select * from T where  -- nothing\n").lastToken, "where");
+}
+
+TEST(TSqlRewriter, InnerJoinsMoveAheadOfOuterJoins)
+{
+    EXPECT_EQ(Rewritten("select t2.Name from syscolumns t2 left join D t1  on(t1.F=t2.Name and t1.I=3) join sysobjects  "
+                        "t3 on(t3.ID=t2.ID) join systypes t4 on(t2.xusertype=t4.xusertype) where  t3.Name='T'"),
+              "select t2.Name from syscolumns t2 join sysobjects  t3 on(t3.ID=t2.ID) join systypes t4 "
+              "on(t2.xusertype=t4.xusertype) left join D t1  on(t1.F=t2.Name and t1.I=3) where  t3.Name='T'");
+    // A join that refers to the outer join's table, an unqualified name or a "*" keeps its place.
+    for (const char* text : {"select a.x from A a left join B b on b.k = a.k join C c on c.k = b.k",
+                             "select a.x from A a left join B b on b.k = a.k join C c on c.k = k",
+                             "select * from A a left join B b on b.k = a.k join C c on c.k = a.k",
+                             "select a.x from A a left join (select 1 k) b on b.k = a.k join C c on c.k = a.k"})
+        EXPECT_EQ(Rewritten(text), text);
+}
