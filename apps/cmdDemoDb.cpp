@@ -1,0 +1,96 @@
+#include "Commands.h"
+
+#include "AutomationError.h"
+#include "Connection.h"
+#include "DemoDatabase.h"
+
+#include <QFileInfo>
+
+#include <string>
+
+namespace {
+
+qint64 Count(ado::Connection& db, const char* sql)
+{
+    const ado::RecordsetPtr rows = db.Execute(sql);
+    return QString::fromStdString(ado::ToText(rows->Fields(0L).GetValue())).toLongLong();
+}
+
+// The dictionary summary: counts, then each subsystem with the number of its tables.
+void PrintSummary(const QString& file)
+{
+    ado::Connection db;
+    db.Open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(file).toStdString(), ado::adModeRead);
+    Print(stdout, QStringLiteral("Subsystems: %1\nDescribed tables: %2\nField descriptions: %3\n")
+                      .arg(Count(db, "select count(*) from t_Subsystem"))
+                      .arg(Count(db, "select count(*) from t_tabledescription"))
+                      .arg(Count(db, "select count(*) from t_FieldDescription")));
+    const ado::RecordsetPtr rows = db.Execute(
+        "select s.FSubSysID, s.FName, (select count(*) from t_tabledescription t where t.FSubSystemID = s.FSubSysID) "
+        "as FTables from t_Subsystem s order by s.FSubSysID");
+    for (; !rows->Eof(); rows->MoveNext()) {
+        const ado::Value& name = rows->Fields("FName").GetValue();
+        Print(stdout, QStringLiteral("%1  %2: %3\n")
+                          .arg(QString::fromStdString(ado::ToText(rows->Fields("FSubSysID").GetValue())), 4)
+                          .arg(ado::IsNull(name) ? QString() : QString::fromStdString(ado::ToText(name)))
+                          .arg(QString::fromStdString(ado::ToText(rows->Fields("FTables").GetValue()))));
+    }
+    const qint64 orphans = Count(db, "select count(*) from t_tabledescription where FSubSystemID not in "
+                                     "(select FSubSysID from t_Subsystem)");
+    if (orphans)
+        Print(stdout, QStringLiteral("  (no subsystem): %1\n").arg(orphans));
+}
+
+}  // namespace
+
+int CmdDemoDb(CommandLine& line)
+{
+    std::optional<QString> file;
+    std::optional<qint64> largeTable;
+    std::optional<int> largeDictionary;
+    for (qsizetype i = 0; i < line.args.size(); ++i) {
+        const QString& arg = line.args[i];
+        std::optional<QString> value;
+        bool ok = false;
+        if (MatchOption(line.args, i, QLatin1StringView("--large-table"), value)) {
+            const qint64 rows = value ? value->toLongLong(&ok) : 0;
+            if (!ok || rows < 0)
+                return UsageError(line, QStringLiteral("--large-table needs a number of rows"));
+            largeTable = rows;
+        } else if (MatchOption(line.args, i, QLatin1StringView("--large-dictionary"), value)) {
+            const int tables = value ? value->toInt(&ok) : 0;
+            if (!ok || tables < 0)
+                return UsageError(line, QStringLiteral("--large-dictionary needs a number of tables"));
+            largeDictionary = tables;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            return UsageError(line, QStringLiteral("unknown option '%1'").arg(arg));
+        } else if (file) {
+            return UsageError(line, QStringLiteral("give one file"));
+        } else {
+            file = arg;
+        }
+    }
+    if (!file)
+        return UsageError(line, QStringLiteral("no file given"));
+
+    try {
+        if (largeDictionary) {
+            demo::WriteLargeDictionary(*file, *largeDictionary);
+            Print(stdout, QStringLiteral("Wrote a dictionary database of %1 tables: %2\n").arg(*largeDictionary).arg(*file));
+        } else {
+            demo::WriteDemoDatabase(*file);
+            Print(stdout, QStringLiteral("Wrote the demo account database: %1\n").arg(*file));
+        }
+        if (largeTable) {
+            demo::AddLargeTable(*file, *largeTable);
+            Print(stdout, QStringLiteral("Added table %1 of %2 rows\n").arg(demo::kLargeTableName).arg(*largeTable));
+        }
+        PrintSummary(*file);
+        return 0;
+    } catch (const automation::AutomationError& error) {
+        Print(stderr, QStringLiteral("tabrix demo-db: %1\n").arg(error.Description()));
+    } catch (const std::exception& error) {
+        Print(stderr, QStringLiteral("tabrix demo-db: %1\n").arg(QString::fromUtf8(error.what())));
+    }
+    return 2;
+}

@@ -1,0 +1,110 @@
+#include "Commands.h"
+
+#include "AutomationError.h"
+#include "Connection.h"
+
+#include <QFileInfo>
+
+#include <string>
+
+namespace {
+
+// A value as one cell of a tab-separated line: tabs, line breaks and backslashes are escaped so
+// that every row stays on one line and the text can be read back.
+void AppendCell(std::string& line, std::string_view text)
+{
+    for (char c : text) {
+        switch (c) {
+        case '\t': line += "\\t"; break;
+        case '\n': line += "\\n"; break;
+        case '\r': line += "\\r"; break;
+        case '\\': line += "\\\\"; break;
+        default: line += c;
+        }
+    }
+}
+
+}  // namespace
+
+int CmdQuery(CommandLine& line)
+{
+    std::optional<QString> file, connection, sql;
+    bool optionsEnded = false;
+    for (qsizetype i = 0; i < line.args.size(); ++i) {
+        const QString& arg = line.args[i];
+        if (!optionsEnded && arg == QLatin1String("--")) {
+            optionsEnded = true;
+            continue;
+        }
+        if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
+            std::optional<QString> value;
+            if (MatchOption(line.args, i, QLatin1StringView("--db"), value)) {
+                if (!value)
+                    return UsageError(line, QStringLiteral("--db needs a file name"));
+                file = value;
+            } else if (MatchOption(line.args, i, QLatin1StringView("--connection"), value)) {
+                if (!value)
+                    return UsageError(line, QStringLiteral("--connection needs a connection text"));
+                connection = value;
+            } else {
+                return UsageError(line, QStringLiteral("unknown option '%1' (put -- before an SQL text that starts with --)").arg(arg));
+            }
+            continue;
+        }
+        if (sql)
+            return UsageError(line, QStringLiteral("give the SQL text as one argument (in quotes)"));
+        sql = arg;
+    }
+    if (!sql)
+        return UsageError(line, QStringLiteral("no SQL text given"));
+    if (file.has_value() == connection.has_value())
+        return UsageError(line, QStringLiteral("give either --db or --connection"));
+    if (file && file->contains(QLatin1Char(';')))
+        return UsageError(line, QStringLiteral("a file name with ';' cannot go into a connection text; use --connection"));
+    if (file && !QFileInfo(*file).isFile()) {
+        Print(stderr, QStringLiteral("tabrix: no database file '%1'\n").arg(*file));
+        return 2;
+    }
+
+    try {
+        ado::Connection db;
+        if (file)
+            db.Open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(*file).toStdString(), ado::adModeRead);
+        else
+            db.Open(connection->toStdString());
+        const ado::RecordsetPtr rows = db.Execute(sql->toStdString());
+        if (rows->State() == ado::adStateClosed)
+            return 0;
+
+        std::string text;
+        for (long i = 0; i < rows->FieldCount(); ++i) {
+            if (i)
+                text += '\t';
+            AppendCell(text, rows->Fields(i).Name());
+        }
+        text += '\n';
+        Print(stdout, text);
+        for (; !rows->Eof(); rows->MoveNext()) {
+            text.clear();
+            for (long i = 0; i < rows->FieldCount(); ++i) {
+                if (i)
+                    text += '\t';
+                const ado::Value& value = rows->Fields(i).GetValue();
+                if (ado::IsNull(value))
+                    text += "NULL";
+                else
+                    AppendCell(text, ado::ToText(value));
+            }
+            text += '\n';
+            Print(stdout, text);
+        }
+        return 0;
+    } catch (const automation::AutomationError& error) {
+        std::fflush(stdout);
+        Print(stderr, error.Description() + QLatin1Char('\n'));
+    } catch (const std::exception& error) {
+        std::fflush(stdout);
+        Print(stderr, QString::fromUtf8(error.what()) + QLatin1Char('\n'));
+    }
+    return 2;
+}
