@@ -148,6 +148,10 @@ void SqliteSchema::Invalidate()
 
 void SqliteSchema::LoadNames()
 {
+    if (!m_checked) {
+        Refresh();
+        m_checked = true;
+    }
     if (m_loaded)
         return;
     const StatementReset reset(m_names.get());

@@ -66,6 +66,10 @@ class SqliteSchema {
 public:
     explicit SqliteSchema(sqlite3* db);
 
+    // Asks for the schema version to be checked again before the next use: a new statement
+    // may see another connection's schema changes. The check waits for the first question,
+    // so statements that never ask cost no extra read of the file.
+    void CheckBeforeNextUse() { m_checked = false; }
     // Drops what is held when the database's schema changed since it was read.
     void Refresh();
     void Invalidate();
@@ -84,7 +88,7 @@ private:
         std::shared_ptr<const TableSchema> table;  // read on first use
     };
 
-    void LoadNames();
+    void LoadNames();  // checks the version first when asked to
     std::shared_ptr<const TableSchema> Load(Entry& entry);
 
     sqlite3* m_db;
@@ -96,6 +100,7 @@ private:
     StatementPtr m_indexKeys;
     std::int64_t m_schemaVersion = -1;
     bool m_loaded = false;
+    bool m_checked = false;
     std::vector<Entry> m_entries;
     std::unordered_map<std::string, size_t> m_byName;        // lower-case name -> entry
     std::unordered_map<std::int64_t, size_t> m_bySchemaRow;  // sqlite_schema rowid -> entry

@@ -57,7 +57,7 @@ SqliteSession::~SqliteSession() = default;
 
 std::unique_ptr<Cursor> SqliteSession::Execute(std::string_view sql)
 {
-    m_schema->Refresh();
+    m_schema->CheckBeforeNextUse();
     const TSqlText text = RewriteTSql(sql);
     if (text.helpIndexTable)
         return HelpIndex(*text.helpIndexTable);
