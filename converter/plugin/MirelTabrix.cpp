@@ -1,5 +1,6 @@
 // The converter component: creates clsConverter for its ProgID.
 #include "ComponentFactory.h"
+#include "TemplateDialogHost.h"
 #include "clsConverter.h"
 
 class MirelTabrixPlugin : public QObject, public IComponentFactory {
@@ -8,6 +9,8 @@ class MirelTabrixPlugin : public QObject, public IComponentFactory {
     Q_INTERFACES(IComponentFactory)
 
 public:
+    MirelTabrixPlugin() { converter_ui::InstallTemplateDialog(); }
+
     QObject* CreateInstance(const QString& progId) override
     {
         if (progId.compare(QLatin1String("MirelTabrix.clsConverter"), Qt::CaseInsensitive) == 0)

@@ -1,0 +1,333 @@
+#include "frmTemplate.h"
+
+#include "AutomationError.h"
+#include "FileDialogSeam.h"
+#include "EventLoopYield.h"
+
+#include <QAbstractEventDispatcher>
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include <iterator>
+#include <optional>
+
+namespace {
+
+const QString kStart = QStringLiteral("开始");
+const QString kPause = QStringLiteral("暂停");
+const QString kExit = QStringLiteral("退出");
+const QString kStop = QStringLiteral("停止");
+const QString kDone = QStringLiteral("处理完毕.....");
+const QString kBusy = QStringLiteral("操作中,不能更改基本信息!");
+const QString kNoTemplate = QStringLiteral("模板文件不能为空!");
+const QString kInvalidTemplate = QStringLiteral("校验错误,如下:");
+
+// Information icon and an OK button.
+constexpr int kInformation = 64;
+
+// The window was laid out in twips; 15 twips are one pixel.
+constexpr int Px(int twips) { return (twips * 2 + 15) / 30; }
+QRect Twips(int left, int top, int width, int height) { return {Px(left), Px(top), Px(width), Px(height)}; }
+
+// Spaces only, as the template box has always been trimmed: tabs and line breaks stay.
+QString TrimSpaces(const QString& text)
+{
+    qsizetype first = 0, last = text.size();
+    while (first < last && text[first] == u' ')
+        ++first;
+    while (last > first && text[last - 1] == u' ')
+        --last;
+    return text.mid(first, last - first);
+}
+
+// A path is shown from its beginning, as a box shows text put into it.
+void SetBoxText(QLineEdit* box, const QString& text)
+{
+    box->setText(text);
+    box->setCursorPosition(0);
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit* MakeTextBox(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, const QRect& geometry)
+{
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+}  // namespace
+
+frmTemplate::frmTemplate(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName(QStringLiteral("frmTemplate"));
+    setWindowTitle(QStringLiteral("采用模板导出"));
+    setFixedSize(Px(4875), Px(3930));
+
+    // Nine points, in a face that has the Chinese glyphs when the system's default lacks them.
+    QFont face = font();
+    const QString cjk = QStringLiteral("Noto Sans CJK SC");
+    if (QFontDatabase::families().contains(cjk))
+        face.setFamilies({cjk, face.family()});
+    face.setPixelSize(12);
+    setFont(face);
+
+    Frame1 = new QGroupBox(QStringLiteral("导出基本信息"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(Twips(120, 240, 4695, 2895));
+
+    Label1 = MakeLabel(Frame1, "Label1", QStringLiteral("模板文件:"), Twips(645, 480, 810, 180));
+    txtTemplate = MakeTextBox(Frame1, "txtTemplate", Twips(1680, 480, 2175, 270));
+    Label2 = MakeLabel(Frame1, "Label2", QStringLiteral("结构文件:"), Twips(645, 1140, 810, 180));
+    txtStruct = MakeTextBox(Frame1, "txtStruct", Twips(1680, 1095, 2175, 270));
+    Label3 = MakeLabel(Frame1, "Label3", QStringLiteral("数据文件:"), Twips(645, 1800, 810, 180));
+    txtData = MakeTextBox(Frame1, "txtData", Twips(1680, 1800, 2175, 270));
+    Label4 = MakeLabel(Frame1, "Label4", QStringLiteral("记录文件:"), Twips(600, 2400, 810, 180));
+    txtLog = MakeTextBox(Frame1, "txtLog", Twips(1680, 2400, 2175, 270));
+
+    // One control array: the click handler gets the index (1 template, 2 structure, 3 data, 4 log).
+    cmdFile = new QButtonGroup(this);
+    const int fileTops[] = {480, 1103, 1800, 2400};
+    for (int index = 1; index <= 4; ++index)
+        cmdFile->addButton(MakeButton(Frame1, QStringLiteral("cmdFile(%1)").arg(index), QStringLiteral("<"),
+                                      Twips(3840, fileTops[index - 1], 375, 255)),
+                           index);
+
+    cmdOK = MakeButton(this, QStringLiteral("cmdOK"), kStart, Twips(3000, 3240, 855, 375));
+    cmdOK->setDefault(true);
+    cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), kExit, Twips(3960, 3240, 855, 375));
+    lbInfo = MakeLabel(this, "lbInfo", QString(), Twips(0, 3720, 4890, 330));
+    // It reaches below the window's edge: its text sits at its top to stay in sight.
+    lbInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    // Template, data file, the two buttons, then structure file and log file.
+    QWidget* const tabOrder[] = {txtTemplate, cmdFile->button(1), txtData,   cmdFile->button(3), cmdOK,
+                                 cmdCancel,   txtStruct,         cmdFile->button(2), txtLog,    cmdFile->button(4)};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmTemplate::cmdOK_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmTemplate::cmdCancel_Click);
+    connect(cmdFile, &QButtonGroup::idClicked, this, &frmTemplate::cmdFile_Click);
+
+    Load();
+}
+
+frmTemplate::~frmTemplate() = default;
+
+void frmTemplate::ShowModal(const QString& strPath)
+{
+    if (isVisible())
+        throw automation::AutomationError(400, QStringLiteral("Form already displayed; can't show modally"),
+                                          QStringLiteral("MirelTabrix.clsConverter"));
+    if (!m_loaded)
+        Load();
+    SetBoxText(txtTemplate, strPath);
+    exec();
+}
+
+// A loaded window starts from its designed contents, then runs its load handler.
+void frmTemplate::Load()
+{
+    for (QLineEdit* box : {txtTemplate, txtStruct, txtData, txtLog})
+        box->clear();
+    lbInfo->clear();
+    setEnabled(true);
+    m_closePending = false;
+    Form_Load();
+    m_loaded = true;
+}
+
+// Unloading while the walk is on the stack would pull the dialog from under it: the walk is
+// stopped instead, and the dialog unloads once it has unwound (see RunExport).
+void frmTemplate::Unload()
+{
+    if (m_running) {
+        m_closePending = true;
+        cmdOK->setText(kStart);
+        cmdCancel->setText(kExit);
+        SetStopFlag(clsConverter::eStop);
+        // Nothing more to press: the window goes as soon as the current database is done.
+        setEnabled(false);
+        return;
+    }
+    m_loaded = false;
+    done(QDialog::Rejected);
+}
+
+void frmTemplate::Form_Load()
+{
+    cmdOK->setText(kStart);
+    cmdCancel->setText(kExit);
+    if (!m_converter)
+        m_converter = std::make_unique<clsConverter>();
+    SetStopFlag(clsConverter::eStop);
+    m_running = false;
+}
+
+void frmTemplate::cmdOK_Click()
+{
+    if (cmdOK->text() == kStart) {
+        if (!ValidateTemplate())
+            return;
+        cmdOK->setText(kPause);
+        cmdCancel->setText(kStop);
+        SetStopFlag(clsConverter::ePlay);
+        if (!m_running)
+            RunExport();
+    } else if (cmdOK->text() == kPause) {
+        SetStopFlag(clsConverter::ePause);
+        cmdOK->setText(kStart);
+    }
+}
+
+void frmTemplate::cmdCancel_Click()
+{
+    if (cmdCancel->text() == kExit) {
+        Unload();
+        return;
+    }
+    cmdCancel->setText(kExit);
+    cmdOK->setText(kStart);
+    SetStopFlag(clsConverter::eStop);
+}
+
+void frmTemplate::cmdFile_Click(int Index)
+{
+    try {
+        if (m_converter->StopFlag() != clsConverter::eStop) {
+            m_utility.ShowMessage(kBusy, kInformation, QString());
+            return;
+        }
+        QLineEdit* box = FileBox(Index);
+        if (!box)
+            return;
+        const QString fileName =
+            ui::ShowFileDialog(Index == 1 ? ui::FileDialogKind::Open : ui::FileDialogKind::Save, this);
+        if (!fileName.isEmpty())
+            SetBoxText(box, fileName);
+    } catch (...) {
+        // Browsing is a convenience: a failure leaves the boxes as they were.
+    }
+}
+
+bool frmTemplate::ValidateTemplate()
+{
+    for (QLineEdit* box : {txtTemplate, txtStruct, txtData})
+        SetBoxText(box, TrimSpaces(box->text()));
+    try {
+        if (txtTemplate->text().isEmpty())
+            throw automation::AutomationError(1, kNoTemplate);
+        // Loaded afresh on every start and resume; a walk already running keeps its own document.
+        const xml::XmlDocument document = xml::XmlDocument::LoadFile(txtTemplate->text());
+        if (!document.Ok())
+            throw automation::AutomationError(1, kInvalidTemplate + QStringLiteral("\r\n") + document.Error().Reason());
+        m_templateRoot = m_utility.RootElement(document);
+
+        // The boxes fill what the server elements leave empty, in memory only.
+        const struct {
+            const char* attribute;
+            QLineEdit* box;
+        } files[] = {{"datafile", txtData}, {"structfile", txtStruct}, {"logfile", txtLog}};
+        for (xml::XmlElement server : m_templateRoot.Children())
+            for (const auto& file : files)
+                if (m_utility.GetAttrText(file.attribute, server).empty())
+                    server.SetAttribute(file.attribute, file.box->text().toStdString());
+        return true;
+    } catch (...) {
+        m_utility.ShowMessage(automation::InfoFromCurrentException().description, kInformation, QString());
+        return false;
+    }
+}
+
+void frmTemplate::RunExport()
+{
+    m_running = true;
+    std::optional<automation::ErrorInfo> failure;
+    {
+        const EventLoopYield yield;
+        const xml::XmlElement root = m_templateRoot;
+        try {
+            for (const xml::XmlElement& server : root.Children()) {
+                for (const xml::XmlElement& database : server.Children()) {
+                    // A dialog that is closing starts no further database.
+                    if (m_closePending)
+                        break;
+                    m_converter->ExportDB(database);
+                }
+            }
+        } catch (...) {
+            failure = automation::InfoFromCurrentException();
+        }
+    }
+    Form_Load();
+    if (m_closePending) {
+        Unload();
+        return;
+    }
+    if (failure)
+        m_utility.ShowMessage(failure->description, kInformation, QString());
+    else
+        lbInfo->setText(kDone);
+}
+
+// A paused export waits for the next event; waking the loop makes it look at the new state.
+void frmTemplate::SetStopFlag(clsConverter::enuState state)
+{
+    m_converter->SetStopFlag(state);
+    if (QAbstractEventDispatcher* dispatcher = QAbstractEventDispatcher::instance())
+        dispatcher->wakeUp();
+}
+
+QLineEdit* frmTemplate::FileBox(int Index) const
+{
+    switch (Index) {
+    case 1: return txtTemplate;
+    case 2: return txtStruct;
+    case 3: return txtData;
+    case 4: return txtLog;
+    default: return nullptr;
+    }
+}
+
+// Esc is the cancel button's key: it presses cmdCancel ("停止" while a run goes on).
+void frmTemplate::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        cmdCancel->click();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void frmTemplate::closeEvent(QCloseEvent* event)
+{
+    const bool closesNow = !m_running;
+    Unload();
+    event->setAccepted(closesNow);
+}
+
+void frmTemplate::reject() { Unload(); }

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "XmlElement.h"
+#include "clsConverter.h"
+#include "clsUtility.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The converter's dialog: the template file and the three output files, and two buttons that
+// start, pause, resume and stop an export. Its state is the captions of cmdOK and cmdCancel
+// together with its converter's StopFlag and the running flag:
+//   Idle      "开始" "退出" eStop  not running
+//   Running   "暂停" "停止" ePlay  running
+//   Paused    "开始" "停止" ePause running
+//   Stopping  "开始" "退出" eStop  running
+// The export walk runs inside the click of cmdOK; the data export yields to the event loop, so
+// the other handlers run on top of the walk and steer it through StopFlag.
+class frmTemplate : public QDialog {
+    Q_OBJECT
+
+public:
+    // Creates the window loaded (load handler run).
+    explicit frmTemplate(QWidget* parent = nullptr);
+    ~frmTemplate() override;
+
+    // Loads the dialog again if it was unloaded, puts strPath into txtTemplate and shows the
+    // dialog modally without owner; returns when it is unloaded. AutomationError 400 when the
+    // dialog is already shown.
+    void ShowModal(const QString& strPath);
+
+    // The dialog's own converter: every StopFlag change and every ExportDB goes to it.
+    clsConverter* Converter() const { return m_converter.get(); }
+    bool IsRunning() const { return m_running; }
+    bool IsLoaded() const { return m_loaded; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+public slots:
+    void reject() override;
+
+private:
+    void Load();
+    void Unload();
+    void Form_Load();
+    void cmdOK_Click();
+    void cmdCancel_Click();
+    void cmdFile_Click(int Index);
+    bool ValidateTemplate();
+    void RunExport();
+    void SetStopFlag(clsConverter::enuState state);
+    QLineEdit* FileBox(int Index) const;
+
+    QGroupBox* Frame1;
+    QLabel* Label1;
+    QLineEdit* txtTemplate;
+    QLabel* Label2;
+    QLineEdit* txtStruct;
+    QLabel* Label3;
+    QLineEdit* txtData;
+    QLabel* Label4;
+    QLineEdit* txtLog;
+    QButtonGroup* cmdFile;
+    QPushButton* cmdOK;
+    QPushButton* cmdCancel;
+    QLabel* lbInfo;
+
+    std::unique_ptr<clsConverter> m_converter;
+    xml::XmlElement m_templateRoot;
+    clsUtility m_utility;
+    bool m_running = false;
+    bool m_loaded = false;
+    // Closing was asked for while a walk was on the stack: it happens once the walk has unwound.
+    bool m_closePending = false;
+};

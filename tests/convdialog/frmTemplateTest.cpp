@@ -1,0 +1,687 @@
+// The converter's template dialog over real exports of the demo database. The export runs
+// inside the click of "开始", so presses during a run come from a timer that the export's
+// event processing fires (Script below); what the steps see is checked after the run.
+#include "AutomationError.h"
+#include "ComponentRegistry.h"
+#include "DemoDatabase.h"
+#include "Dispatch.h"
+#include "FileDialogSeam.h"
+#include "MessageSeam.h"
+#include "TemplateDialogHost.h"
+#include "frmTemplate.h"
+#include "mdlCommon.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <ctime>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace {
+
+const QString kIdle = QStringLiteral("开始/退出/eStop/idle");
+const QString kRunning = QStringLiteral("暂停/停止/ePlay/running");
+const QString kPaused = QStringLiteral("开始/停止/ePause/running");
+const QString kStopping = QStringLiteral("开始/退出/eStop/running");
+const QString kDone = QStringLiteral("处理完毕.....");
+const QString kBusy = QStringLiteral("操作中,不能更改基本信息!");
+const char* const kLargeTable = "t_LargeTable";
+constexpr qint64 kLargeRows = 1000000;
+
+struct Message {
+    QString prompt;
+    int buttons;
+    QString title;
+};
+
+// Runs its steps one after the other from a timer: a step returns true when it is done, false
+// to be asked again at the next tick.
+class Script {
+public:
+    explicit Script(std::vector<std::function<bool()>> steps) : m_steps(std::move(steps))
+    {
+        QObject::connect(&m_timer, &QTimer::timeout, [this] {
+            if (m_next < m_steps.size() && m_steps[m_next]())
+                ++m_next;
+        });
+        m_timer.start(5);
+    }
+    bool Finished() const { return m_next == m_steps.size(); }
+    size_t StepsDone() const { return m_next; }
+
+private:
+    std::vector<std::function<bool()>> m_steps;
+    size_t m_next = 0;
+    QTimer m_timer;
+};
+
+QPushButton* Button(const frmTemplate& form, const QString& name) { return form.findChild<QPushButton*>(name); }
+QPushButton* cmdOK(const frmTemplate& form) { return Button(form, QStringLiteral("cmdOK")); }
+QPushButton* cmdCancel(const frmTemplate& form) { return Button(form, QStringLiteral("cmdCancel")); }
+QPushButton* cmdFile(const frmTemplate& form, int index) { return Button(form, QStringLiteral("cmdFile(%1)").arg(index)); }
+QLineEdit* Box(const frmTemplate& form, const char* name) { return form.findChild<QLineEdit*>(QLatin1String(name)); }
+QString Info(const frmTemplate& form) { return form.findChild<QLabel*>(QStringLiteral("lbInfo"))->text(); }
+
+// The dialog's state: captions, StopFlag and running flag.
+QString State(const frmTemplate& form)
+{
+    static const char* const flags[] = {"eStop", "ePause", "ePlay"};
+    return QStringLiteral("%1/%2/%3/%4")
+        .arg(cmdOK(form)->text(), cmdCancel(form)->text(), QLatin1String(flags[form.Converter()->StopFlag()]),
+             form.IsRunning() ? QStringLiteral("running") : QStringLiteral("idle"));
+}
+
+qint64 SizeOf(const QString& path) { return QFileInfo(path).size(); }
+
+QByteArray ReadAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The FID of every insert statement of the large table, in file order.
+std::vector<qint64> InsertedKeys(const QByteArray& script)
+{
+    std::vector<qint64> keys;
+    static const QByteArray marker = ") values(";
+    for (qsizetype at = script.indexOf(marker); at >= 0; at = script.indexOf(marker, at + 1)) {
+        qint64 key = 0;
+        for (qsizetype i = at + marker.size(); i < script.size() && script[i] >= '0' && script[i] <= '9'; ++i)
+            key = key * 10 + (script[i] - '0');
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+// Keys 1, 2, 3, ... each once: no row skipped or doubled.
+bool CountsFromOne(const std::vector<qint64>& keys)
+{
+    for (size_t i = 0; i < keys.size(); ++i)
+        if (keys[i] != static_cast<qint64>(i) + 1)
+            return false;
+    return true;
+}
+
+double CpuSeconds() { return static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
+
+}  // namespace
+
+class tst_frmTemplate : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void cleanupTestCase();
+
+    void layoutFollowsTheDesign();
+    void enterStartsAndAnEmptyPathIsRefused();
+    void showByProgIdLoadsTheDialogAgainAndReusesItsConverter();
+    void inputsAreTrimmedAndTheTemplateFileWins();
+    void emptyStructureBoxWritesNoStructure();
+    void serversAreExportedInDocumentOrderOverTheirOwnConnections();
+    void browsingFollowsTheRunState();
+    void escapeStopsARunAndClosesWhenIdle();
+    void pauseResumeStopOverAMillionRows();
+    void resumeWithTheTemplateDeletedStaysPaused();
+    void failedExportIsReportedAndTheDialogReturnsToIdle();
+    void closingDuringAWalkStopsItFirst_data();
+    void closingDuringAWalkStopsItFirst();
+    void screenshot();
+
+private:
+    QString Out(const QString& name) const { return m_out->filePath(name); }
+    // A server element on the demo database (or another database) holding one database element.
+    QString Server(const QString& tables, const QString& attributes = {}, const QString& database = {}) const
+    {
+        return QStringLiteral(R"(<server name="srv" constr="Provider=SQLite;Data Source=%1" %3><database name="db">%2</database></server>)")
+            .arg(database.isEmpty() ? m_database : database, tables, attributes);
+    }
+    static QString Table(const QString& name, const QString& hint = {})
+    {
+        return QStringLiteral(R"(<table name="%1" hint="%2"/>)").arg(name, hint);
+    }
+    QString WriteTemplate(const QString& servers, const QString& name = QStringLiteral("template.xml")) const
+    {
+        QFile file(Out(name));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            qFatal("cannot write the template");
+        file.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<template>" + servers.toUtf8() + "</template>\n");
+        return file.fileName();
+    }
+    // A loaded dialog, shown, with the three output boxes pointing into this test's folder.
+    std::unique_ptr<frmTemplate> Form(const QString& templatePath) const
+    {
+        auto form = std::make_unique<frmTemplate>();
+        form->show();
+        Box(*form, "txtTemplate")->setText(templatePath);
+        Box(*form, "txtStruct")->setText(Out(QStringLiteral("s.sql")));
+        Box(*form, "txtData")->setText(Out(QStringLiteral("d.sql")));
+        Box(*form, "txtLog")->setText(Out(QStringLiteral("log.txt")));
+        return form;
+    }
+    QStringList Prompts() const
+    {
+        QStringList prompts;
+        for (const Message& message : m_messages)
+            prompts << message.prompt;
+        return prompts;
+    }
+
+    QTemporaryDir m_data;
+    QString m_database;
+    std::unique_ptr<QTemporaryDir> m_out;
+    std::vector<Message> m_messages;
+    std::deque<QString> m_fileAnswers;
+    std::vector<ui::FileDialogKind> m_fileDialogs;
+};
+
+void tst_frmTemplate::initTestCase()
+{
+    QVERIFY(QFileInfo::exists(QStringLiteral("type_ref.xml")));
+    m_database = m_data.filePath(QStringLiteral("account.db"));
+    demo::WriteDemoDatabase(m_database);
+    demo::AddLargeTable(m_database, kLargeRows);
+    ui::SetMessageHandler([this](const QString& prompt, int buttons, const QString& title) {
+        m_messages.push_back({prompt, buttons, title});
+        return 1;
+    });
+    ui::SetFileDialogHandler([this](ui::FileDialogKind kind) {
+        m_fileDialogs.push_back(kind);
+        QString answer;
+        if (!m_fileAnswers.empty()) {
+            answer = m_fileAnswers.front();
+            m_fileAnswers.pop_front();
+        }
+        return answer;
+    });
+    converter_ui::InstallTemplateDialog();
+}
+
+void tst_frmTemplate::init()
+{
+    m_out = std::make_unique<QTemporaryDir>();
+    m_messages.clear();
+    m_fileAnswers.clear();
+    m_fileDialogs.clear();
+}
+
+void tst_frmTemplate::cleanupTestCase()
+{
+    ui::SetMessageHandler({});
+    ui::SetFileDialogHandler({});
+}
+
+void tst_frmTemplate::layoutFollowsTheDesign()
+{
+    frmTemplate form;
+    QCOMPARE(form.windowTitle(), QStringLiteral("采用模板导出"));
+    QCOMPARE(form.size(), QSize(325, 262));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+    QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+
+    auto* frame = form.findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    QVERIFY(frame);
+    QCOMPARE(frame->title(), QStringLiteral("导出基本信息"));
+    QCOMPARE(frame->geometry(), QRect(8, 16, 313, 193));
+
+    // Name, parent, text, geometry in pixels (twips / 15).
+    const struct {
+        const char* name;
+        QWidget* parent;
+        QString text;
+        QRect geometry;
+    } controls[] = {
+        {"Label1", frame, QStringLiteral("模板文件:"), {43, 32, 54, 12}},
+        {"txtTemplate", frame, {}, {112, 32, 145, 18}},
+        {"cmdFile(1)", frame, QStringLiteral("<"), {256, 32, 25, 17}},
+        {"Label2", frame, QStringLiteral("结构文件:"), {43, 76, 54, 12}},
+        {"txtStruct", frame, {}, {112, 73, 145, 18}},
+        {"cmdFile(2)", frame, QStringLiteral("<"), {256, 74, 25, 17}},
+        {"Label3", frame, QStringLiteral("数据文件:"), {43, 120, 54, 12}},
+        {"txtData", frame, {}, {112, 120, 145, 18}},
+        {"cmdFile(3)", frame, QStringLiteral("<"), {256, 120, 25, 17}},
+        {"Label4", frame, QStringLiteral("记录文件:"), {40, 160, 54, 12}},
+        {"txtLog", frame, {}, {112, 160, 145, 18}},
+        {"cmdFile(4)", frame, QStringLiteral("<"), {256, 160, 25, 17}},
+        {"cmdOK", &form, QStringLiteral("开始"), {200, 216, 57, 25}},
+        {"cmdCancel", &form, QStringLiteral("退出"), {264, 216, 57, 25}},
+        {"lbInfo", &form, {}, {0, 248, 326, 22}},
+    };
+    for (const auto& control : controls) {
+        auto* widget = form.findChild<QWidget*>(QLatin1String(control.name));
+        QVERIFY2(widget, control.name);
+        QCOMPARE(widget->parentWidget(), control.parent);
+        QCOMPARE(widget->geometry(), control.geometry);
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            text = label->text();
+        else if (auto* button = qobject_cast<QPushButton*>(widget))
+            text = button->text();
+        else
+            text = qobject_cast<QLineEdit*>(widget)->text();
+        QCOMPARE(text, control.text);
+    }
+    QVERIFY(cmdOK(form)->isDefault());
+    QCOMPARE(State(form), kIdle);
+
+    const char* const tabOrder[] = {"txtTemplate", "cmdFile(1)", "txtData",    "cmdFile(3)", "cmdOK",
+                                    "cmdCancel",   "txtStruct",  "cmdFile(2)", "txtLog",     "cmdFile(4)"};
+    // What Tab reaches next: the chain skips the widgets that take no focus (labels, frame).
+    const auto nextTabStop = [](QWidget* widget) {
+        do
+            widget = widget->nextInFocusChain();
+        while (!(widget->focusPolicy() & Qt::TabFocus));
+        return widget->objectName();
+    };
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        QCOMPARE(nextTabStop(form.findChild<QWidget*>(QLatin1String(tabOrder[i - 1]))), QString::fromLatin1(tabOrder[i]));
+    QCOMPARE(nextTabStop(form.findChild<QWidget*>(QStringLiteral("cmdFile(4)"))), QStringLiteral("txtTemplate"));
+}
+
+void tst_frmTemplate::enterStartsAndAnEmptyPathIsRefused()
+{
+    const auto form = Form(QStringLiteral("   "));
+    QTest::keyClick(Box(*form, "txtTemplate"), Qt::Key_Return);
+    QCOMPARE(m_messages.size(), size_t(1));
+    QCOMPARE(m_messages[0].prompt, QStringLiteral("模板文件不能为空!"));
+    QCOMPARE(m_messages[0].buttons, 64);
+    QCOMPARE(m_messages[0].title, QString());
+    QCOMPARE(Box(*form, "txtTemplate")->text(), QString());
+    QCOMPARE(State(*form), kIdle);
+    QVERIFY(form->isVisible());
+}
+
+void tst_frmTemplate::showByProgIdLoadsTheDialogAgainAndReusesItsConverter()
+{
+    const QString path = WriteTemplate(Server(Table(QStringLiteral("t_Currency"))));
+    // The component installs the dialog when it is loaded; nothing else does here.
+    const mdlCommon::ShowHandler installed = mdlCommon::SetShowHandler({});
+    const automation::ObjectPtr converter = automation::CreateObject(QStringLiteral("MirelTabrix.clsConverter"));
+    QVERIFY(mdlCommon::CurrentShowHandler());
+
+    frmTemplate& form = converter_ui::TemplateDialog();
+    QString shownPath;
+    clsConverter* firstConverter = nullptr;
+    long secondShowError = 0;
+    QTimer::singleShot(0, [&] {
+        shownPath = Box(form, "txtTemplate")->text();
+        firstConverter = form.Converter();
+        try {
+            form.ShowModal(path);
+        } catch (const automation::AutomationError& error) {
+            secondShowError = error.Number();
+        }
+        Box(form, "txtData")->setText(Out(QStringLiteral("d.sql")));
+        cmdOK(form)->click();
+        cmdCancel(form)->click();
+    });
+    automation::Invoke(converter.get(), "Show", {path});
+    QCOMPARE(shownPath, path);
+    QCOMPARE(secondShowError, 400L);
+    QVERIFY(!form.isVisible());
+    QVERIFY(ReadAll(Out(QStringLiteral("d.sql"))).contains("delete from t_Currency"));
+    QCOMPARE(Info(form), kDone);
+
+    // Shown again: the boxes and lbInfo start empty, the load handler ran, the converter stayed.
+    QString dataBox = QStringLiteral("not seen"), info = dataBox;
+    clsConverter* secondConverter = nullptr;
+    QTimer::singleShot(0, [&] {
+        dataBox = Box(form, "txtData")->text();
+        info = Info(form);
+        secondConverter = form.Converter();
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    automation::Invoke(converter.get(), "Show", {QStringLiteral("other.xml")});
+    QCOMPARE(dataBox, QString());
+    QCOMPARE(info, QString());
+    QCOMPARE(secondConverter, firstConverter);
+    QCOMPARE(State(form), kIdle);
+    if (installed)
+        mdlCommon::SetShowHandler(installed);
+}
+
+void tst_frmTemplate::inputsAreTrimmedAndTheTemplateFileWins()
+{
+    // The template names its own data file; the box's file stays untouched.
+    const QString path = WriteTemplate(
+        Server(Table(QStringLiteral("t_Currency"), QStringLiteral("currency")),
+               QStringLiteral(R"(datafile="%1")").arg(Out(QStringLiteral("template-data.sql")))));
+    const auto form = Form(QStringLiteral("  ") + path + QStringLiteral("  "));
+    Box(*form, "txtStruct")->setText(QStringLiteral(" ") + Out(QStringLiteral("s.sql")) + QStringLiteral("  "));
+    const QString log = Out(QStringLiteral("log.txt")) + QStringLiteral(" ");
+    Box(*form, "txtLog")->setText(log);
+    cmdOK(*form)->click();
+
+    QCOMPARE(Prompts(), QStringList());
+    QCOMPARE(Box(*form, "txtTemplate")->text(), path);
+    QCOMPARE(Box(*form, "txtStruct")->text(), Out(QStringLiteral("s.sql")));
+    QCOMPARE(Box(*form, "txtLog")->text(), log);
+    const QByteArray written = ReadAll(Out(QStringLiteral("template-data.sql")));
+    QVERIFY2(written.startsWith("currency\r\n\r\ndelete from t_Currency"), written.left(80).constData());
+    QVERIFY(!QFileInfo::exists(Out(QStringLiteral("d.sql"))));
+    QVERIFY(ReadAll(Out(QStringLiteral("s.sql"))).contains("create table t_Currency("));
+    QCOMPARE(State(*form), kIdle);
+    QCOMPARE(Info(*form), kDone);
+}
+
+void tst_frmTemplate::emptyStructureBoxWritesNoStructure()
+{
+    const QString path = WriteTemplate(Server(Table(QStringLiteral("t_Currency"))));
+    const auto form = Form(path);
+    Box(*form, "txtStruct")->clear();
+    cmdOK(*form)->click();
+    QCOMPARE(Prompts(), QStringList());
+    QCOMPARE(QDir(m_out->path()).entryList(QDir::Files),
+             QStringList({QStringLiteral("d.sql"), QStringLiteral("template.xml")}));
+    QCOMPARE(Info(*form), kDone);
+}
+
+void tst_frmTemplate::serversAreExportedInDocumentOrderOverTheirOwnConnections()
+{
+    // t_Second exists only in the second database: sharing the first server's connection fails it.
+    const QString second = Out(QStringLiteral("second.db"));
+    demo::AddLargeTable(second, 3, QStringLiteral("t_Second"));
+    const QString path = WriteTemplate(Server(Table(QStringLiteral("t_Currency"), QStringLiteral("first"))) +
+                                       Server(Table(QStringLiteral("t_Second"), QStringLiteral("second")), {}, second));
+    const auto form = Form(path);
+    cmdOK(*form)->click();
+
+    QCOMPARE(Prompts(), QStringList());
+    QVERIFY(!QFileInfo::exists(Out(QStringLiteral("log.txt"))));
+    const QByteArray data = ReadAll(Out(QStringLiteral("d.sql")));
+    const qsizetype first = data.indexOf("first\r\n\r\ndelete from t_Currency");
+    const qsizetype secondAt = data.indexOf("second\r\n\r\ndelete from t_Second");
+    QVERIFY(first == 0);
+    QVERIFY(secondAt > first);
+    QCOMPARE(InsertedKeys(data.mid(secondAt)), (std::vector<qint64>{1, 2, 3}));
+    QVERIFY(ReadAll(Out(QStringLiteral("s.sql"))).indexOf("create table t_Second(") >
+            ReadAll(Out(QStringLiteral("s.sql"))).indexOf("create table t_Currency("));
+}
+
+void tst_frmTemplate::browsingFollowsTheRunState()
+{
+    const QString path = WriteTemplate(Server(Table(QLatin1String(kLargeTable))));
+    const auto form = Form(path);
+    const QString data = Out(QStringLiteral("d.sql"));
+    QStringList statesSeen;
+    size_t dialogsWhileBusy = 0;
+    Script script({[&] { return SizeOf(data) > 100000; },
+                   [&] {
+                       cmdFile(*form, 2)->click();  // running
+                       cmdOK(*form)->click();       // pause
+                       statesSeen << State(*form);
+                       cmdFile(*form, 3)->click();  // paused
+                       dialogsWhileBusy = m_fileDialogs.size();
+                       cmdCancel(*form)->click();   // stop
+                       statesSeen << State(*form);
+                       m_fileAnswers.push_back(Out(QStringLiteral("chosen-log.txt")));
+                       cmdFile(*form, 4)->click();  // stopping: allowed
+                       return true;
+                   }});
+    cmdOK(*form)->click();
+    QVERIFY(script.Finished());
+    QCOMPARE(statesSeen, QStringList({kPaused, kStopping}));
+    QCOMPARE(Prompts(), QStringList({kBusy, kBusy}));
+    QCOMPARE(dialogsWhileBusy, size_t(0));
+    QCOMPARE(m_fileDialogs, std::vector<ui::FileDialogKind>{ui::FileDialogKind::Save});
+    QCOMPARE(Box(*form, "txtLog")->text(), Out(QStringLiteral("chosen-log.txt")));
+
+    // Idle: open for the template, save for the others; a cancelled dialog changes nothing.
+    m_fileDialogs.clear();
+    m_fileAnswers = {QString(), QStringLiteral("/picked/template.xml"), QString(), QString()};
+    for (int index : {1, 1, 2, 3})
+        cmdFile(*form, index)->click();
+    QCOMPARE(m_fileDialogs, (std::vector<ui::FileDialogKind>{ui::FileDialogKind::Open, ui::FileDialogKind::Open,
+                                                             ui::FileDialogKind::Save, ui::FileDialogKind::Save}));
+    QCOMPARE(Box(*form, "txtTemplate")->text(), QStringLiteral("/picked/template.xml"));
+    QCOMPARE(Box(*form, "txtStruct")->text(), Out(QStringLiteral("s.sql")));
+    QCOMPARE(Box(*form, "txtData")->text(), data);
+    QCOMPARE(Prompts().size(), 2);
+}
+
+void tst_frmTemplate::escapeStopsARunAndClosesWhenIdle()
+{
+    const QString path = WriteTemplate(Server(Table(QLatin1String(kLargeTable))));
+    const auto form = Form(path);
+    QString stateAfterEscape;
+    bool visibleAfterEscape = false;
+    Script script({[&] { return SizeOf(Out(QStringLiteral("d.sql"))) > 100000; },
+                   [&] {
+                       QTest::keyClick(form.get(), Qt::Key_Escape);
+                       stateAfterEscape = State(*form);
+                       visibleAfterEscape = form->isVisible();
+                       return true;
+                   }});
+    cmdOK(*form)->click();
+    QVERIFY(script.Finished());
+    QCOMPARE(stateAfterEscape, kStopping);
+    QVERIFY(visibleAfterEscape);
+    QVERIFY(ReadAll(Out(QStringLiteral("log.txt"))).contains("srv    db    t_LargeTable   任务取消!\r\n"));
+    QCOMPARE(State(*form), kIdle);
+    QVERIFY(form->isVisible());
+
+    QTest::keyClick(form.get(), Qt::Key_Escape);
+    QVERIFY(!form->isVisible());
+    QVERIFY(!form->IsLoaded());
+}
+
+void tst_frmTemplate::pauseResumeStopOverAMillionRows()
+{
+    const QString path = WriteTemplate(Server(Table(QLatin1String(kLargeTable))));
+    const auto form = Form(path);
+    const QString data = Out(QStringLiteral("d.sql"));
+    QStringList states;
+    qint64 sizeAtPause = -1, sizeAfterPause = -1, sizeAtResume = -1, sizeAtContinue = -1;
+    double cpuAtPause = 0, cpuDuringPause = -1;
+    QElapsedTimer paused;
+    Script script({
+        [&] { return SizeOf(data) > 200000; },
+        [&] {
+            cmdOK(*form)->click();  // "暂停"
+            states << State(*form);
+            paused.start();
+            cpuAtPause = CpuSeconds();
+            return true;
+        },
+        [&] {
+            // The export has flushed before it yields, so the size seen now is its size while paused.
+            if (sizeAtPause < 0)
+                sizeAtPause = SizeOf(data);
+            if (paused.elapsed() < 400)
+                return false;
+            sizeAfterPause = SizeOf(data);
+            cpuDuringPause = CpuSeconds() - cpuAtPause;
+            cmdOK(*form)->click();  // "开始": the same walk goes on
+            states << State(*form);
+            sizeAtResume = SizeOf(data);
+            return true;
+        },
+        [&] {
+            if (SizeOf(data) <= sizeAtResume)
+                return false;
+            // "停止" and "开始" before the walk ends: the walk carries on, no second one starts.
+            cmdCancel(*form)->click();
+            states << State(*form);
+            cmdOK(*form)->click();
+            states << State(*form);
+            sizeAtContinue = SizeOf(data);
+            return true;
+        },
+        [&] {
+            if (SizeOf(data) <= sizeAtContinue)
+                return false;
+            cmdCancel(*form)->click();  // "停止"
+            states << State(*form);
+            return true;
+        },
+    });
+    cmdOK(*form)->click();
+
+    QVERIFY2(script.Finished(), qPrintable(QStringLiteral("steps done: %1").arg(script.StepsDone())));
+    QCOMPARE(states, QStringList({kPaused, kRunning, kStopping, kRunning, kStopping}));
+    QCOMPARE(sizeAfterPause, sizeAtPause);
+    // Waiting, not spinning: the pause costs the processor next to nothing.
+    QVERIFY2(cpuDuringPause < 0.2, qPrintable(QString::number(cpuDuringPause)));
+    QVERIFY(SizeOf(data) > sizeAtContinue);
+
+    const QByteArray script_ = ReadAll(data);
+    QCOMPARE(script_.count("delete from t_LargeTable"), 1);
+    const std::vector<qint64> keys = InsertedKeys(script_);
+    QVERIFY(keys.size() > 1000);
+    QVERIFY(static_cast<qint64>(keys.size()) < kLargeRows);
+    QVERIFY2(CountsFromOne(keys), "a row was skipped or doubled");
+    QVERIFY(script_.endsWith(")\r\n"));
+    QCOMPARE(ReadAll(Out(QStringLiteral("log.txt"))), QByteArray("srv    db    t_LargeTable   任务取消!\r\n"));
+    QCOMPARE(State(*form), kIdle);
+    QCOMPARE(Info(*form), kDone);
+    QCOMPARE(Prompts(), QStringList());
+}
+
+void tst_frmTemplate::resumeWithTheTemplateDeletedStaysPaused()
+{
+    const QString path = WriteTemplate(Server(Table(QLatin1String(kLargeTable))));
+    const auto form = Form(path);
+    const QString data = Out(QStringLiteral("d.sql"));
+    QString stateAfterResume;
+    qint64 sizeAtResume = -1;
+    bool grewWhilePaused = true;
+    QElapsedTimer wait;
+    Script script({[&] { return SizeOf(data) > 100000; },
+                   [&] {
+                       cmdOK(*form)->click();
+                       QFile::remove(path);
+                       cmdOK(*form)->click();  // "开始" with the template gone
+                       stateAfterResume = State(*form);
+                       sizeAtResume = SizeOf(data);
+                       wait.start();
+                       return true;
+                   },
+                   [&] {
+                       if (wait.elapsed() < 200)
+                           return false;
+                       grewWhilePaused = SizeOf(data) != sizeAtResume;
+                       cmdCancel(*form)->click();
+                       return true;
+                   }});
+    cmdOK(*form)->click();
+    QVERIFY(script.Finished());
+    QCOMPARE(Prompts().size(), 1);
+    QVERIFY2(Prompts()[0].startsWith(QStringLiteral("校验错误,如下:\r\n")), qPrintable(Prompts()[0]));
+    QVERIFY(Prompts()[0].size() > QStringLiteral("校验错误,如下:\r\n").size());
+    QCOMPARE(stateAfterResume, kPaused);
+    QVERIFY(!grewWhilePaused);
+    QCOMPARE(State(*form), kIdle);
+}
+
+void tst_frmTemplate::failedExportIsReportedAndTheDialogReturnsToIdle()
+{
+    const QString unreachable = QStringLiteral("/nonexistent-folder/missing.db");
+    const QString path = WriteTemplate(Server(Table(QStringLiteral("t_Currency")), {}, unreachable));
+    const auto form = Form(path);
+    cmdOK(*form)->click();
+    QCOMPARE(m_messages.size(), size_t(1));
+    QVERIFY2(!m_messages[0].prompt.isEmpty(), "the failure comes with its description");
+    QCOMPARE(m_messages[0].buttons, 64);
+    QCOMPARE(State(*form), kIdle);
+    QCOMPARE(Info(*form), QString());
+
+    // The next start works.
+    WriteTemplate(Server(Table(QStringLiteral("t_Currency"))));
+    cmdOK(*form)->click();
+    QCOMPARE(m_messages.size(), size_t(1));
+    QVERIFY(ReadAll(Out(QStringLiteral("d.sql"))).contains("delete from t_Currency"));
+    QCOMPARE(State(*form), kIdle);
+    QCOMPARE(Info(*form), kDone);
+}
+
+void tst_frmTemplate::closingDuringAWalkStopsItFirst_data()
+{
+    QTest::addColumn<bool>("byCloseBox");
+    QTest::newRow("close box") << true;
+    QTest::newRow("退出 while stopping") << false;
+}
+
+void tst_frmTemplate::closingDuringAWalkStopsItFirst()
+{
+    QFETCH(bool, byCloseBox);
+    // A second server follows: a dialog that is closing starts no further database.
+    const QString path = WriteTemplate(Server(Table(QLatin1String(kLargeTable))) +
+                                       Server(Table(QStringLiteral("t_Currency"), QStringLiteral("after"))));
+    frmTemplate& form = converter_ui::TemplateDialog();
+    const QString data = Out(QStringLiteral("d.sql"));
+    QString stateAfterClose;
+    bool visibleAfterClose = false, enabledAfterClose = true, runningAfterClose = false;
+    std::unique_ptr<Script> script;
+    QTimer::singleShot(0, [&] {
+        Box(form, "txtData")->setText(data);
+        Box(form, "txtLog")->setText(Out(QStringLiteral("log.txt")));
+        script = std::make_unique<Script>(std::vector<std::function<bool()>>{
+            [&] { return SizeOf(data) > 100000; },
+            [&] {
+                if (byCloseBox) {
+                    form.close();
+                } else {
+                    cmdCancel(form)->click();  // "停止"
+                    cmdCancel(form)->click();  // "退出"
+                }
+                stateAfterClose = State(form);
+                visibleAfterClose = form.isVisible();
+                enabledAfterClose = form.isEnabled();
+                runningAfterClose = form.IsRunning();
+                return true;
+            }});
+        cmdOK(form)->click();
+    });
+    mdlCommon::CurrentShowHandler()(path);
+
+    QVERIFY(script && script->Finished());
+    QCOMPARE(stateAfterClose, kStopping);
+    QVERIFY(visibleAfterClose);
+    QVERIFY(!enabledAfterClose);
+    QVERIFY(runningAfterClose);
+    QVERIFY(!form.isVisible());
+    QVERIFY(!form.IsLoaded());
+    const QByteArray written = ReadAll(data);
+    QVERIFY(written.endsWith(")\r\n"));
+    QVERIFY(CountsFromOne(InsertedKeys(written)));
+    QVERIFY(!written.contains("after\r\n"));
+    QCOMPARE(ReadAll(Out(QStringLiteral("log.txt"))), QByteArray("srv    db    t_LargeTable   任务取消!\r\n"));
+    QCOMPARE(Prompts(), QStringList());
+}
+
+// Set TABRIX_SCREENSHOT to a file name to keep the picture (docs/screenshots/frmTemplate.png).
+void tst_frmTemplate::screenshot()
+{
+    frmTemplate form;
+    Box(form, "txtTemplate")->setText(QStringLiteral("/home/user/templates/account.xml"));
+    Box(form, "txtStruct")->setText(QStringLiteral("/home/user/out/struct.sql"));
+    Box(form, "txtData")->setText(QStringLiteral("/home/user/out/data.sql"));
+    Box(form, "txtLog")->setText(QStringLiteral("/home/user/out/log.txt"));
+    for (QLineEdit* box : form.findChildren<QLineEdit*>())
+        box->setCursorPosition(0);
+    form.findChild<QLabel*>(QStringLiteral("lbInfo"))->setText(kDone);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QImage image = form.grab().toImage();
+    QCOMPARE(image.size() / image.devicePixelRatio(), QSize(325, 262));
+    const QString target = qEnvironmentVariable("TABRIX_SCREENSHOT");
+    if (!target.isEmpty())
+        QVERIFY(image.save(target));
+}
+
+QTEST_MAIN(tst_frmTemplate)
+#include "frmTemplateTest.moc"
