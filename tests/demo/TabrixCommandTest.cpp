@@ -7,15 +7,21 @@
 
 #include <gtest/gtest.h>
 
+// Readable failure messages.
+void PrintTo(const QString& text, std::ostream* stream)
+{
+    *stream << '"' << text.toStdString() << '"';
+}
+
 namespace {
 
-struct Run {
+struct Outcome {
     int exitCode = -1;
     QString out;
     QString err;
 };
 
-Run Tabrix(const QStringList& arguments)
+Outcome Tabrix(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral(TABRIX_PROGRAM), arguments);
@@ -26,20 +32,20 @@ Run Tabrix(const QStringList& arguments)
             QString::fromUtf8(process.readAllStandardError())};
 }
 
-Run Query(const QString& sql)
+Outcome Query(const QString& sql)
 {
     return Tabrix({QStringLiteral("query"), QStringLiteral("--db"), DemoDatabasePath(), sql});
 }
 
 TEST(TabrixQuery, PrintsHeaderAndTabSeparatedRowsWithNull)
 {
-    const Run run = Query(QStringLiteral("select FSubSysID, FName, FName_EN from t_Subsystem where FSubSysID in (1, 12) "
+    const Outcome run = Query(QStringLiteral("select FSubSysID, FName, FName_EN from t_Subsystem where FSubSysID in (1, 12) "
                                          "order by FSubSysID"));
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("FSubSysID\tFName\tFName_EN\n1\t总账\tGeneral Ledger\n12\t 报表 \t Reports \n"));
     EXPECT_EQ(run.err, QString());
 
-    const Run nulls = Query(QStringLiteral("select FTableName, FDescription_EN from t_tabledescription "
+    const Outcome nulls = Query(QStringLiteral("select FTableName, FDescription_EN from t_tabledescription "
                                            "where FTableID in (40, 126) order by FTableID"));
     EXPECT_EQ(nulls.exitCode, 0) << nulls.err.toStdString();
     EXPECT_EQ(nulls.out, QStringLiteral("FTableName\tFDescription_EN\nt_GLSettings\tNULL\nt_ICCalcLog\t\n"));
@@ -47,11 +53,11 @@ TEST(TabrixQuery, PrintsHeaderAndTabSeparatedRowsWithNull)
 
 TEST(TabrixQuery, KeepsEveryRowOnOneLine)
 {
-    const Run run = Query(QStringLiteral("select FMemo, FNName from t_Sample where FID = 1"));
+    const Outcome run = Query(QStringLiteral("select FMemo, FNName from t_Sample where FID = 1"));
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QStringLiteral("FMemo\tFNName\nfirst line\\r\\nsecond line\t𠀀😀 示例\n"));
-    const Run tab = Query(QStringLiteral("select FNMemo from t_Sample where FID = 5"));
-    EXPECT_EQ(tab.out, QStringLiteral("FNMemo\ntab\\tinside\n"));
+    const Outcome tab = Query(QStringLiteral("select FMemo, 'back\\slash' as FPath from t_Sample where FID = 5"));
+    EXPECT_EQ(tab.out, QStringLiteral("FMemo\tFPath\ntab\\tinside\tback\\\\slash\n"));
 }
 
 TEST(TabrixQuery, StatementWithoutResultPrintsNothing)
@@ -59,33 +65,33 @@ TEST(TabrixQuery, StatementWithoutResultPrintsNothing)
     QTemporaryDir folder;
     const QString copy = folder.filePath(QStringLiteral("account.db"));
     ASSERT_TRUE(QFile::copy(DemoDatabasePath(), copy));
-    const Run run = Tabrix({QStringLiteral("query"), QStringLiteral("--connection"),
+    const Outcome run = Tabrix({QStringLiteral("query"), QStringLiteral("--connection"),
                             QStringLiteral("Provider=SQLite;Data Source=%1").arg(copy),
                             QStringLiteral("delete from t_Group where FGroupID = 2")});
     EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_EQ(run.out, QString());
-    const Run left = Tabrix({QStringLiteral("query"), QStringLiteral("--db"), copy, QStringLiteral("select FGroupID from t_Group")});
+    const Outcome left = Tabrix({QStringLiteral("query"), QStringLiteral("--db"), copy, QStringLiteral("select FGroupID from t_Group")});
     EXPECT_EQ(left.out, QStringLiteral("FGroupID\n1\n"));
 }
 
 TEST(TabrixQuery, FailuresGiveTheProvidersMessageAndStatus2)
 {
-    const Run missing = Query(QStringLiteral("select * from t_NoSuchTable"));
+    const Outcome missing = Query(QStringLiteral("select * from t_NoSuchTable"));
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_EQ(missing.out, QString());
     EXPECT_EQ(missing.err, QStringLiteral("Invalid object name 't_NoSuchTable'.\n"));
 
-    const Run quote = Query(QStringLiteral("select * from t_tabledescription Where  FDescription Like '%a'b%'  order by FSubSystemID"));
+    const Outcome quote = Query(QStringLiteral("select * from t_tabledescription Where  FDescription Like '%a'b%'  order by FSubSystemID"));
     EXPECT_EQ(quote.exitCode, 2);
     EXPECT_EQ(quote.err, QStringLiteral("Unclosed quotation mark before the character string '  order by FSubSystemID'.\n"));
 
     // --db opens read-only: a change is refused and the data stays.
-    const Run write = Query(QStringLiteral("delete from t_Sample"));
+    const Outcome write = Query(QStringLiteral("delete from t_Sample"));
     EXPECT_EQ(write.exitCode, 2);
     EXPECT_FALSE(write.err.trimmed().isEmpty());
     EXPECT_EQ(Query(QStringLiteral("select count(*) as n from t_Sample")).out, QStringLiteral("n\n6\n"));
 
-    const Run noFile = Tabrix({QStringLiteral("query"), QStringLiteral("--db"), QStringLiteral("/no/such/account.db"),
+    const Outcome noFile = Tabrix({QStringLiteral("query"), QStringLiteral("--db"), QStringLiteral("/no/such/account.db"),
                                QStringLiteral("select 1")});
     EXPECT_EQ(noFile.exitCode, 2);
     EXPECT_TRUE(noFile.err.contains(QStringLiteral("/no/such/account.db"))) << noFile.err.toStdString();
@@ -103,14 +109,14 @@ TEST(TabrixQuery, UsageErrorsGiveTheUsageLineAndStatus1)
         {QStringLiteral("query"), QStringLiteral("--verbose"), QStringLiteral("--db"), db, QStringLiteral("select 1")},
     };
     for (const QStringList& arguments : wrong) {
-        const Run run = Tabrix(arguments);
+        const Outcome run = Tabrix(arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("usage: tabrix query [--db FILE | --connection TEXT] SQL")))
             << run.err.toStdString();
         EXPECT_EQ(run.out, QString());
     }
     // "--" ends the options, so an SQL text may start with a comment.
-    const Run comment = Tabrix({QStringLiteral("query"), QStringLiteral("--db=") + db, QStringLiteral("--"),
+    const Outcome comment = Tabrix({QStringLiteral("query"), QStringLiteral("--db=") + db, QStringLiteral("--"),
                                 QStringLiteral("-- a comment\nselect 7 as n")});
     EXPECT_EQ(comment.exitCode, 0) << comment.err.toStdString();
     EXPECT_EQ(comment.out, QStringLiteral("n\n7\n"));
@@ -120,7 +126,7 @@ TEST(TabrixDemoDb, WritesTheDatabaseAndPrintsItsSummary)
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("account.db"));
-    const Run run = Tabrix({QStringLiteral("demo-db"), path, QStringLiteral("--large-table"), QStringLiteral("1000")});
+    const Outcome run = Tabrix({QStringLiteral("demo-db"), path, QStringLiteral("--large-table"), QStringLiteral("1000")});
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("Subsystems: 15\nDescribed tables: 150\n"))) << run.out.toStdString();
     EXPECT_TRUE(run.out.contains(QStringLiteral("   1  总账: 12\n"))) << run.out.toStdString();
@@ -131,7 +137,7 @@ TEST(TabrixDemoDb, WritesTheDatabaseAndPrintsItsSummary)
               QStringLiteral("n\n1000\n"));
 
     // Running it again replaces the file; a large dictionary takes the demo dictionary's place.
-    const Run dictionary = Tabrix({QStringLiteral("demo-db"), path, QStringLiteral("--large-dictionary=40")});
+    const Outcome dictionary = Tabrix({QStringLiteral("demo-db"), path, QStringLiteral("--large-dictionary=40")});
     ASSERT_EQ(dictionary.exitCode, 0) << dictionary.err.toStdString();
     EXPECT_TRUE(dictionary.out.contains(QStringLiteral("Described tables: 41\n"))) << dictionary.out.toStdString();
 }
@@ -140,21 +146,21 @@ TEST(TabrixDemoDb, ReportsBadArgumentsAndUnwritablePaths)
 {
     EXPECT_EQ(Tabrix({QStringLiteral("demo-db")}).exitCode, 1);
     EXPECT_EQ(Tabrix({QStringLiteral("demo-db"), QStringLiteral("x.db"), QStringLiteral("--large-table"), QStringLiteral("many")}).exitCode, 1);
-    const Run run = Tabrix({QStringLiteral("demo-db"), QStringLiteral("/no/such/folder/account.db")});
+    const Outcome run = Tabrix({QStringLiteral("demo-db"), QStringLiteral("/no/such/folder/account.db")});
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.err.contains(QStringLiteral("/no/such/folder/account.db"))) << run.err.toStdString();
 }
 
 TEST(Tabrix, ListsItsCommands)
 {
-    const Run help = Tabrix({QStringLiteral("--help")});
+    const Outcome help = Tabrix({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("tabrix demo-db FILE")));
     EXPECT_TRUE(help.out.contains(QStringLiteral("tabrix query [--db FILE | --connection TEXT] SQL")));
-    const Run none = Tabrix({});
+    const Outcome none = Tabrix({});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.err.contains(QStringLiteral("tabrix query")));
-    const Run unknown = Tabrix({QStringLiteral("frobnicate")});
+    const Outcome unknown = Tabrix({QStringLiteral("frobnicate")});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_TRUE(unknown.err.contains(QStringLiteral("unknown command 'frobnicate'")));
 }
