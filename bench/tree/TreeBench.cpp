@@ -4,7 +4,9 @@
 // as the median of R runs (default 5):
 //   - GetTreeData with an empty filter (two queries, one record per node), against the sqlite3
 //     program printing "select * from t_tabledescription" of the same file (to /dev/null);
-//   - GetDataByInterID of the 300-column table: field rows (nType 1) and index rows (nType 0).
+//   - GetDataByInterID of the 300-column table: field rows (nType 1) and index rows (nType 0);
+//   - the data server alone, for what one query step costs before any record is built.
+#include "ClassInfo.h"
 #include "DemoDatabase.h"
 #include "ShareProps.h"
 #include "VexaConvert.h"
@@ -107,6 +109,12 @@ int main(int argc, char* argv[])
         indexRows = rows ? rows->Count() : 0;
     });
 
+    const QString connection = QStringLiteral("Provider=SQLite;Data Source=%1;Language=%2").arg(db, language);
+    const double openMs = MedianMs(runs, [&] { ClassInfo().GetData(connection, QStringLiteral("select 1")); });
+    const double catalogueMs = MedianMs(runs, [&] {
+        ClassInfo().GetData(connection, QStringLiteral("sp_helpindex 't_WideTable'"));
+    });
+
     std::printf("dictionary: %d described tables, %d tree nodes, language %s, median of %d runs\n", tables, nodes,
                 qPrintable(language), runs);
     std::printf("%-46s %10.1f ms\n", "GetTreeData", treeMs);
@@ -114,5 +122,7 @@ int main(int argc, char* argv[])
     std::printf("%-46s %10.2f\n", "ratio GetTreeData / sqlite3", treeMs / sqliteMs);
     std::printf("%-46s %10.1f ms (%d rows)\n", "GetDataByInterID t_WideTable fields", fieldsMs, fieldRows);
     std::printf("%-46s %10.1f ms (%d rows)\n", "GetDataByInterID t_WideTable indexes", indexesMs, indexRows);
+    std::printf("%-46s %10.1f ms\n", "data server: open and \"select 1\"", openMs);
+    std::printf("%-46s %10.1f ms\n", "data server: sp_helpindex alone", catalogueMs);
     return 0;
 }
