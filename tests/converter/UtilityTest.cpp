@@ -1,6 +1,7 @@
 // The converter's utility classes: value texts, field kinds, appending to files.
 #include "ConverterFixture.h"
 
+#include "AutomationError.h"
 #include "clsUtility.h"
 
 #include <cmath>
