@@ -31,3 +31,4 @@ int CmdQuery(CommandLine& line);
 int CmdExport(CommandLine& line);
 int CmdConvert(CommandLine& line);
 int CmdDictionary(CommandLine& line);
+int CmdBrowse(CommandLine& line);

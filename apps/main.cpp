@@ -16,6 +16,7 @@ constexpr Command kCommands[] = {
     {"convert", CmdConvert, "tabrix convert [TEMPLATE]"},
     {"export", CmdExport, "tabrix export TEMPLATE [--struct F] [--data F] [--log F]"},
     {"dictionary", CmdDictionary, "tabrix dictionary [--db FILE | --connection TEXT] [--language CHS|CHT|EN] [TABLE]"},
+    {"browse", CmdBrowse, "tabrix browse [--db FILE | --connection TEXT] [--account NAME] [--language CHS|CHT|EN] [--modeless]"},
 };
 
 void PrintCommands(std::FILE* stream)

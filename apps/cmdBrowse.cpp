@@ -1,0 +1,156 @@
+// tabrix browse: the dictionary browser, opened as a host opens it after the user has logged in
+// to an account: the host's login context is stored for this process, then the tool is created
+// by its ProgID and ShowTool is called by name.
+#include "Commands.h"
+
+#include "AutomationError.h"
+#include "ComponentRegistry.h"
+#include "ConnectionText.h"
+#include "DemoDatabase.h"
+#include "Dispatch.h"
+#include "MessageSeam.h"
+#include "ResLoader.h"
+#include "ShareProps.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+#include <QTranslator>
+
+namespace {
+
+// A real message box for the components' messages (the browser asks for the information icon
+// and OK only; other button sets get the buttons they name, answered as message boxes count).
+int MessageBox(const QString& prompt, int buttons, const QString& title)
+{
+    QMessageBox box;
+    box.setWindowTitle(title);
+    box.setText(prompt);
+    switch (buttons & 0x70) {
+    case 16: box.setIcon(QMessageBox::Critical); break;
+    case 32: box.setIcon(QMessageBox::Question); break;
+    case 48: box.setIcon(QMessageBox::Warning); break;
+    case 64: box.setIcon(QMessageBox::Information); break;
+    default: break;
+    }
+    const bool okCancel = (buttons & 7) == 1;
+    box.setStandardButtons(okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
+    return box.exec() == QMessageBox::Cancel ? 2 : 1;
+}
+
+// The demo account in the user's data folder, written on first use.
+QString DemoDatabase()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder))
+        throw std::runtime_error("no data folder for the demo database");
+    const QString path = QDir(folder).filePath(QStringLiteral("demo_account.db"));
+    if (!QFileInfo(path).isFile())
+        demo::WriteDemoDatabase(path);
+    return path;
+}
+
+// Qt's own texts (message box buttons) in the host's language.
+void LoadQtTranslation(QApplication& application, const QString& language)
+{
+    const QString locale = language == QLatin1String("CHT") ? QStringLiteral("zh_TW")
+                           : language == QLatin1String("EN") ? QStringLiteral("en")
+                                                             : QStringLiteral("zh_CN");
+    auto* translator = new QTranslator(&application);
+    if (translator->load(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+}
+
+}  // namespace
+
+int CmdBrowse(CommandLine& line)
+{
+    std::optional<QString> file, connection, account, language;
+    bool modeless = false;
+    for (qsizetype i = 0; i < line.args.size(); ++i) {
+        const QString& arg = line.args[i];
+        std::optional<QString> value;
+        if (MatchOption(line.args, i, QLatin1StringView("--db"), value)) {
+            if (!value)
+                return UsageError(line, QStringLiteral("--db needs a file name"));
+            file = value;
+        } else if (MatchOption(line.args, i, QLatin1StringView("--connection"), value)) {
+            if (!value)
+                return UsageError(line, QStringLiteral("--connection needs a connection text"));
+            connection = value;
+        } else if (MatchOption(line.args, i, QLatin1StringView("--account"), value)) {
+            if (!value)
+                return UsageError(line, QStringLiteral("--account needs a name"));
+            account = value;
+        } else if (MatchOption(line.args, i, QLatin1StringView("--language"), value)) {
+            const QString code = value ? value->toUpper() : QString();
+            if (code != QLatin1String("CHS") && code != QLatin1String("CHT") && code != QLatin1String("EN"))
+                return UsageError(line, QStringLiteral("--language takes CHS, CHT or EN"));
+            language = code;
+        } else if (arg == QLatin1String("--modeless")) {
+            modeless = true;
+        } else {
+            return UsageError(line, QStringLiteral("unknown argument '%1'").arg(arg));
+        }
+    }
+    if (file && connection)
+        return UsageError(line, QStringLiteral("give either --db or --connection"));
+    if (file && file->contains(u';'))
+        return UsageError(line, QStringLiteral("a file name with ';' cannot go into a connection text; use --connection"));
+    if (file && !QFileInfo(*file).isFile()) {
+        Print(stderr, QStringLiteral("tabrix: no database file '%1'\n").arg(*file));
+        return 2;
+    }
+
+    QApplication application(line.argc, line.argv);
+    QApplication::setApplicationName(QStringLiteral("tabrix"));
+    if (!file && !connection) {
+        try {
+            file = DemoDatabase();
+        } catch (const std::exception& error) {
+            Print(stderr, QStringLiteral("tabrix: %1\n").arg(QString::fromUtf8(error.what())));
+            return 2;
+        }
+    }
+
+    // Play the host: the login context of this process, as the components read it.
+    QString propsString;
+    QString accountName;
+    if (file) {
+        propsString = QStringLiteral("Provider=SQLite;Data Source=%1;Language=%2")
+                          .arg(QFileInfo(*file).absoluteFilePath(), language.value_or(QStringLiteral("CHS")));
+        accountName = QFileInfo(*file).completeBaseName();
+    } else {
+        propsString = *connection;
+        if (language)
+            propsString += (propsString.endsWith(u';') ? QString() : QStringLiteral(";")) + QStringLiteral("Language=") + *language;
+        const ado::ConnectionText text(connection->toStdString());
+        accountName = QString::fromStdString(text.GetOr("Initial Catalog", text.GetOr("Data Source")));
+    }
+    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"), propsString);
+    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("AcctName"), account.value_or(accountName));
+
+    const QString hostLanguage = language.value_or(QStringLiteral("CHS"));
+    LoadQtTranslation(application, hostLanguage);
+    if (hostLanguage != QLatin1String("CHS") && ResLoader::FindResourceFile(QStringLiteral("NorvDesign"), hostLanguage).isEmpty())
+        Print(stderr, QStringLiteral("tabrix: no %1 translations found; texts stay in simplified Chinese\n").arg(hostLanguage));
+    ui::SetMessageHandler(MessageBox);
+
+    try {
+        const automation::ObjectPtr tool = automation::CreateObject(QStringLiteral("Tabrix.clsTableDescTool"));
+        if (modeless) {
+            automation::Invoke(tool.get(), "ShowTool", {false});
+            QApplication::exec();
+        } else {
+            automation::Invoke(tool.get(), "ShowTool");
+        }
+    } catch (...) {
+        const automation::ErrorInfo info = automation::InfoFromCurrentException();
+        Print(stderr, QStringLiteral("tabrix: %1 (error %2)\n").arg(info.description).arg(info.number));
+        return 2;
+    }
+    return 0;
+}

@@ -1,0 +1,263 @@
+#include "frmLoad.h"
+
+#include "AutomationError.h"
+#include "Dispatch.h"
+#include "VexaList.h"
+#include "WindowLook.h"
+#include "clsGetData.h"
+#include "frmFind.h"
+#include "modPublic.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+constexpr long kTypeMismatch = 13;
+constexpr int kKeyF = 70;
+
+// The number a text begins with (blanks before it skipped), 0 when it begins with none.
+double LeadingNumber(const QString& text)
+{
+    qsizetype end = 0;
+    while (end < text.size() && text[end] == QLatin1Char(' '))
+        ++end;
+    const qsizetype start = end;
+    if (end < text.size() && (text[end] == QLatin1Char('-') || text[end] == QLatin1Char('+')))
+        ++end;
+    bool point = false;
+    while (end < text.size() && (text[end].isDigit() || (text[end] == QLatin1Char('.') && !point))) {
+        point = point || text[end] == QLatin1Char('.');
+        ++end;
+    }
+    bool ok = false;
+    const double value = text.mid(start, end - start).toDouble(&ok);
+    return ok ? value : 0;
+}
+
+// The text as a 32-bit integer, rounded half to even; an error when it is no number or too large.
+qint32 ToLong(const QString& text)
+{
+    bool ok = false;
+    const double value = modPublic::TrimBlanks(text).toDouble(&ok);
+    if (!ok)
+        throw automation::AutomationError(kTypeMismatch, QStringLiteral("Type mismatch"));
+    const double rounded = std::nearbyint(value);
+    if (rounded < -2147483648.0 || rounded > 2147483647.0)
+        throw automation::AutomationError(6, QStringLiteral("Overflow"));
+    return static_cast<qint32>(rounded);
+}
+
+QString NodeText(QObject* node, const char* name)
+{
+    return automation::GetProperty(node, name).toString();
+}
+
+// A failed event handler hands its error back to the raiser, as an event's error does.
+template <class F>
+void RaiseBack(F&& body)
+{
+    try {
+        body();
+    } catch (...) {
+        automation::SetCurrentError(automation::InfoFromCurrentException());
+    }
+}
+
+// The hourglass while a table is fetched; back to the default on every way out.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+}  // namespace
+
+frmLoad::frmLoad(QWidget* parent) : QWidget(parent, Qt::Window)
+{
+    setObjectName(QStringLiteral("frmLoad"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Norv字段描述查询工具"));
+    setWindowIcon(look::WindowIcon());
+    setFont(look::WindowFont());
+
+    m_browser = automation::CreateObject(QStringLiteral("NorvBrowsers.NorvBrowser"));
+    auto* control = qobject_cast<QWidget*>(m_browser.get());
+    if (!control)
+        throw automation::AutomationError(kTypeMismatch, QStringLiteral("NorvBrowsers.NorvBrowser is no control"));
+    control->setObjectName(QStringLiteral("Browser"));
+    // The control fills the client area, also when the window is resized.
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(control);
+    connect(m_browser.get(), SIGNAL(CommandClick(QObject*)), this, SLOT(Browser_CommandClick(QObject*)));
+    connect(m_browser.get(), SIGNAL(NodeClick(QObject*)), this, SLOT(Browser_NodeClick(QObject*)));
+
+    resize(look::Pixels(7875), look::Pixels(6240));
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+    qApp->installEventFilter(this);
+}
+
+frmLoad::~frmLoad()
+{
+    qApp->removeEventFilter(this);
+    // The control is our child as a widget and ours to release as a component.
+    if (auto* control = qobject_cast<QWidget*>(m_browser.get()))
+        control->setParent(nullptr);
+}
+
+void frmLoad::Form_Load()
+{
+    QObject* browser = m_browser.get();
+    setWindowTitle(modPublic::LocalText(QStringLiteral("Norv字段描述查询工具")));
+
+    for (const char* key : {"Cut", "Copy", "Paste", "New", "Delete", "Modify", "NewGroup"})
+        automation::Invoke(browser, "SetButtonState", {QString::fromLatin1(key), false});
+    automation::SetProperty(browser, "ButtonsSet", true);
+
+    m_clsData = std::make_unique<clsGetData>();
+
+    automation::SetProperty(browser, "AppKey", QStringLiteral("NorvBillsTools"));
+    automation::SetProperty(browser, "ContentCaption", modPublic::LocalText(QStringLiteral("Norv单据描述表")));
+    automation::SetProperty(browser, "StatusText",
+                            modPublic::LocalText(QStringLiteral("账套名称:[")) + modPublic::GetAcctName() + QStringLiteral("]"));
+
+    QObject* data = m_clsData.get();
+    automation::SetProperty(browser, "TreeData",
+                            QVariant::fromValue(ListResult(automation::Invoke(data, "GetTreeData", {QString()}))));
+    automation::SetProperty(browser, "IndexColumns",
+                            QVariant::fromValue(ListResult(automation::Invoke(data, "GetInfo", {qint32(0)}))));
+    automation::SetProperty(browser, "FieldColumns",
+                            QVariant::fromValue(ListResult(automation::Invoke(data, "GetInfo", {qint32(1)}))));
+}
+
+automation::ObjectPtr frmLoad::ListResult(const QVariant& result) const
+{
+    const automation::ObjectPtr object = result.value<automation::ObjectPtr>();
+    if (object && !VexaList::From(object))
+        throw automation::AutomationError(kTypeMismatch, QStringLiteral("Type mismatch"));
+    return object;
+}
+
+frmFind* frmLoad::FindDialog()
+{
+    if (!m_frmFind) {
+        m_frmFind = new frmFind(this);
+        connect(m_frmFind, &frmFind::Locate, this, &frmLoad::m_frmFind_Locate);
+    }
+    return m_frmFind;
+}
+
+void frmLoad::OpenFind()
+{
+    FindDialog()->exec();
+}
+
+bool frmLoad::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == kKeyF && (key->modifiers() & Qt::ControlModifier)) {
+            OpenFind();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmLoad::Browser_CommandClick(QObject* Command)
+{
+    RaiseBack([&] {
+        const QString key = automation::GetProperty(Command, "Key").toString();
+        if (key == QLatin1String("Find"))
+            OpenFind();
+        else if (key == QLatin1String("Close"))
+            close();
+    });
+}
+
+void frmLoad::Browser_NodeClick(QObject* Node)
+{
+    RaiseBack([&] { SelectTable(Node); });
+}
+
+void frmLoad::SelectTable(QObject* Node)
+{
+    QObject* browser = m_browser.get();
+    if (LeadingNumber(NodeText(Node, "Tag")) == 0) {
+        automation::SetProperty(browser, "IndexRows", QVariant::fromValue(automation::ObjectPtr()));
+        automation::SetProperty(browser, "FieldRows", QVariant::fromValue(automation::ObjectPtr()));
+        return;
+    }
+    // From here on a failure ends the step quietly; lists already replaced keep their rows.
+    try {
+        const WaitCursor hourglass;
+        const QString text = NodeText(Node, "Text");
+        QString strTableName = text.mid(text.indexOf(QLatin1Char('(')) + 1);
+        if (strTableName.isEmpty())
+            throw automation::AutomationError(5, QStringLiteral("Invalid procedure call or argument"));
+        strTableName.chop(1);
+        const QString key = NodeText(Node, "Key");
+        const qint32 tableId = ToLong(key.mid(key.indexOf(QLatin1Char('.')) + 1));
+
+        QObject* data = m_clsData.get();
+        automation::SetProperty(browser, "IndexRows",
+                                QVariant::fromValue(ListResult(automation::Invoke(data, "GetDataByInterID",
+                                                                                  {tableId, strTableName, qint32(0)}))));
+        automation::SetProperty(browser, "FieldRows",
+                                QVariant::fromValue(ListResult(automation::Invoke(data, "GetDataByInterID",
+                                                                                  {tableId, strTableName, qint32(1)}))));
+        automation::SetProperty(browser, "ContentCaption", text);
+    } catch (...) {
+        automation::ClearCurrentError();
+    }
+}
+
+void frmLoad::m_frmFind_Locate(const QString&, qint32 FTableID)
+{
+    RaiseBack([&] { LocateTable(FTableID); });
+}
+
+void frmLoad::LocateTable(qint32 FTableID)
+{
+    QObject* browser = m_browser.get();
+    QObject* tree = automation::Invoke(browser, "TreeControl").value<QObject*>();
+    QObject* nodes = automation::GetProperty(tree, "Nodes").value<QObject*>();
+    const int count = automation::Invoke(nodes, "Count").toInt();
+    // Every node is visited: a table listed twice is selected at its last place.
+    for (int index = 1; index <= count; ++index) {
+        QObject* node = automation::Invoke(nodes, "Item", {index}).value<QObject*>();
+        if (NodeText(node, "Tag") != QLatin1String("1"))
+            continue;
+        const QString key = NodeText(node, "Key");
+        if (LeadingNumber(key.mid(key.indexOf(QLatin1Char('.')) + 1)) != FTableID)
+            continue;
+        SelectTable(node);
+        automation::SetProperty(node, "Selected", true);
+        automation::SetProperty(browser, "ContentCaption",
+                                QStringLiteral("[ ") + NodeText(node, "Text") + modPublic::LocalText(QStringLiteral(" ]的内容")));
+    }
+}
+
+void frmLoad::closeEvent(QCloseEvent* event)
+{
+    try {
+        m_clsData.reset();
+    } catch (...) {
+        automation::ClearCurrentError();
+    }
+    event->accept();
+    emit Unloaded();
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include "ComponentRegistry.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QObject;
+class clsGetData;
+class frmFind;
+
+// The dictionary browser's main window: the host's browser control filling the client area,
+// loaded with the dictionary tree and the layouts of the index and field lists. Picking a table
+// fetches its indexes and fields; the "Find" command or Ctrl+F opens the find dialog, whose hits
+// select their table. The window deletes itself once closed.
+class frmLoad : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmLoad(QWidget* parent = nullptr);
+    ~frmLoad() override;
+
+    // The load sequence. Failures propagate: the window is then not to be shown.
+    void Form_Load();
+
+    // The browser control.
+    QObject* Browser() const { return m_browser.get(); }
+    // The find dialog, created on first use and kept for the window's lifetime.
+    frmFind* FindDialog();
+    // Shows the find dialog modally; returns when it hides itself.
+    void OpenFind();
+
+signals:
+    // The window has unloaded (its data object is released); it is deleted soon after.
+    void Unloaded();
+
+protected:
+    // Key preview: Ctrl+F (Shift or Alt may be held too) anywhere in the window opens the find
+    // dialog before the focused control sees the key.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    // Failures of these handlers go back to whoever raised the event through the current error.
+    void Browser_CommandClick(QObject* Command);
+    void Browser_NodeClick(QObject* Node);
+    void m_frmFind_Locate(const QString& strKey, qint32 FTableID);
+
+private:
+    void SelectTable(QObject* Node);
+    void LocateTable(qint32 FTableID);
+    // A data call's result: a Vexa list or nothing; anything else is a type mismatch.
+    automation::ObjectPtr ListResult(const QVariant& result) const;
+
+    automation::ObjectPtr m_browser;
+    std::unique_ptr<clsGetData> m_clsData;
+    QPointer<frmFind> m_frmFind;
+};

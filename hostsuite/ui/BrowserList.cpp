@@ -1,0 +1,156 @@
+#include "BrowserList.h"
+
+#include "VexaList.h"
+#include "VexaRecord.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QHeaderView>
+#include <QKeyEvent>
+
+namespace {
+
+constexpr int kMaxFittedWidth = 320;
+
+// Sorts numbers by value when both cells hold one, texts otherwise.
+class ListItem : public QTreeWidgetItem {
+public:
+    using QTreeWidgetItem::QTreeWidgetItem;
+
+    bool operator<(const QTreeWidgetItem& other) const override
+    {
+        const int column = treeWidget() ? treeWidget()->sortColumn() : 0;
+        bool leftNumber = false;
+        bool rightNumber = false;
+        const double left = text(column).toDouble(&leftNumber);
+        const double right = other.text(column).toDouble(&rightNumber);
+        if (leftNumber && rightNumber)
+            return left < right;
+        return QString::localeAwareCompare(text(column), other.text(column)) < 0;
+    }
+};
+
+Qt::Alignment AlignmentOf(int align)
+{
+    switch (align) {
+    case 1:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case 2:
+        return Qt::AlignCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+}  // namespace
+
+BrowserList::BrowserList(QWidget* parent) : QTreeWidget(parent)
+{
+    setRootIsDecorated(false);
+    setUniformRowHeights(true);
+    setAlternatingRowColors(true);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setAllColumnsShowFocus(true);
+    setColumnCount(0);
+    header()->setSectionResizeMode(QHeaderView::Interactive);
+    header()->setStretchLastSection(true);
+    header()->setSectionsClickable(true);
+    header()->setSortIndicatorShown(false);
+    connect(header(), &QHeaderView::sectionClicked, this, &BrowserList::SortBy);
+}
+
+void BrowserList::SetColumns(const VexaList* columns)
+{
+    clear();
+    m_columns.clear();
+    m_sortColumn = -1;
+    m_fitted = false;
+    header()->setSortIndicatorShown(false);
+    QStringList captions;
+    std::vector<bool> visible;
+    if (columns) {
+        for (const VexaRecordPtr& record : *columns) {
+            m_columns.push_back({record->GetValue(QStringLiteral("FName")).toString(),
+                                 AlignmentOf(record->GetValue(QStringLiteral("FAlign")).toInt())});
+            captions << record->GetValue(QStringLiteral("FCaption")).toString();
+            const QVariant shown = record->GetValue(QStringLiteral("FVisible"));
+            visible.push_back(!shown.isValid() || shown.toBool());
+        }
+    }
+    setColumnCount(static_cast<int>(m_columns.size()));
+    setHeaderLabels(captions);
+    for (int column = 0; column < columnCount(); ++column) {
+        setColumnHidden(column, !visible[static_cast<size_t>(column)]);
+        headerItem()->setTextAlignment(column, m_columns[static_cast<size_t>(column)].alignment);
+        resizeColumnToContents(column);
+    }
+}
+
+void BrowserList::SetRows(const VexaList* rows)
+{
+    setUpdatesEnabled(false);
+    clear();
+    if (rows && !m_columns.empty()) {
+        QList<QTreeWidgetItem*> items;
+        items.reserve(rows->Count());
+        for (const VexaRecordPtr& record : *rows) {
+            auto* item = new ListItem;
+            for (size_t column = 0; column < m_columns.size(); ++column) {
+                const int index = static_cast<int>(column);
+                item->setText(index, record->GetValue(m_columns[column].name).toString());
+                item->setTextAlignment(index, m_columns[column].alignment);
+            }
+            items.append(item);
+        }
+        addTopLevelItems(items);
+        if (m_sortColumn >= 0)
+            sortItems(m_sortColumn, m_sortOrder);
+        if (!m_fitted && !items.isEmpty()) {
+            m_fitted = true;
+            for (int column = 0; column < columnCount(); ++column) {
+                resizeColumnToContents(column);
+                setColumnWidth(column, qMin(columnWidth(column), kMaxFittedWidth));
+            }
+        }
+    }
+    setUpdatesEnabled(true);
+}
+
+void BrowserList::SortBy(int column)
+{
+    m_sortOrder = (column == m_sortColumn && m_sortOrder == Qt::AscendingOrder) ? Qt::DescendingOrder : Qt::AscendingOrder;
+    m_sortColumn = column;
+    header()->setSortIndicatorShown(true);
+    header()->setSortIndicator(column, m_sortOrder);
+    sortItems(column, m_sortOrder);
+}
+
+QString BrowserList::SelectedText() const
+{
+    QStringList lines;
+    const QHeaderView* heading = header();
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = topLevelItem(row);
+        if (!item->isSelected())
+            continue;
+        QStringList cells;
+        for (int visual = 0; visual < heading->count(); ++visual) {
+            const int column = heading->logicalIndex(visual);
+            if (!heading->isSectionHidden(column))
+                cells << item->text(column);
+        }
+        lines << cells.join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+void BrowserList::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(SelectedText());
+        event->accept();
+        return;
+    }
+    QTreeWidget::keyPressEvent(event);
+}

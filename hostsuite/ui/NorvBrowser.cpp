@@ -1,0 +1,179 @@
+#include "NorvBrowser.h"
+
+#include "BrowserList.h"
+#include "BrowserNode.h"
+#include "BrowserTree.h"
+#include "VexaList.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSplitter>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kNoIcon = -1;
+
+}  // namespace
+
+NorvBrowser::NorvBrowser(QWidget* parent)
+    : QWidget(parent),
+      m_toolBar(new QToolBar(this)),
+      m_tree(new BrowserTree),
+      m_caption(new QLabel),
+      m_indexList(new BrowserList),
+      m_fieldList(new BrowserList),
+      m_status(new QLabel),
+      m_splitter(new QSplitter(Qt::Horizontal))
+{
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    m_toolBar->setIconSize(QSize(16, 16));
+    AddCommand(QStringLiteral("New"), tr("New"), QStyle::SP_FileIcon);
+    AddCommand(QStringLiteral("Modify"), tr("Modify"), QStyle::SP_FileDialogDetailedView);
+    AddCommand(QStringLiteral("Delete"), tr("Delete"), QStyle::SP_TrashIcon);
+    AddCommand(QStringLiteral("NewGroup"), tr("New Group"), QStyle::SP_FileDialogNewFolder);
+    m_toolBar->addSeparator();
+    AddCommand(QStringLiteral("Cut"), tr("Cut"), kNoIcon);
+    AddCommand(QStringLiteral("Copy"), tr("Copy"), kNoIcon);
+    AddCommand(QStringLiteral("Paste"), tr("Paste"), kNoIcon);
+    m_toolBar->addSeparator();
+    AddCommand(QStringLiteral("Find"), tr("Find"), QStyle::SP_FileDialogContentsView);
+    AddCommand(QStringLiteral("Close"), tr("Close"), QStyle::SP_DialogCloseButton);
+
+    m_caption->setObjectName(QStringLiteral("contentCaption"));
+    m_caption->setTextFormat(Qt::PlainText);
+    m_caption->setContentsMargins(4, 2, 4, 2);
+    QFont captionFont = m_caption->font();
+    captionFont.setBold(true);
+    m_caption->setFont(captionFont);
+    m_indexList->setObjectName(QStringLiteral("indexList"));
+    m_fieldList->setObjectName(QStringLiteral("fieldList"));
+    m_status->setObjectName(QStringLiteral("statusText"));
+    m_status->setTextFormat(Qt::PlainText);
+    m_status->setFrameShape(QFrame::StyledPanel);
+    m_status->setFrameShadow(QFrame::Sunken);
+    m_status->setContentsMargins(4, 1, 4, 1);
+
+    auto* lists = new QSplitter(Qt::Vertical);
+    lists->setObjectName(QStringLiteral("listSplitter"));
+    lists->addWidget(m_indexList);
+    lists->addWidget(m_fieldList);
+    lists->setStretchFactor(0, 1);
+    lists->setStretchFactor(1, 3);
+    lists->setChildrenCollapsible(false);
+
+    auto* content = new QWidget;
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->setSpacing(0);
+    contentLayout->addWidget(m_caption);
+    contentLayout->addWidget(lists, 1);
+
+    m_splitter->setObjectName(QStringLiteral("splitter"));
+    m_splitter->addWidget(m_tree);
+    m_splitter->addWidget(content);
+    m_splitter->setStretchFactor(0, 2);
+    m_splitter->setStretchFactor(1, 5);
+    m_splitter->setChildrenCollapsible(false);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(m_toolBar);
+    layout->addWidget(m_splitter, 1);
+    layout->addWidget(m_status);
+
+    setTabOrder(m_tree, m_indexList);
+    setTabOrder(m_indexList, m_fieldList);
+    setFocusProxy(m_tree);
+
+    connect(m_tree, &BrowserTree::NodePicked, this, [this](BrowserNode* node) { emit NodeClick(node); });
+}
+
+NorvBrowser::~NorvBrowser() = default;
+
+void NorvBrowser::AddCommand(const QString& key, const QString& text, int standardIcon)
+{
+    const QIcon icon = standardIcon == kNoIcon ? QIcon() : style()->standardIcon(static_cast<QStyle::StandardPixmap>(standardIcon));
+    QAction* action = m_toolBar->addAction(icon, text);
+    action->setObjectName(key);
+    auto* command = new BrowserCommand(key, action);
+    connect(action, &QAction::triggered, this, [this, command] { emit CommandClick(command); });
+    m_actions.insert(key, action);
+}
+
+void NorvBrowser::SetButtonState(const QString& key, bool state)
+{
+    if (QAction* action = m_actions.value(key)) {
+        action->setEnabled(state);
+        if (m_buttonsSet)
+            action->setVisible(state);
+    }
+}
+
+QObject* NorvBrowser::TreeControl() const
+{
+    return m_tree;
+}
+
+void NorvBrowser::SetButtonsSet(bool buttonsSet)
+{
+    m_buttonsSet = buttonsSet;
+    for (QAction* action : std::as_const(m_actions))
+        action->setVisible(!buttonsSet || action->isEnabled());
+}
+
+QString NorvBrowser::ContentCaption() const
+{
+    return m_caption->text();
+}
+
+void NorvBrowser::SetContentCaption(const QString& caption)
+{
+    m_caption->setText(caption);
+}
+
+QString NorvBrowser::StatusText() const
+{
+    return m_status->text();
+}
+
+void NorvBrowser::SetStatusText(const QString& text)
+{
+    m_status->setText(text);
+}
+
+void NorvBrowser::SetTreeData(const automation::ObjectPtr& list)
+{
+    m_treeData = list;
+    m_tree->Build(VexaList::From(list).get());
+}
+
+void NorvBrowser::SetIndexColumns(const automation::ObjectPtr& list)
+{
+    m_indexColumns = list;
+    m_indexRows.reset();
+    m_indexList->SetColumns(VexaList::From(list).get());
+}
+
+void NorvBrowser::SetFieldColumns(const automation::ObjectPtr& list)
+{
+    m_fieldColumns = list;
+    m_fieldRows.reset();
+    m_fieldList->SetColumns(VexaList::From(list).get());
+}
+
+void NorvBrowser::SetIndexRows(const automation::ObjectPtr& list)
+{
+    m_indexRows = list;
+    m_indexList->SetRows(VexaList::From(list).get());
+}
+
+void NorvBrowser::SetFieldRows(const automation::ObjectPtr& list)
+{
+    m_fieldRows = list;
+    m_fieldList->SetRows(VexaList::From(list).get());
+}
