@@ -2,6 +2,7 @@
 #include "AutomationError.h"
 #include "ClassInfo.h"
 #include "Connection.h"
+#include "Dispatch.h"
 #include "ShareProps.h"
 #include "TestDemoDb.h"
 #include "VexaList.h"
@@ -310,6 +311,26 @@ TEST_F(DataTest, NullTextsFallBackToSimplifiedChineseThenEmpty)
         }
     }
     EXPECT_TRUE(found);
+}
+
+TEST_F(DataTest, MembersAnswerCallsByName)
+{
+    clsGetData data;
+    const auto list = [](const QVariant& value) { return VexaList::From(value.value<automation::ObjectPtr>()); };
+    const VexaListPtr tree = list(automation::Invoke(&data, "GetTreeData", {QString()}));
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(tree->Count(), 166);
+    ASSERT_TRUE(list(automation::Invoke(&data, "GetInfo", {1})));
+    EXPECT_EQ(list(automation::Invoke(&data, "GetInfo", {1}))->Count(), 9);
+    const VexaListPtr fields = list(automation::Invoke(&data, "GetDataByInterID", {205, QStringLiteral("t_Sample"), 1}));
+    ASSERT_TRUE(fields);
+    EXPECT_EQ(fields->Count(), 29);
+
+    QString message = QStringLiteral("keep");
+    const QVariant none = automation::Invoke(&data, "GetMDetail",
+                                             {QStringLiteral(" FDescription Like '%a'%' "), QVariant::fromValue(&message)});
+    EXPECT_FALSE(none.value<ado::RecordsetPtr>());
+    EXPECT_EQ(message, QStringLiteral("Unclosed quotation mark before the character string '  order by FSubSystemID'."));
 }
 
 TEST_F(DataTest, FilterRestrictsTablesOnly)
