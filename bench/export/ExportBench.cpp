@@ -1,5 +1,5 @@
 // Runs each export in a child process of its own, so that the child's peak resident size
-// (getrusage through wait4) is the memory of that export alone.
+// (VmHWM) is the memory of that export alone.
 //
 //   bench_export [--rows N[,N...]]
 //
@@ -16,7 +16,6 @@
 
 #include <fcntl.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -37,7 +36,24 @@ struct Measure {
     bool ok = false;
 };
 
-// Spawns argv with standard output sent to outPath (when given) and waits for it.
+// The peak resident size of a running process in KiB (VmHWM), or -1 once it is gone.
+long PeakKiB(pid_t pid)
+{
+    std::FILE* status = std::fopen(("/proc/" + std::to_string(pid) + "/status").c_str(), "r");
+    if (!status)
+        return -1;
+    long peak = -1;
+    char line[256];
+    while (std::fgets(line, sizeof line, status))
+        if (std::sscanf(line, "VmHWM: %ld kB", &peak) == 1)
+            break;
+    std::fclose(status);
+    return peak;
+}
+
+// Spawns argv (standard output sent to outPath when redirect is set) and waits for it. The
+// peak memory is read from the running process: the resource usage that wait4 reports starts
+// from the spawning process's own size, which would hide a smaller child.
 Measure Run(const std::vector<std::string>& argv, const std::string& outPath, bool redirect)
 {
     std::vector<char*> args;
@@ -52,17 +68,23 @@ Measure Run(const std::vector<std::string>& argv, const std::string& outPath, bo
     Measure m;
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    if (posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ) != 0) {
-        posix_spawn_file_actions_destroy(&actions);
+    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0) {
         std::fprintf(stderr, "cannot start %s\n", args[0]);
         return m;
     }
-    posix_spawn_file_actions_destroy(&actions);
     int status = 0;
-    rusage usage{};
-    wait4(pid, &status, 0, &usage);
+    for (;;) {
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid)
+            break;
+        // The peak only grows, so the last reading before the exit is the peak.
+        if (const long peak = PeakKiB(pid); peak > m.peakKiB)
+            m.peakKiB = peak;
+        usleep(2000);
+    }
     m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    m.peakKiB = usage.ru_maxrss;
     m.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     m.outputBytes = QFileInfo(QString::fromStdString(outPath)).size();
     return m;
