@@ -1,4 +1,259 @@
+// The find dialog's walk over the hits, on the demo account, with the main window answering
+// its Locate events.
+#include "BrowserTree.h"
+#include "BrowserUiHost.h"
+#include "Dispatch.h"
+#include "frmFind.h"
+#include "frmLoad.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
-class frmFindTest : public QObject { Q_OBJECT };
+
+namespace {
+
+// The demo account's tables whose description holds 凭证, in query order.
+const QList<qint32> kVoucherTables = {31, 32, 33};
+const QString kDone = QStringLiteral("查找已经完成.");
+
+}  // namespace
+
+class frmFindTest : public QObject {
+    Q_OBJECT
+
+private:
+    QPointer<frmLoad> m_window;
+    frmFind* m_dialog = nullptr;
+    std::unique_ptr<MessageRecorder> m_messages;
+    std::unique_ptr<QSignalSpy> m_hits;
+
+    QComboBox* Box(const char* name) const { return m_dialog->findChild<QComboBox*>(QString::fromLatin1(name)); }
+    QPushButton* Button(const char* name) const { return m_dialog->findChild<QPushButton*>(QString::fromLatin1(name)); }
+
+    void Type(const QString& code, const QString& name) const
+    {
+        Box("cboNumber")->setEditText(code);
+        Box("cboName")->setEditText(name);
+    }
+
+    // Presses Find; returns the table ID it located, or 0 when it located nothing.
+    qint32 PressFind()
+    {
+        m_hits->clear();
+        Button("cmdFind")->click();
+        if (m_hits->isEmpty())
+            return 0;
+        const QList<QVariant> hit = m_hits->takeFirst();
+        if (hit.at(0).toString() != QStringLiteral("gi") + QString::number(hit.at(1).toInt()))
+            return -999;  // a key that does not match its ID
+        return hit.at(1).toInt();
+    }
+
+    QList<qint32> PressFind(int times)
+    {
+        QList<qint32> located;
+        for (int i = 0; i < times; ++i)
+            located << PressFind();
+        return located;
+    }
+
+private slots:
+    void init()
+    {
+        LogInToDemoAccount();
+        m_messages = std::make_unique<MessageRecorder>();
+        m_window = new frmLoad;
+        m_window->Form_Load();
+        m_window->show();
+        m_dialog = m_window->FindDialog();
+        m_hits = std::make_unique<QSignalSpy>(m_dialog, &frmFind::Locate);
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+    }
+
+    void cleanup()
+    {
+        m_hits.reset();
+        delete m_window;
+        m_messages.reset();
+    }
+
+    void layoutTabOrderAndTexts()
+    {
+        QCOMPARE(m_dialog->windowTitle(), QStringLiteral("查找"));
+        QCOMPARE(m_dialog->size(), QSize(364, 66));
+        QCOMPARE(Box("cboNumber")->geometry(), QRect(106, 8, 169, 20));
+        QCOMPARE(Box("cboName")->geometry(), QRect(105, 34, 169, 20));
+        QCOMPARE(Button("cmdFind")->geometry(), QRect(278, 8, 76, 20));
+        QCOMPARE(Button("cmdCancel")->geometry(), QRect(278, 34, 76, 20));
+        QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("lblNumber"))->text(), QStringLiteral("表代码(&D):"));
+        QCOMPARE(m_dialog->findChild<QLabel*>(QStringLiteral("lblName"))->text(), QStringLiteral("表名称(&N):"));
+        QCOMPARE(Button("cmdFind")->text(), QStringLiteral("查找(&F)"));
+        QCOMPARE(Button("cmdCancel")->text(), QStringLiteral("取消(&C)"));
+        QVERIFY(Button("cmdFind")->isDefault());
+        QVERIFY(Box("cboNumber")->isEditable() && Box("cboName")->isEditable());
+        QCOMPARE(m_dialog->windowIcon().pixmap(16).toImage(), m_window->windowIcon().pixmap(16).toImage());
+
+        QCOMPARE(m_dialog->focusWidget(), Box("cboNumber"));
+        QWidget* next = Box("cboNumber");
+        QList<QWidget*> order;
+        for (int i = 0; i < 4; ++i) {
+            next = next->nextInFocusChain();
+            while (next->focusProxy() || !(next->focusPolicy() & Qt::TabFocus))
+                next = next->nextInFocusChain();
+            order << next;
+        }
+        QCOMPARE(order, QList<QWidget*>({Button("cmdFind"), Box("cboName"), Button("cmdCancel"), Box("cboNumber")}));
+    }
+
+    void accessKeysMoveTheFocus()
+    {
+        m_dialog->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_dialog));
+        QTest::keyClick(m_dialog, Qt::Key_N, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), Box("cboName"));
+        QTest::keyClick(m_dialog, Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(QApplication::focusWidget(), Box("cboNumber"));
+    }
+
+    void threeHitsAreWalkedThenTheWalkEndsAndStartsOver()
+    {
+        Type({}, QStringLiteral("凭证"));
+        QCOMPARE(PressFind(3), kVoucherTables);
+        QVERIFY(m_messages->TakePrompts().isEmpty());
+        QCOMPARE(PressFind(), 0);
+        QCOMPARE(m_messages->messages.value(0).buttons, 64);
+        QCOMPARE(m_messages->messages.value(0).title, QStringLiteral("Corvane提示"));
+        QCOMPARE(m_messages->TakePrompts(), QStringList{kDone});
+        QCOMPARE(PressFind(), 31);
+    }
+
+    void theCodeAndBothBoxesSearchToo()
+    {
+        auto* tree = m_window->findChild<BrowserTree*>(QStringLiteral("tree"));
+        Type(QStringLiteral("  ICStock "), {});
+        QStringList located;
+        for (int i = 0; i < 3; ++i) {
+            QVERIFY(PressFind() != 0);
+            located << tree->currentItem()->text(0).section(QLatin1Char('('), 1).chopped(1);
+        }
+        QCOMPARE(located, QStringList({"t_ICStockBill", "t_ICStockBillEntry", "t_ICStockCheck"}));
+        QCOMPARE(PressFind(), 0);
+        QCOMPARE(m_messages->TakePrompts(), QStringList{kDone});
+
+        Type(QStringLiteral("Voucher"), QStringLiteral("凭证"));
+        QCOMPARE(PressFind(4), kVoucherTables + QList<qint32>{0});
+        Type(QStringLiteral("Voucher"), QStringLiteral("no such name"));
+        QCOMPARE(PressFind(), 0);
+        QCOMPARE(m_messages->TakePrompts(), QStringList({kDone, kDone}));
+    }
+
+    void aLocatedTableIsSelectedAndFramed()
+    {
+        Type({}, QStringLiteral("凭证"));
+        QCOMPARE(PressFind(), 31);
+        auto* tree = m_window->findChild<BrowserTree*>(QStringLiteral("tree"));
+        QTreeWidgetItem* current = tree->currentItem();
+        QVERIFY(current);
+        QVERIFY(current->isSelected());
+        QVERIFY(current->data(0, BrowserTree::KeyRole).toString().endsWith(QStringLiteral(".31")));
+        QCOMPARE(automation::GetProperty(m_window->Browser(), "ContentCaption").toString(),
+                 QStringLiteral("[ ") + current->text(0) + QStringLiteral(" ]的内容"));
+    }
+
+    void blankBoxesAskForInputAndKeepTheWalk()
+    {
+        Type(QStringLiteral("   "), QString());
+        QCOMPARE(PressFind(), 0);
+        QCOMPARE(m_messages->TakePrompts(), QStringList{QStringLiteral("请至少输入一个查找项目！")});
+        QVERIFY(!m_dialog->WalkUnderWay());
+
+        Type({}, QStringLiteral("凭证"));
+        QCOMPARE(PressFind(), 31);
+        Type({}, {});
+        QCOMPARE(PressFind(), 0);
+        QCOMPARE(m_messages->TakePrompts(), QStringList{QStringLiteral("请至少输入一个查找项目！")});
+        Type({}, QStringLiteral("凭证"));
+        QCOMPARE(PressFind(), 32);
+    }
+
+    void aQuoteIsRefusedAndTheNextPressSearchesAgain()
+    {
+        Type({}, QStringLiteral("a'b"));
+        QCOMPARE(PressFind(), 0);
+        QCOMPARE(m_messages->TakePrompts(), QStringList{QStringLiteral("输入有误,请重新输入")});
+        QVERIFY(!m_dialog->WalkUnderWay());
+        Type({}, QStringLiteral("凭证"));
+        QCOMPARE(PressFind(), 31);
+    }
+
+    void noHitsEndsAtOnce()
+    {
+        Type(QStringLiteral("no_such_table"), {});
+        QCOMPARE(PressFind(), 0);
+        QCOMPARE(m_messages->TakePrompts(), QStringList{kDone});
+        QVERIFY(!m_dialog->WalkUnderWay());
+    }
+
+    void editingDuringAWalkContinuesTheOldWalkUntilCancel()
+    {
+        Type({}, QStringLiteral("凭证"));
+        QCOMPARE(PressFind(), 31);
+        Type(QStringLiteral("ICStock"), {});
+        QCOMPARE(PressFind(), 32);
+        Button("cmdCancel")->click();
+        QVERIFY(!m_dialog->isVisible());
+        QVERIFY(!m_dialog->WalkUnderWay());
+        m_dialog->show();
+        const qint32 first = PressFind();
+        QVERIFY(first != 0 && !kVoucherTables.contains(first));
+        QCOMPARE(m_messages->TakePrompts(), QStringList());
+    }
+
+    void theCloseBoxKeepsTheWalkAndCancelRestartsIt()
+    {
+        Type({}, QStringLiteral("凭证"));
+        QCOMPARE(PressFind(), 31);
+        m_dialog->close();
+        QVERIFY(!m_dialog->isVisible());
+        QVERIFY(m_window->FindDialog() == m_dialog);
+        m_dialog->show();
+        QCOMPARE(Box("cboName")->currentText(), QStringLiteral("凭证"));
+        QCOMPARE(PressFind(), 32);
+
+        QTest::keyClick(m_dialog, Qt::Key_Escape);  // Esc is Cancel
+        QVERIFY(!m_dialog->isVisible());
+        m_dialog->show();
+        QCOMPARE(PressFind(), 31);
+    }
+
+    void enterPressesFind()
+    {
+        Type({}, QStringLiteral("凭证"));
+        Box("cboName")->setFocus();
+        QTest::keyClick(Box("cboName"), Qt::Key_Return);
+        QCOMPARE(m_hits->size(), 1);
+        QCOMPARE(Box("cboName")->count(), 0);  // the drop-down list stays empty
+    }
+
+    void aFailingLocateHandlerEndsTheWalk()
+    {
+        connect(m_dialog, &frmFind::Locate, this, [] {
+            automation::ErrorInfo failure;
+            failure.number = 9;
+            failure.description = QStringLiteral("Subscript out of range");
+            automation::SetCurrentError(failure);
+        });
+        Type({}, QStringLiteral("凭证"));
+        QCOMPARE(PressFind(), 31);
+        QCOMPARE(m_messages->TakePrompts(), QStringList{QStringLiteral("没有查询到满足条件项目!")});
+        QVERIFY(!m_dialog->WalkUnderWay());
+        QCOMPARE(automation::CurrentError().number, 0L);
+    }
+};
+
 QTEST_MAIN(frmFindTest)
 #include "frmFindTest.moc"
