@@ -55,8 +55,9 @@ BrowserTree::BrowserTree(QWidget* parent) : QTreeWidget(parent), m_nodesCollecti
     setColumnCount(1);
     setUniformRowHeights(true);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    header()->setStretchLastSection(false);
+    // One column as wide as the pane: measuring every text of a large tree would cost a wait.
+    header()->setStretchLastSection(true);
+    setTextElideMode(Qt::ElideRight);
     connect(this, &QTreeWidget::currentItemChanged, this, &BrowserTree::OnCurrentChanged);
     connect(this, &QTreeWidget::itemPressed, this, &BrowserTree::OnPressed);
     connect(this, &QTreeWidget::itemExpanded, this, &BrowserTree::ShowImage);
@@ -91,7 +92,9 @@ void BrowserTree::Build(const VexaList* records)
         for (const VexaRecordPtr& record : *records) {
             auto* item = new QTreeWidgetItem;
             const QString key = record->GetValue(keyName).toString();
-            item->setText(0, record->GetValue(textName).toString());
+            const QString text = record->GetValue(textName).toString();
+            item->setText(0, text);
+            item->setToolTip(0, text);  // the pane may be too narrow for the whole text
             item->setData(0, KeyRole, key);
             item->setData(0, TagRole, record->GetValue(tagName).toString());
             item->setData(0, PositionRole, static_cast<int>(m_items.size()));
@@ -139,7 +142,7 @@ void BrowserTree::SelectQuietly(QTreeWidgetItem* item)
         parentItem->setExpanded(true);
     setCurrentItem(item);
     item->setSelected(true);
-    scrollToItem(item);
+    scrollToItem(item, QAbstractItemView::PositionAtCenter);
     m_quiet = false;
 }
 
