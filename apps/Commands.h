@@ -22,6 +22,8 @@ int UsageError(const CommandLine& line, const QString& message);
 // the value (nothing when it is missing) and i stands on the option's last argument.
 bool MatchOption(const QStringList& args, qsizetype& i, QLatin1StringView name, std::optional<QString>& value);
 // Writes UTF-8 text as it stands.
+// Shows the components' messages in real message boxes, unless the process already has a handler.
+void InstallMessageBox();
 void Print(std::FILE* stream, std::string_view text);
 void Print(std::FILE* stream, const QString& text);
 inline void Print(std::FILE* stream, const char* text) { Print(stream, std::string_view(text)); }

@@ -8,7 +8,6 @@
 #include "ConnectionText.h"
 #include "DemoDatabase.h"
 #include "Dispatch.h"
-#include "MessageSeam.h"
 #include "ResLoader.h"
 #include "ShareProps.h"
 
@@ -16,30 +15,10 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QMessageBox>
 #include <QStandardPaths>
 #include <QTranslator>
 
 namespace {
-
-// A real message box for the components' messages (the browser asks for the information icon
-// and OK only; other button sets get the buttons they name, answered as message boxes count).
-int MessageBox(const QString& prompt, int buttons, const QString& title)
-{
-    QMessageBox box;
-    box.setWindowTitle(title);
-    box.setText(prompt);
-    switch (buttons & 0x70) {
-    case 16: box.setIcon(QMessageBox::Critical); break;
-    case 32: box.setIcon(QMessageBox::Question); break;
-    case 48: box.setIcon(QMessageBox::Warning); break;
-    case 64: box.setIcon(QMessageBox::Information); break;
-    default: break;
-    }
-    const bool okCancel = (buttons & 7) == 1;
-    box.setStandardButtons(okCancel ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok);
-    return box.exec() == QMessageBox::Cancel ? 2 : 1;
-}
 
 // The demo account in the user's data folder, written on first use.
 QString DemoDatabase()
@@ -137,7 +116,7 @@ int CmdBrowse(CommandLine& line)
     LoadQtTranslation(application, hostLanguage);
     if (hostLanguage != QLatin1String("CHS") && ResLoader::FindResourceFile(QStringLiteral("NorvDesign"), hostLanguage).isEmpty())
         Print(stderr, QStringLiteral("tabrix: no %1 translations found; texts stay in simplified Chinese\n").arg(hostLanguage));
-    ui::SetMessageHandler(MessageBox);
+    InstallMessageBox();
 
     try {
         const automation::ObjectPtr tool = automation::CreateObject(QStringLiteral("Tabrix.clsTableDescTool"));
