@@ -1,0 +1,167 @@
+// The browser's data access on a real server: the tree, the field and index rows of the suite's
+// tables and a server error in a find condition, through the account text a host would hand over.
+#include "SqlServerSuite.h"
+
+#include "ShareProps.h"
+#include "VexaList.h"
+#include "clsGetData.h"
+#include "modPublic.h"
+
+#include <map>
+
+namespace {
+
+class BrowserOnSqlServer : public SqlServerSuite {
+protected:
+    void LogIn(const char* language) const
+    {
+        modPublic::ReleaseModuleState();
+        ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"),
+                                QString::fromStdString(m_text) + QStringLiteral(";Language=") + QLatin1String(language));
+    }
+
+    static QString Text(const VexaRecordPtr& record, const char* name)
+    {
+        return record->GetValue(QString::fromLatin1(name)).toString();
+    }
+
+    // The records of a list by the text of one of their values.
+    static std::map<QString, VexaRecordPtr> ByValue(const VexaListPtr& list, const char* name)
+    {
+        std::map<QString, VexaRecordPtr> records;
+        for (const VexaRecordPtr& record : *list)
+            records[Text(record, name)] = record;
+        return records;
+    }
+
+    QString Q(const std::string& text) const { return QString::fromStdString(text); }
+};
+
+TEST_F(BrowserOnSqlServer, TreeHoldsTheSubsystemAndItsTablesInEachLanguage)
+{
+    const std::string subsystem = std::to_string(m_subsystemId);
+    const auto subsystems = Rows("select count(*) from t_Subsystem");
+    const auto subsystemCount = std::get<std::int64_t>(subsystems.at(0).at(0));
+    for (const auto& [language, subsystemText, itemText] :
+         {std::tuple{"CHS", "测试子系统", "物料表"}, std::tuple{"CHT", "測試子系統", "物料表"},
+          std::tuple{"EN", "Suite subsystem", "Items"}}) {
+        SCOPED_TRACE(language);
+        LogIn(language);
+        clsGetData data;
+        QString message = QStringLiteral("keep");
+        const VexaListPtr tree = VexaList::From(data.GetTreeData(Q("FSubSystemID = " + subsystem), &message));
+        ASSERT_TRUE(tree) << message.toStdString();
+        EXPECT_EQ(message, QStringLiteral("keep"));
+        EXPECT_EQ(tree->Count(), 1 + subsystemCount + 2);
+        EXPECT_EQ(Text(tree->Record(0), "FKey"), QStringLiteral("gc0"));
+
+        const auto byKey = ByValue(tree, "FKey");
+        const QString subsystemKey = Q("gi" + subsystem);
+        ASSERT_EQ(byKey.count(subsystemKey), 1u);
+        EXPECT_EQ(Text(byKey.at(subsystemKey), "FText"), QString::fromUtf8(subsystemText));
+        EXPECT_EQ(Text(byKey.at(subsystemKey), "FRelative"), QStringLiteral("gc0"));
+        const QString itemKey = subsystemKey + u'.' + QString::number(m_itemId);
+        const QString entryKey = subsystemKey + u'.' + QString::number(m_entryId);
+        ASSERT_EQ(byKey.count(itemKey), 1u);
+        ASSERT_EQ(byKey.count(entryKey), 1u);
+        EXPECT_EQ(Text(byKey.at(itemKey), "FText"), QString::fromUtf8(itemText) + u'(' + Q(m_item) + u')');
+        EXPECT_EQ(Text(byKey.at(itemKey), "FRelative"), subsystemKey);
+        EXPECT_EQ(Text(byKey.at(entryKey), "FTag"), QStringLiteral("1"));
+    }
+}
+
+TEST_F(BrowserOnSqlServer, FieldRowsCarryTheCatalogueAndTheDescriptions)
+{
+    LogIn("EN");
+    clsGetData data;
+    QString message = QStringLiteral("keep");
+    const VexaListPtr rows = VexaList::From(data.GetDataByInterID(m_itemId, Q(m_item), 1, &message));
+    ASSERT_TRUE(rows) << message.toStdString();
+    EXPECT_EQ(message, QStringLiteral("keep"));
+
+    QStringList names;
+    for (const VexaRecordPtr& row : *rows)
+        names << Text(row, "FFieldName");
+    EXPECT_EQ(names, (QStringList{"FActive", "FCode", "FCreated", "FGuid", "FItemID", "FLevel", "FMemo", "FName",
+                                  "FNumber", "FPhoto", "FPrice", "FQty", "FRate"}));
+    EXPECT_EQ(rows->Record(0)->GetValue(QStringLiteral("FTableID")), QVariant::fromValue<qint32>(1));
+
+    const auto byName = ByValue(rows, "FFieldName");
+    struct Expected {
+        const char* name;
+        const char* description;
+        const char* note;
+        const char* type;
+        const char* length;
+        const char* precision;
+        const char* scale;
+        const char* nullable;
+    };
+    for (const Expected& e : {Expected{"FItemID", "ID", "", "int", "4", "10", "0", "No"},
+                              Expected{"FNumber", "Code", "Unique", "varchar", "30", "30", "0", "No"},
+                              Expected{"FName", "Name", "", "nvarchar", "160", "80", "0", "No"},
+                              Expected{"FQty", "Quantity", "28 digits, 10 after the point", "decimal", "13", "28", "10", "Yes"},
+                              Expected{"FPrice", "", "", "money", "8", "19", "4", "Yes"},
+                              Expected{"FCreated", "", "", "datetime", "8", "23", "3", "Yes"},
+                              Expected{"FActive", "", "", "bit", "1", "1", "0", "No"},
+                              Expected{"FLevel", "", "", "tinyint", "1", "3", "0", "No"},
+                              Expected{"FCode", "", "", "char", "4", "4", "0", "Yes"}}) {
+        SCOPED_TRACE(e.name);
+        const VexaRecordPtr& row = byName.at(QString::fromLatin1(e.name));
+        EXPECT_EQ(Text(row, "FDescription"), QString::fromUtf8(e.description));
+        EXPECT_EQ(Text(row, "FFieldNote"), QString::fromUtf8(e.note));
+        EXPECT_EQ(Text(row, "FFieldType"), QString::fromLatin1(e.type));
+        EXPECT_EQ(Text(row, "Length"), QString::fromLatin1(e.length));
+        EXPECT_EQ(Text(row, "Prec"), QString::fromLatin1(e.precision));
+        EXPECT_EQ(Text(row, "Scale"), QString::fromLatin1(e.scale));
+        EXPECT_EQ(Text(row, "FIsNull"), QString::fromLatin1(e.nullable));
+    }
+
+    LogIn("CHS");
+    clsGetData chinese;
+    const VexaListPtr chineseRows = VexaList::From(chinese.GetDataByInterID(m_itemId, Q(m_item), 1));
+    ASSERT_TRUE(chineseRows);
+    const auto chineseByName = ByValue(chineseRows, "FFieldName");
+    EXPECT_EQ(Text(chineseByName.at(QStringLiteral("FNumber")), "FDescription"), QStringLiteral("代码"));
+    EXPECT_EQ(Text(chineseByName.at(QStringLiteral("FNumber")), "FIsNull"), QStringLiteral("否"));
+    EXPECT_EQ(Text(chineseByName.at(QStringLiteral("FRate")), "FIsNull"), QStringLiteral("是"));
+}
+
+TEST_F(BrowserOnSqlServer, IndexRowsComeFromTheServersIndexReport)
+{
+    LogIn("CHS");
+    clsGetData data;
+    QString message = QStringLiteral("keep");
+    const VexaListPtr rows = VexaList::From(data.GetDataByInterID(m_itemId, Q(m_item), 0, &message));
+    ASSERT_TRUE(rows) << message.toStdString();
+    ASSERT_EQ(rows->Count(), 2);
+    const auto byName = ByValue(rows, "Index_Name");
+    const VexaRecordPtr& key = byName.at(Q("PK_" + m_item));
+    EXPECT_EQ(Text(key, "index_keys"), QStringLiteral("FItemID"));
+    EXPECT_TRUE(Text(key, "Index_Description").contains(QStringLiteral("primary key")))
+        << Text(key, "Index_Description").toStdString();
+    const VexaRecordPtr& further = byName.at(Q("ix_" + m_item + "_number"));
+    EXPECT_EQ(Text(further, "index_keys"), QStringLiteral("FNumber, FName"));
+    EXPECT_TRUE(Text(further, "Index_Description").startsWith(QStringLiteral("nonclustered")))
+        << Text(further, "Index_Description").toStdString();
+
+    // No index at all: the server reports no rows, and the browser shows nothing without a message.
+    EXPECT_EQ(data.GetDataByInterID(m_entryId, Q(m_entry), 0, &message), nullptr);
+    EXPECT_EQ(message, QStringLiteral("keep"));
+}
+
+TEST_F(BrowserOnSqlServer, QuoteInAFindConditionGivesTheServersTextWithoutDriverPrefix)
+{
+    LogIn("CHS");
+    clsGetData data;
+    QString message;
+    EXPECT_EQ(data.GetMDetail(QStringLiteral(" FDescription Like '%a'%' "), &message), nullptr);
+    EXPECT_TRUE(message.startsWith(QStringLiteral("Unclosed quotation mark"))) << message.toStdString();
+    EXPECT_FALSE(message.contains(u'[')) << message.toStdString();
+
+    EXPECT_EQ(data.GetTreeData(QStringLiteral("FNoSuchColumn = 1"), &message), nullptr);
+    EXPECT_TRUE(message.startsWith(QStringLiteral("读取列表错误:"))) << message.toStdString();
+    EXPECT_TRUE(message.endsWith(QStringLiteral("Invalid column name 'FNoSuchColumn'."))) << message.toStdString();
+}
+
+}  // namespace
