@@ -1,0 +1,231 @@
+#include "BatchRunner.h"
+
+#include "AutomationError.h"
+#include "IdentityColumns.h"
+#include "ServerErrorNumber.h"
+#include "TdsColumn.h"
+#include "TdsRowWriter.h"
+#include "TdsTokens.h"
+#include "TextCodec.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tds {
+
+namespace {
+
+constexpr std::uint8_t kEnvDatabase = 1;
+
+std::string_view Trim(std::string_view s)
+{
+    while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+        s.remove_prefix(1);
+    while (!s.empty() && (std::isspace(static_cast<unsigned char>(s.back())) || s.back() == ';'))
+        s.remove_suffix(1);
+    return s;
+}
+
+std::string Lower(std::string_view s)
+{
+    std::string out(s);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+    return out;
+}
+
+bool IsWordChar(char c)
+{
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '@' || c == '#';
+}
+
+// The first word of a text and the rest after it.
+std::pair<std::string, std::string_view> FirstWord(std::string_view s)
+{
+    std::size_t end = 0;
+    while (end < s.size() && IsWordChar(s[end]))
+        ++end;
+    return {Lower(s.substr(0, end)), Trim(s.substr(end))};
+}
+
+// Where the statement of "if <condition> <statement>" begins: the first statement keyword
+// outside parentheses, strings and quoted names; npos when there is none.
+std::size_t StatementStart(std::string_view s)
+{
+    static constexpr std::string_view kKeywords[] = {"select", "insert", "update", "delete", "drop", "create",
+                                                     "alter", "exec", "execute", "truncate", "set", "use"};
+    int depth = 0;
+    for (std::size_t i = 0; i < s.size();) {
+        const char c = s[i];
+        if (c == '\'' || c == '"' || c == '[') {
+            const char close = c == '[' ? ']' : c;
+            i = s.find(close, i + 1);
+            if (i == std::string_view::npos)
+                return i;
+            ++i;
+        } else if (c == '(' || c == ')') {
+            depth += c == '(' ? 1 : -1;
+            ++i;
+        } else if (IsWordChar(c)) {
+            std::size_t end = i;
+            while (end < s.size() && IsWordChar(s[end]))
+                ++end;
+            const std::string word = Lower(s.substr(i, end - i));
+            if (depth == 0 && std::find(std::begin(kKeywords), std::end(kKeywords), word) != std::end(kKeywords))
+                return i;
+            i = end;
+        } else {
+            ++i;
+        }
+    }
+    return std::string_view::npos;
+}
+
+std::vector<ado::Value> CurrentRow(const ado::Recordset& rs)
+{
+    std::vector<ado::Value> row;
+    row.reserve(static_cast<std::size_t>(rs.FieldCount()));
+    for (long i = 0; i < rs.FieldCount(); ++i)
+        row.push_back(rs.Fields(i).GetValue());
+    return row;
+}
+
+}  // namespace
+
+BatchRunner::BatchRunner(std::filesystem::path folder, TdsChannel& channel)
+    : m_folder(std::move(folder)), m_channel(channel)
+{
+}
+
+void BatchRunner::Use(const std::string& name)
+{
+    const bool plain = !name.empty() && name.size() <= 128 &&
+                       std::all_of(name.begin(), name.end(), [](char c) { return IsWordChar(c) && c != '@' && c != '#'; });
+    if (!plain)
+        throw automation::AutomationError(
+            0, QString::fromStdString("Database '" + name +
+                                      "' does not exist. Make sure that the name is entered correctly."));
+    // Tried on its own first, so a database that cannot be opened leaves the current one in use.
+    ado::Connection next;
+    next.Open("Provider=SQLite;Data Source=" + (m_folder / (name + ".db")).string());
+    m_connection.Close();
+    m_connection.Open(next.ConnectionString());
+    m_database = name;
+}
+
+void BatchRunner::Run(std::string_view sql)
+{
+    try {
+        Statement(Trim(sql));
+    } catch (const ClientGone&) {
+        throw;
+    } catch (const automation::AutomationError& e) {
+        SendError(e.Description().toStdString());
+    } catch (const std::exception& e) {
+        SendError(e.what());
+    }
+    m_channel.EndReply();
+}
+
+void BatchRunner::SendError(const std::string& message)
+{
+    TdsWriter& out = m_channel.Reply();
+    WriteMessage(out, ServerErrorNumber(message), 1, 16, message);
+    WriteDone(out, kDoneError);
+}
+
+void BatchRunner::Statement(std::string_view sql)
+{
+    const auto [word, rest] = FirstWord(sql);
+    if (word == "set")  // session options: the provider has none to set
+        return WriteDone(m_channel.Reply(), kDoneFinal);
+    if (word == "use")
+        return UseStatement(rest);
+    if (word == "if")
+        return IfStatement(rest);
+    const ado::RecordsetPtr rs =
+        m_connection.Execute(word == "create" ? RewriteIdentityColumns(sql) : std::string(sql));
+    SendResult(*rs);
+}
+
+void BatchRunner::UseStatement(std::string_view rest)
+{
+    std::string name(rest);
+    if (name.size() >= 2 && name.front() == '[' && name.back() == ']')
+        name = name.substr(1, name.size() - 2);
+    const std::string old = m_database;
+    Use(name);
+    TdsWriter& out = m_channel.Reply();
+    WriteEnvChange(out, kEnvDatabase, Utf8ToUtf16(m_database), Utf8ToUtf16(old));
+    WriteMessage(out, 5701, 1, 0, "Changed database context to '" + m_database + "'.");
+    WriteDone(out, kDoneFinal);
+}
+
+void BatchRunner::IfStatement(std::string_view rest)
+{
+    const std::size_t start = StatementStart(rest);
+    if (start == 0 || start == std::string_view::npos)
+        throw automation::AutomationError(0, QStringLiteral("Incorrect syntax near 'if'."));
+    const std::string condition(Trim(rest.substr(0, start)));
+    const ado::RecordsetPtr test =
+        m_connection.Execute("select case when " + condition + " then 1 else 0 end");
+    const ado::Value holds = test->Fields(0L).GetValue();
+    test->Close();
+    if (holds == ado::Value(std::int64_t{1}))
+        Statement(rest.substr(start));
+    else
+        WriteDone(m_channel.Reply(), kDoneFinal);
+}
+
+void BatchRunner::SendResult(ado::Recordset& rs)
+{
+    TdsWriter& out = m_channel.Reply();
+    if (rs.State() != ado::adStateOpen || rs.FieldCount() == 0)
+        return WriteDone(out, kDoneFinal);
+
+    std::vector<TdsColumn> columns;
+    bool undescribed = false;
+    for (long i = 0; i < rs.FieldCount(); ++i) {
+        columns.push_back(ColumnFor(rs.Fields(i).Info()));
+        undescribed = undescribed || IsUndescribed(rs.Fields(i).Info());
+    }
+    // A column without a declared type is typed by what it holds, so such a result is read
+    // whole before its description goes out.
+    std::vector<std::vector<ado::Value>> rows;
+    if (undescribed) {
+        for (; !rs.Eof(); rs.MoveNext())
+            rows.push_back(CurrentRow(rs));
+        for (long i = 0; i < rs.FieldCount(); ++i) {
+            if (!IsUndescribed(rs.Fields(i).Info()))
+                continue;
+            std::vector<const ado::Value*> values;
+            for (const auto& row : rows)
+                values.push_back(&row[static_cast<std::size_t>(i)]);
+            columns[static_cast<std::size_t>(i)] = ColumnForValues(rs.Fields(i).Info(), values);
+        }
+    }
+    WriteColumnMetadata(out, columns);
+
+    std::uint64_t count = 0;
+    auto send = [&](const std::vector<ado::Value>& row) {
+        WriteRow(out, columns, row);
+        ++count;
+        m_channel.Flush();
+        return !m_channel.AttentionArrived();
+    };
+    bool cancelled = false;
+    if (undescribed) {
+        for (std::size_t i = 0; i < rows.size() && !cancelled; ++i)
+            cancelled = !send(rows[i]);
+    } else {
+        for (; !rs.Eof() && !cancelled; ) {
+            cancelled = !send(CurrentRow(rs));
+            if (!cancelled)
+                rs.MoveNext();
+        }
+    }
+    if (cancelled)
+        return WriteDone(out, kDoneAttention);
+    WriteDone(out, kDoneCount, count);
+}
+
+}  // namespace tds

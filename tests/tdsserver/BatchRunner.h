@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Connection.h"
+#include "TdsChannel.h"
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace tds {
+
+// One client's database and the batches it sends. Each database is the SQLite file
+// <folder>/<name>.db, created when missing; the SQLite provider answers the SQL. What that
+// provider does not know (SET options, USE, and "if <condition> <statement>") is handled here.
+class BatchRunner {
+public:
+    BatchRunner(std::filesystem::path folder, TdsChannel& channel);
+
+    // Opens the named database. Throws AutomationError (911) for a name that is no plain word,
+    // so no name reaches outside the folder.
+    void Use(const std::string& name);
+    const std::string& Database() const { return m_database; }
+
+    // Runs one batch and sends its whole reply.
+    void Run(std::string_view sql);
+
+private:
+    void Statement(std::string_view sql);
+    void UseStatement(std::string_view rest);
+    void IfStatement(std::string_view rest);
+    void SendResult(ado::Recordset& rs);
+    void SendError(const std::string& message);
+
+    std::filesystem::path m_folder;
+    TdsChannel& m_channel;
+    ado::Connection m_connection;
+    std::string m_database;
+};
+
+}  // namespace tds
