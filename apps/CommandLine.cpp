@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include <QFileInfo>
+
 int UsageError(const CommandLine& line, const QString& message)
 {
     Print(stderr, QStringLiteral("tabrix: %1\nusage: %2\n").arg(message, QLatin1String(line.usage)));
@@ -18,6 +20,50 @@ bool MatchOption(const QStringList& args, qsizetype& i, QLatin1StringView name, 
         return true;
     }
     return false;
+}
+
+bool MatchDatabaseOption(const QStringList& args, qsizetype& i, DatabaseOptions& options, QString& error)
+{
+    std::optional<QString> value;
+    if (MatchOption(args, i, QLatin1StringView("--db"), value)) {
+        if (!value)
+            error = QStringLiteral("--db needs a file name");
+        options.file = value;
+        return true;
+    }
+    if (MatchOption(args, i, QLatin1StringView("--connection"), value)) {
+        if (!value)
+            error = QStringLiteral("--connection needs a connection text");
+        options.connection = value;
+        return true;
+    }
+    return false;
+}
+
+int CheckDatabaseOptions(const CommandLine& line, const DatabaseOptions& options)
+{
+    if (options.file && options.connection)
+        return UsageError(line, QStringLiteral("give either --db or --connection"));
+    if (options.file && options.file->contains(u';'))
+        return UsageError(line, QStringLiteral("a file name with ';' cannot go into a connection text; use --connection"));
+    if (options.file && !QFileInfo(*options.file).isFile()) {
+        Print(stderr, QStringLiteral("tabrix: no database file '%1'\n").arg(*options.file));
+        return 2;
+    }
+    return 0;
+}
+
+bool MatchLanguageOption(const QStringList& args, qsizetype& i, std::optional<QString>& language, QString& error)
+{
+    std::optional<QString> value;
+    if (!MatchOption(args, i, QLatin1StringView("--language"), value))
+        return false;
+    const QString code = value ? value->toUpper() : QString();
+    if (code == QLatin1String("CHS") || code == QLatin1String("CHT") || code == QLatin1String("EN"))
+        language = code;
+    else
+        error = QStringLiteral("--language takes CHS, CHT or EN");
+    return true;
 }
 
 void Print(std::FILE* stream, std::string_view text)

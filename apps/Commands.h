@@ -21,9 +21,24 @@ int UsageError(const CommandLine& line, const QString& message);
 // True when args[i] is the option name, given as "--name VALUE" or "--name=VALUE"; then value holds
 // the value (nothing when it is missing) and i stands on the option's last argument.
 bool MatchOption(const QStringList& args, qsizetype& i, QLatin1StringView name, std::optional<QString>& value);
-// Writes UTF-8 text as it stands.
+
+// The database a command reads: "--db FILE" (a database file of the embedded provider) or
+// "--connection TEXT" (any connection text).
+struct DatabaseOptions {
+    std::optional<QString> file;
+    std::optional<QString> connection;
+};
+// True when args[i] is --db or --connection; error tells of a missing value.
+bool MatchDatabaseOption(const QStringList& args, qsizetype& i, DatabaseOptions& options, QString& error);
+// Once every argument is read: 0 when the choice is sound, else the exit status after saying why
+// (1 for both options or a file name that cannot go into a connection text, 2 for a missing file).
+int CheckDatabaseOptions(const CommandLine& line, const DatabaseOptions& options);
+// True when args[i] is --language; the code (CHS, CHT or EN) is kept in upper case, error tells of
+// any other.
+bool MatchLanguageOption(const QStringList& args, qsizetype& i, std::optional<QString>& language, QString& error);
 // Shows the components' messages in real message boxes, unless the process already has a handler.
 void InstallMessageBox();
+// Writes UTF-8 text as it stands.
 void Print(std::FILE* stream, std::string_view text);
 void Print(std::FILE* stream, const QString& text);
 inline void Print(std::FILE* stream, const char* text) { Print(stream, std::string_view(text)); }

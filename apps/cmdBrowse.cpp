@@ -47,42 +47,30 @@ void LoadQtTranslation(QApplication& application, const QString& language)
 
 int CmdBrowse(CommandLine& line)
 {
-    std::optional<QString> file, connection, account, language;
+    DatabaseOptions database;
+    std::optional<QString> account, language;
     bool modeless = false;
     for (qsizetype i = 0; i < line.args.size(); ++i) {
         const QString& arg = line.args[i];
         std::optional<QString> value;
-        if (MatchOption(line.args, i, QLatin1StringView("--db"), value)) {
-            if (!value)
-                return UsageError(line, QStringLiteral("--db needs a file name"));
-            file = value;
-        } else if (MatchOption(line.args, i, QLatin1StringView("--connection"), value)) {
-            if (!value)
-                return UsageError(line, QStringLiteral("--connection needs a connection text"));
-            connection = value;
+        QString error;
+        if (MatchDatabaseOption(line.args, i, database, error) || MatchLanguageOption(line.args, i, language, error)) {
+            if (!error.isEmpty())
+                return UsageError(line, error);
         } else if (MatchOption(line.args, i, QLatin1StringView("--account"), value)) {
             if (!value)
                 return UsageError(line, QStringLiteral("--account needs a name"));
             account = value;
-        } else if (MatchOption(line.args, i, QLatin1StringView("--language"), value)) {
-            const QString code = value ? value->toUpper() : QString();
-            if (code != QLatin1String("CHS") && code != QLatin1String("CHT") && code != QLatin1String("EN"))
-                return UsageError(line, QStringLiteral("--language takes CHS, CHT or EN"));
-            language = code;
         } else if (arg == QLatin1String("--modeless")) {
             modeless = true;
         } else {
             return UsageError(line, QStringLiteral("unknown argument '%1'").arg(arg));
         }
     }
-    if (file && connection)
-        return UsageError(line, QStringLiteral("give either --db or --connection"));
-    if (file && file->contains(u';'))
-        return UsageError(line, QStringLiteral("a file name with ';' cannot go into a connection text; use --connection"));
-    if (file && !QFileInfo(*file).isFile()) {
-        Print(stderr, QStringLiteral("tabrix: no database file '%1'\n").arg(*file));
-        return 2;
-    }
+    if (const int status = CheckDatabaseOptions(line, database))
+        return status;
+    std::optional<QString>& file = database.file;
+    const std::optional<QString>& connection = database.connection;
 
     QApplication application(line.argc, line.argv);
     QApplication::setApplicationName(QStringLiteral("tabrix"));

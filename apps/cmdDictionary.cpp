@@ -126,23 +126,14 @@ int PrintTable(clsGetData& data, const VexaList& tree, const QString& table)
 
 int CmdDictionary(CommandLine& line)
 {
-    std::optional<QString> file, connection, language, table;
+    DatabaseOptions database;
+    std::optional<QString> language, table;
     for (qsizetype i = 0; i < line.args.size(); ++i) {
         const QString& arg = line.args[i];
-        std::optional<QString> value;
-        if (MatchOption(line.args, i, QLatin1StringView("--db"), value)) {
-            if (!value)
-                return UsageError(line, QStringLiteral("--db needs a file name"));
-            file = value;
-        } else if (MatchOption(line.args, i, QLatin1StringView("--connection"), value)) {
-            if (!value)
-                return UsageError(line, QStringLiteral("--connection needs a connection text"));
-            connection = value;
-        } else if (MatchOption(line.args, i, QLatin1StringView("--language"), value)) {
-            const QString code = value ? value->toUpper() : QString();
-            if (code != QLatin1String("CHS") && code != QLatin1String("CHT") && code != QLatin1String("EN"))
-                return UsageError(line, QStringLiteral("--language takes CHS, CHT or EN"));
-            language = code;
+        QString error;
+        if (MatchDatabaseOption(line.args, i, database, error) || MatchLanguageOption(line.args, i, language, error)) {
+            if (!error.isEmpty())
+                return UsageError(line, error);
         } else if (arg.startsWith(QLatin1String("--"))) {
             return UsageError(line, QStringLiteral("unknown option '%1'").arg(arg));
         } else if (table) {
@@ -151,14 +142,10 @@ int CmdDictionary(CommandLine& line)
             table = arg;
         }
     }
-    if (file && connection)
-        return UsageError(line, QStringLiteral("give either --db or --connection"));
-    if (file && file->contains(u';'))
-        return UsageError(line, QStringLiteral("a file name with ';' cannot go into a connection text; use --connection"));
-    if (file && !QFileInfo(*file).isFile()) {
-        Print(stderr, QStringLiteral("tabrix: no database file '%1'\n").arg(*file));
-        return 2;
-    }
+    if (const int status = CheckDatabaseOptions(line, database))
+        return status;
+    std::optional<QString>& file = database.file;
+    const std::optional<QString>& connection = database.connection;
 
     // Without a database, the demo account, written for this run only.
     QTemporaryDir demoFolder;

@@ -3,7 +3,6 @@
 #include "AutomationError.h"
 #include "Connection.h"
 
-#include <QFileInfo>
 
 #include <string>
 
@@ -28,7 +27,8 @@ void AppendCell(std::string& line, std::string_view text)
 
 int CmdQuery(CommandLine& line)
 {
-    std::optional<QString> file, connection, sql;
+    DatabaseOptions database;
+    std::optional<QString> sql;
     bool optionsEnded = false;
     for (qsizetype i = 0; i < line.args.size(); ++i) {
         const QString& arg = line.args[i];
@@ -37,18 +37,11 @@ int CmdQuery(CommandLine& line)
             continue;
         }
         if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
-            std::optional<QString> value;
-            if (MatchOption(line.args, i, QLatin1StringView("--db"), value)) {
-                if (!value)
-                    return UsageError(line, QStringLiteral("--db needs a file name"));
-                file = value;
-            } else if (MatchOption(line.args, i, QLatin1StringView("--connection"), value)) {
-                if (!value)
-                    return UsageError(line, QStringLiteral("--connection needs a connection text"));
-                connection = value;
-            } else {
+            QString error;
+            if (!MatchDatabaseOption(line.args, i, database, error))
                 return UsageError(line, QStringLiteral("unknown option '%1' (put -- before an SQL text that starts with --)").arg(arg));
-            }
+            if (!error.isEmpty())
+                return UsageError(line, error);
             continue;
         }
         if (sql)
@@ -57,14 +50,12 @@ int CmdQuery(CommandLine& line)
     }
     if (!sql)
         return UsageError(line, QStringLiteral("no SQL text given"));
-    if (file.has_value() == connection.has_value())
+    if (!database.file && !database.connection)
         return UsageError(line, QStringLiteral("give either --db or --connection"));
-    if (file && file->contains(QLatin1Char(';')))
-        return UsageError(line, QStringLiteral("a file name with ';' cannot go into a connection text; use --connection"));
-    if (file && !QFileInfo(*file).isFile()) {
-        Print(stderr, QStringLiteral("tabrix: no database file '%1'\n").arg(*file));
-        return 2;
-    }
+    if (const int status = CheckDatabaseOptions(line, database))
+        return status;
+    const std::optional<QString>& file = database.file;
+    const std::optional<QString>& connection = database.connection;
 
     try {
         ado::Connection db;

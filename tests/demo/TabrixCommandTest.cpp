@@ -151,6 +151,26 @@ TEST(TabrixDemoDb, ReportsBadArgumentsAndUnwritablePaths)
     EXPECT_TRUE(run.err.contains(QStringLiteral("/no/such/folder/account.db"))) << run.err.toStdString();
 }
 
+// Bad arguments are refused before any window opens, so these runs need no display.
+TEST(TabrixBrowse, ReportsBadArgumentsBeforeOpeningAWindow)
+{
+    const QString db = DemoDatabasePath();
+    for (const QStringList& args : {QStringList{QStringLiteral("browse"), QStringLiteral("--language"), QStringLiteral("FR")},
+                                    QStringList{QStringLiteral("browse"), QStringLiteral("--db"), db,
+                                                QStringLiteral("--connection"), QStringLiteral("Provider=SQLite")},
+                                    QStringList{QStringLiteral("browse"), QStringLiteral("--account")},
+                                    QStringList{QStringLiteral("browse"), QStringLiteral("--db=a;b.db")},
+                                    QStringList{QStringLiteral("browse"), QStringLiteral("--verbose")}}) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const Outcome run = Tabrix(args);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("usage: tabrix browse"))) << run.err.toStdString();
+    }
+    const Outcome missing = Tabrix({QStringLiteral("browse"), QStringLiteral("--db"), QStringLiteral("/no/such/account.db")});
+    EXPECT_EQ(missing.exitCode, 2);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("no database file '/no/such/account.db'"))) << missing.err.toStdString();
+}
+
 TEST(Tabrix, ListsItsCommands)
 {
     const Outcome help = Tabrix({QStringLiteral("--help")});
