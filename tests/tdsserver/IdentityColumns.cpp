@@ -43,7 +43,7 @@ std::vector<Definition> Definitions(std::string_view s)
             i = end + 1;
         } else if (c == '(') {
             if (++depth == 1) {
-                if (leading.size() < 3 || leading[0].lower != "create" || leading[1].lower != "table")
+                if (leading.size() < 2 || leading[0].lower != "create" || leading[1].lower != "table")
                     return {};
                 out.push_back({i + 1, 0, {}});
             }

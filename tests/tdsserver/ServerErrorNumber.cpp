@@ -12,7 +12,7 @@ int ServerErrorNumber(std::string_view message)
         {"Invalid object name ", 208},
         {"Invalid column name ", 207},
         {"Incorrect syntax near ", 102},
-        {"Unclosed quotation mark after the character string ", 105},
+        {"Unclosed quotation mark ", 105},
         {"Violation of PRIMARY KEY constraint", 2627},
         {"Violation of UNIQUE KEY constraint", 2627},
         {"UNIQUE constraint failed", 2627},

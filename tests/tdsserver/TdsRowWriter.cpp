@@ -103,12 +103,14 @@ std::int64_t ScaledInteger(const ado::Value& v, int scale)
 {
     const auto [negative, digits] = Scaled(NumberText(v), scale);
     std::uint8_t bytes[8];
-    if (!DigitsToBytes(digits, bytes, sizeof bytes) || bytes[7] & 0x80)
-        Fail("Arithmetic overflow error converting numeric to data type money.");
     std::uint64_t u = 0;
+    const bool fits = DigitsToBytes(digits, bytes, sizeof bytes);
     for (int i = 7; i >= 0; --i)
         u = u << 8 | bytes[i];
-    return negative ? -static_cast<std::int64_t>(u) : static_cast<std::int64_t>(u);
+    constexpr std::uint64_t kLargest = std::uint64_t{1} << 63;  // the magnitude of the least value
+    if (!fits || u > kLargest - (negative ? 0 : 1))
+        Fail("Arithmetic overflow error converting numeric to data type money.");
+    return negative ? static_cast<std::int64_t>(0 - u) : static_cast<std::int64_t>(u);
 }
 
 std::int64_t Integer(const ado::Value& v)
