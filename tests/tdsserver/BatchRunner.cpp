@@ -105,10 +105,12 @@ void BatchRunner::Use(const std::string& name)
             0, QString::fromStdString("Database '" + name +
                                       "' does not exist. Make sure that the name is entered correctly."));
     // Tried on its own first, so a database that cannot be opened leaves the current one in use.
+    const std::filesystem::path file = m_folder / (name + ".db");
     ado::Connection next;
-    next.Open("Provider=SQLite;Data Source=" + (m_folder / (name + ".db")).string());
+    next.Open("Provider=SQLite;Data Source=" + file.string());
     m_connection.Close();
     m_connection.Open(next.ConnectionString());
+    m_declared = std::make_unique<DeclaredTypes>(file);
     m_database = name;
 }
 
@@ -142,9 +144,9 @@ void BatchRunner::Statement(std::string_view sql)
         return UseStatement(rest);
     if (word == "if")
         return IfStatement(rest);
-    const ado::RecordsetPtr rs =
-        m_connection.Execute(word == "create" ? RewriteIdentityColumns(sql) : std::string(sql));
-    SendResult(*rs);
+    const std::string text = word == "create" ? RewriteIdentityColumns(sql) : std::string(sql);
+    const ado::RecordsetPtr rs = m_connection.Execute(text);
+    SendResult(*rs, text);
 }
 
 void BatchRunner::UseStatement(std::string_view rest)
@@ -176,16 +178,17 @@ void BatchRunner::IfStatement(std::string_view rest)
         WriteDone(m_channel.Reply(), kDoneFinal);
 }
 
-void BatchRunner::SendResult(ado::Recordset& rs)
+void BatchRunner::SendResult(ado::Recordset& rs, const std::string& sql)
 {
     TdsWriter& out = m_channel.Reply();
     if (rs.State() != ado::adStateOpen || rs.FieldCount() == 0)
         return WriteDone(out, kDoneFinal);
 
+    const std::vector<DeclaredColumn> declared = m_declared->Of(sql, static_cast<std::size_t>(rs.FieldCount()));
     std::vector<TdsColumn> columns;
     bool undescribed = false;
     for (long i = 0; i < rs.FieldCount(); ++i) {
-        columns.push_back(ColumnFor(rs.Fields(i).Info()));
+        columns.push_back(ColumnFor(rs.Fields(i).Info(), declared.empty() ? nullptr : &declared[static_cast<std::size_t>(i)]));
         undescribed = undescribed || IsUndescribed(rs.Fields(i).Info());
     }
     // A column without a declared type is typed by what it holds, so such a result is read

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "Connection.h"
+#include "DeclaredTypes.h"
 #include "TdsChannel.h"
 
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -28,12 +30,13 @@ private:
     void Statement(std::string_view sql);
     void UseStatement(std::string_view rest);
     void IfStatement(std::string_view rest);
-    void SendResult(ado::Recordset& rs);
+    void SendResult(ado::Recordset& rs, const std::string& sql);
     void SendError(const std::string& message);
 
     std::filesystem::path m_folder;
     TdsChannel& m_channel;
     ado::Connection m_connection;
+    std::unique_ptr<DeclaredTypes> m_declared;
     std::string m_database;
 };
 

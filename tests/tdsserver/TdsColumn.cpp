@@ -1,5 +1,6 @@
 #include "TdsColumn.h"
 
+#include "SqliteTypes.h"
 #include "TextCodec.h"
 
 #include <algorithm>
@@ -24,9 +25,16 @@ TdsColumn Make(const ado::FieldInfo& field, WireType wire, int size)
 
 }  // namespace
 
-TdsColumn ColumnFor(const ado::FieldInfo& field)
+TdsColumn ColumnFor(const ado::FieldInfo& field, const DeclaredColumn* declared)
 {
     using namespace ado;
+    const std::string_view sqlName =
+        declared && !declared->type.empty() ? provider::ParseDeclaredType(declared->type).sql.name : "";
+    if (sqlName == "text" || sqlName == "ntext" || sqlName == "image") {
+        TdsColumn c = Make(field, sqlName == "text" ? WireType::Text : sqlName == "ntext" ? WireType::NText : WireType::Image, 0);
+        c.table = declared->table;
+        return c;
+    }
     const int size = static_cast<int>(std::min<long>(field.definedSize, std::numeric_limits<int>::max()));
     switch (field.type) {
     case adTinyInt:
@@ -50,6 +58,7 @@ TdsColumn ColumnFor(const ado::FieldInfo& field)
     case adNumeric:
     case adDecimal: {
         TdsColumn c = Make(field, WireType::Decimal, 0);
+        c.numeric = sqlName == "numeric";
         c.precision = std::clamp<int>(field.precision, 1, 38);
         c.scale = std::min<int>(field.numericScale, c.precision);
         c.size = c.precision <= 9 ? 5 : c.precision <= 19 ? 9 : c.precision <= 28 ? 13 : 17;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DeclaredTypes.h"
 #include "Field.h"
 
 #include <string>
@@ -25,6 +26,9 @@ enum class WireType {
     NVarCharMax,   // NVARCHAR the same way
     VarBinaryMax,  // BIGVARBIN the same way
     Guid,          // GUIDTYPE
+    Text,          // the legacy long types, with a text pointer before each value
+    NText,
+    Image,
 };
 
 struct TdsColumn {
@@ -35,10 +39,13 @@ struct TdsColumn {
     int scale = 0;
     bool nullable = true;
     bool rowVersion = false;  // sent with user type 80 so the client names it "timestamp"
+    bool numeric = false;     // a decimal declared "numeric"
+    std::string table;        // the table of a legacy long column
 };
 
-// The wire form of a column the provider described.
-TdsColumn ColumnFor(const ado::FieldInfo& field);
+// The wire form of a column the provider described. `declared` (may be null) tells the
+// legacy long types and numeric apart, which the ADO description does not.
+TdsColumn ColumnFor(const ado::FieldInfo& field, const DeclaredColumn* declared);
 
 // A column the provider could not describe (an expression: SQLite gives it no declared type).
 bool IsUndescribed(const ado::FieldInfo& field);

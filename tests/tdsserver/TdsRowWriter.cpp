@@ -16,7 +16,7 @@ namespace {
 
 enum Token : std::uint8_t { kColMetadata = 0x81, kRow = 0xD1 };
 enum TypeCode : std::uint8_t {
-    kGuid = 0x24, kIntN = 0x26, kBitN = 0x68, kDecimalN = 0x6A, kFloatN = 0x6D, kMoneyN = 0x6E, kDateTimeN = 0x6F,
+    kImage = 0x22, kText = 0x23, kGuid = 0x24, kNText = 0x63, kNumericN = 0x6C, kIntN = 0x26, kBitN = 0x68, kDecimalN = 0x6A, kFloatN = 0x6D, kMoneyN = 0x6E, kDateTimeN = 0x6F,
     kBigVarBinary = 0xA5, kBigVarChar = 0xA7, kBigBinary = 0xAD, kBigChar = 0xAF, kNVarChar = 0xE7, kNChar = 0xEF,
 };
 constexpr std::uint16_t kUserTypeTimestamp = 80;
@@ -220,6 +220,7 @@ std::string CharBytes(const TdsColumn& c, const ado::Value& v)
     case WireType::Char:
     case WireType::VarChar:
     case WireType::VarCharMax:
+    case WireType::Text:
         return Utf8ToServerCodePage(text);
     default: {
         const std::u16string wide = Utf8ToUtf16(text);
@@ -282,6 +283,19 @@ void WritePlp(TdsWriter& out, const std::string& bytes)
 bool IsPlp(WireType wire)
 {
     return wire == WireType::VarCharMax || wire == WireType::NVarCharMax || wire == WireType::VarBinaryMax;
+}
+
+// A legacy long value: a text pointer and a timestamp (made up: nothing here reads them back),
+// then the bytes with a four-byte length.
+void WriteLegacyLong(TdsWriter& out, const std::string& bytes)
+{
+    constexpr std::uint8_t kTextPointer[16] = {};
+    constexpr std::uint8_t kTimestamp[8] = {};
+    out.U8(sizeof kTextPointer);
+    out.Bytes(kTextPointer, sizeof kTextPointer);
+    out.Bytes(kTimestamp, sizeof kTimestamp);
+    out.U32(static_cast<std::uint32_t>(bytes.size()));
+    out.Bytes(bytes);
 }
 
 void WriteNull(TdsWriter& out, const TdsColumn& c)
@@ -359,6 +373,11 @@ void WriteValue(TdsWriter& out, const TdsColumn& c, const ado::Value& v)
         return WriteSized(out, c, BinaryBytes(v));
     case WireType::VarBinaryMax:
         return WritePlp(out, BinaryBytes(v));
+    case WireType::Image:
+        return WriteLegacyLong(out, BinaryBytes(v));
+    case WireType::Text:
+    case WireType::NText:
+        return WriteLegacyLong(out, CharBytes(c, v));
     case WireType::VarCharMax:
     case WireType::NVarCharMax:
         return WritePlp(out, CharBytes(c, v));
@@ -383,7 +402,7 @@ void WriteTypeInfo(TdsWriter& out, const TdsColumn& c)
     case WireType::DateTime: out.U8(kDateTimeN); out.U8(static_cast<std::uint8_t>(c.size)); return;
     case WireType::Guid: out.U8(kGuid); out.U8(16); return;
     case WireType::Decimal:
-        out.U8(kDecimalN);
+        out.U8(c.numeric ? kNumericN : kDecimalN);
         out.U8(static_cast<std::uint8_t>(c.size));
         out.U8(static_cast<std::uint8_t>(c.precision));
         out.U8(static_cast<std::uint8_t>(c.scale));
@@ -397,6 +416,21 @@ void WriteTypeInfo(TdsWriter& out, const TdsColumn& c)
     case WireType::Binary: return sized(kBigBinary, false);
     case WireType::VarBinary:
     case WireType::VarBinaryMax: return sized(kBigVarBinary, false);
+    case WireType::Text:
+    case WireType::NText:
+    case WireType::Image: {
+        out.U8(c.wire == WireType::Text ? kText : c.wire == WireType::NText ? kNText : kImage);
+        out.U32(c.wire == WireType::NText ? 0x7FFFFFFE : 0x7FFFFFFF);
+        if (c.wire != WireType::Image)
+            out.Bytes(kCollation, sizeof kCollation);
+        // The table the column comes from, as owner and name.
+        out.U8(c.table.empty() ? 0 : 2);
+        if (!c.table.empty()) {
+            out.UsVarChar(u"dbo");
+            out.UsVarChar(Utf8ToUtf16(c.table));
+        }
+        return;
+    }
     }
 }
 
