@@ -4,6 +4,7 @@
 #include "TdsTokens.h"
 #include "TextCodec.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cctype>
 #include <charconv>
@@ -357,7 +358,8 @@ void WriteValue(TdsWriter& out, const TdsColumn& c, const ado::Value& v)
         const auto [negative, digits] = Scaled(NumberText(v), c.scale);
         std::uint8_t bytes[16];
         const std::size_t size = static_cast<std::size_t>(c.size - 1);
-        if (static_cast<int>(digits.size()) > c.precision + 1 || !DigitsToBytes(digits, bytes, size))
+        const std::size_t significant = digits.size() - std::min(digits.find_first_not_of('0'), digits.size());
+        if (significant > static_cast<std::size_t>(c.precision) || !DigitsToBytes(digits, bytes, size))
             Fail("Arithmetic overflow error converting nvarchar to data type numeric.");
         out.U8(static_cast<std::uint8_t>(c.size));
         out.U8(negative ? 0 : 1);
