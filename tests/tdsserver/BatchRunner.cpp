@@ -15,8 +15,6 @@ namespace tds {
 
 namespace {
 
-constexpr std::uint8_t kEnvDatabase = 1;
-
 std::string_view Trim(std::string_view s)
 {
     while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))

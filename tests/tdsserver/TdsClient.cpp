@@ -16,7 +16,6 @@ namespace {
 
 constexpr std::uint32_t kTds74 = 0x74000004;
 constexpr std::uint32_t kTds72 = 0x72090002;
-enum EnvChange : std::uint8_t { kEnvLanguage = 2, kEnvPacketSize = 4 };
 
 void Refuse(TdsChannel& channel, int number, std::uint8_t severity, const std::string& message)
 {
@@ -47,7 +46,7 @@ bool Login(TdsChannel& channel, BatchRunner& runner, const std::vector<std::uint
     }
     const std::size_t packetSize = login->packetSize ? std::clamp<std::size_t>(login->packetSize, 512, 32767) : 4096;
     TdsWriter& out = channel.Reply();
-    WriteEnvChange(out, 1, Utf8ToUtf16(runner.Database()), u"master");
+    WriteEnvChange(out, kEnvDatabase, Utf8ToUtf16(runner.Database()), u"master");
     WriteCollationChange(out);
     WriteEnvChange(out, kEnvLanguage, u"us_english", u"");
     WriteLoginAck(out, std::min(login->tdsVersion, kTds74));

@@ -31,8 +31,6 @@ constexpr std::uint64_t kPlpNull = ~std::uint64_t{0};
     throw automation::AutomationError(0, QString::fromStdString(message));
 }
 
-std::string Typed(const ado::Value& v) { return ado::ToText(v); }
-
 // The value as number text: decimal digits, or the text a double or an integer writes.
 std::string NumberText(const ado::Value& v)
 {
@@ -44,7 +42,7 @@ std::string NumberText(const ado::Value& v)
         char buffer[400];
         return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, *d, std::chars_format::fixed).ptr);
     }
-    return Typed(v);
+    return ado::ToText(v);
 }
 
 // The digits of |value| * 10^scale, rounded half away from zero, and the sign.
@@ -192,7 +190,7 @@ void WriteGuid(TdsWriter& out, const ado::Value& v)
     } else {
         std::string hex;
         bool stray = false;
-        for (const char c : Typed(v)) {
+        for (const char c : ado::ToText(v)) {
             if (std::isxdigit(static_cast<unsigned char>(c)))
                 hex.push_back(c);
             else if (c != '-' && c != '{' && c != '}')
@@ -216,7 +214,7 @@ std::string CharBytes(const TdsColumn& c, const ado::Value& v)
 {
     if (const auto* b = std::get_if<ado::Bytes>(&v))
         return std::string(b->begin(), b->end());
-    const std::string text = Typed(v);
+    const std::string text = ado::ToText(v);
     switch (c.wire) {
     case WireType::Char:
     case WireType::VarChar:
@@ -239,7 +237,7 @@ std::string BinaryBytes(const ado::Value& v)
 {
     if (const auto* b = std::get_if<ado::Bytes>(&v))
         return std::string(b->begin(), b->end());
-    return Typed(v);
+    return ado::ToText(v);
 }
 
 // The server fills in a row version on every write; SQLite has none, so rows without one get

@@ -10,6 +10,9 @@ namespace tds {
 // DONE status bits.
 enum DoneStatus : std::uint16_t { kDoneFinal = 0x00, kDoneMore = 0x01, kDoneError = 0x02, kDoneCount = 0x10, kDoneAttention = 0x20 };
 
+// ENVCHANGE types.
+enum EnvChangeType : std::uint8_t { kEnvDatabase = 1, kEnvLanguage = 2, kEnvPacketSize = 4 };
+
 // The name this stand-in gives itself in messages.
 inline constexpr std::u16string_view kServerName = u"tds_standin";
 

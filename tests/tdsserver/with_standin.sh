@@ -2,7 +2,7 @@
 # Runs a command against a fresh TDS stand-in server: starts tds_standin on an empty temporary
 # folder with a random password and any free port, exports TABRIX_TEST_MSSQL for the command,
 # stops the server afterwards and returns the command's exit status.
-# TDS_STANDIN may name the server program; by default it sits beside this script's build output.
+# TDS_STANDIN names the server program; without it, tds_standin is looked up on the PATH.
 set -u
 if [ $# -eq 0 ]; then
     echo "usage: with_standin.sh <command> [arguments...]" >&2
