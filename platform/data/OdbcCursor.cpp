@@ -40,10 +40,11 @@ std::string DecimalDigits(std::string_view text)
     return digits;
 }
 
-// "08:05:09.1234567" as a time of day on 1900-01-01.
+// "08:05:09.1234567" as a time of day on the day the platform's dates count from, as the
+// embedded provider gives it.
 DateTime TimeOfDay(const std::string& text)
 {
-    DateTime t;
+    DateTime t{1899, 12, 30};
     double seconds = 0;
     if (std::sscanf(text.c_str(), "%d:%d:%lf", &t.hour, &t.minute, &seconds) == 3) {
         t.second = static_cast<int>(seconds);

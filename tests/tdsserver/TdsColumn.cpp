@@ -67,9 +67,18 @@ TdsColumn ColumnFor(const ado::FieldInfo& field, const DeclaredColumn* declared)
     case adDBTimeStamp:
     case adDate:
     case adDBDate:
-    case adDBTime:
-        // smalldatetime has sixteen digits; the other date and time types travel as datetime
-        return Make(field, WireType::DateTime, field.precision == 16 ? 4 : 8);
+    case adDBTime: {
+        // The declared type picks the wire type; without one (smalldatetime has sixteen digits)
+        // the value goes as datetime.
+        if (sqlName == "date")
+            return Make(field, WireType::Date, 3);
+        if (sqlName == "time" || sqlName == "datetime2") {
+            TdsColumn c = Make(field, sqlName == "time" ? WireType::Time : WireType::DateTime2, 0);
+            c.scale = 7;
+            return c;
+        }
+        return Make(field, WireType::DateTime, sqlName == "smalldatetime" || (sqlName.empty() && field.precision == 16) ? 4 : 8);
+    }
     case adGUID:
         return Make(field, WireType::Guid, 16);
     case adChar:

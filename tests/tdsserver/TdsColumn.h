@@ -16,6 +16,9 @@ enum class WireType {
     Money,         // MONEYN, size 4/8
     Decimal,       // DECIMALN with precision and scale
     DateTime,      // DATETIMN, size 4 (smalldatetime) or 8
+    Date,          // DATEN
+    Time,          // TIMEN with scale
+    DateTime2,     // DATETIME2N with scale
     Char,          // BIGCHAR, code-page text padded to size
     VarChar,       // BIGVARCHR
     NChar,         // NCHAR, size in bytes, padded

@@ -18,6 +18,7 @@ namespace {
 enum Token : std::uint8_t { kColMetadata = 0x81, kRow = 0xD1 };
 enum TypeCode : std::uint8_t {
     kImage = 0x22, kText = 0x23, kGuid = 0x24, kNText = 0x63, kNumericN = 0x6C, kIntN = 0x26, kBitN = 0x68, kDecimalN = 0x6A, kFloatN = 0x6D, kMoneyN = 0x6E, kDateTimeN = 0x6F,
+    kDateN = 0x28, kTimeN = 0x29, kDateTime2N = 0x2A,
     kBigVarBinary = 0xA5, kBigVarChar = 0xA7, kBigBinary = 0xAD, kBigChar = 0xAF, kNVarChar = 0xE7, kNChar = 0xEF,
 };
 constexpr std::uint16_t kUserTypeTimestamp = 80;
@@ -180,6 +181,38 @@ void WriteDateTime(TdsWriter& out, const TdsColumn& c, const ado::Value& v)
     }
     out.U32(static_cast<std::uint32_t>(static_cast<std::int32_t>(days)));
     out.U32(static_cast<std::uint32_t>(ticks));
+}
+
+// Bytes of a time of the given scale: 3 up to scale 2, 4 up to 4, else 5.
+int TimeLength(int scale) { return scale <= 2 ? 3 : scale <= 4 ? 4 : 5; }
+
+// date, time and datetime2: the time of day in units of 10^-scale second, then the days since
+// 0001-01-01 in three bytes, each part only where the type has it.
+void WriteDateAndTime(TdsWriter& out, const TdsColumn& c, const ado::Value& v)
+{
+    const auto* t = std::get_if<ado::DateTime>(&v);
+    if (!t)
+        Fail("Conversion failed when converting date and/or time from character string.");
+    const bool hasTime = c.wire != WireType::Date;
+    const bool hasDate = c.wire != WireType::Time;
+    const int timeLength = hasTime ? TimeLength(c.scale) : 0;
+    out.U8(static_cast<std::uint8_t>(timeLength + (hasDate ? 3 : 0)));
+    if (hasTime) {
+        std::uint64_t units = static_cast<std::uint64_t>(t->hour * 3600 + t->minute * 60 + t->second) * 1000 +
+                              static_cast<std::uint64_t>(t->millisecond);
+        for (int s = 3; s < c.scale; ++s)
+            units *= 10;
+        for (int s = c.scale; s < 3; ++s)
+            units /= 10;
+        for (int b = 0; b < timeLength; ++b)
+            out.U8(static_cast<std::uint8_t>(units >> (8 * b)));
+    }
+    if (hasDate) {
+        const std::int64_t days = DaysFromCivil(t->year, static_cast<unsigned>(t->month), static_cast<unsigned>(t->day)) -
+                                  DaysFromCivil(1, 1, 1);
+        for (int b = 0; b < 3; ++b)
+            out.U8(static_cast<std::uint8_t>(static_cast<std::uint64_t>(days) >> (8 * b)));
+    }
 }
 
 void WriteGuid(TdsWriter& out, const ado::Value& v)
@@ -366,6 +399,10 @@ void WriteValue(TdsWriter& out, const TdsColumn& c, const ado::Value& v)
     }
     case WireType::DateTime:
         return WriteDateTime(out, c, v);
+    case WireType::Date:
+    case WireType::Time:
+    case WireType::DateTime2:
+        return WriteDateAndTime(out, c, v);
     case WireType::Guid:
         return WriteGuid(out, v);
     case WireType::Binary:
@@ -400,6 +437,9 @@ void WriteTypeInfo(TdsWriter& out, const TdsColumn& c)
     case WireType::Float: out.U8(kFloatN); out.U8(static_cast<std::uint8_t>(c.size)); return;
     case WireType::Money: out.U8(kMoneyN); out.U8(static_cast<std::uint8_t>(c.size)); return;
     case WireType::DateTime: out.U8(kDateTimeN); out.U8(static_cast<std::uint8_t>(c.size)); return;
+    case WireType::Date: out.U8(kDateN); return;
+    case WireType::Time: out.U8(kTimeN); out.U8(static_cast<std::uint8_t>(c.scale)); return;
+    case WireType::DateTime2: out.U8(kDateTime2N); out.U8(static_cast<std::uint8_t>(c.scale)); return;
     case WireType::Guid: out.U8(kGuid); out.U8(16); return;
     case WireType::Decimal:
         out.U8(c.numeric ? kNumericN : kDecimalN);

@@ -96,14 +96,15 @@ TEST_F(TdsStandin, EveryColumnTypeReadsBackWithItsAdoType)
         " FChar char(4) null, FVarchar varchar(20) null, FNChar nchar(3) null, FNVarchar nvarchar(10) null,"
         " FVcMax varchar(max) null, FNvMax nvarchar(max) null, FVbMax varbinary(max) null, FText text null,"
         " FNText ntext null, FImage image null, FGuid uniqueidentifier null, FBin binary(3) null,"
-        " FVarBin varbinary(10) null, FVer timestamp)");
+        " FVarBin varbinary(10) null, FDay date null, FClock time null, FDate2 datetime2 null, FVer timestamp)");
     const std::string longText(3000, 'a');
     Run("insert into types_t (FInt, FSmall, FTiny, FBig, FBit, FFloat, FReal, FMoney, FSmallMoney, FDec, FNum, FDate,"
         " FSmallDate, FChar, FVarchar, FNChar, FNVarchar, FVcMax, FNvMax, FVbMax, FText, FNText, FImage, FGuid, FBin,"
-        " FVarBin) values (-2147483648, -32768, 0, -9223372036854775807, 0, -1.5e300, 0.25, -12345.6789,"
+        " FVarBin, FDay, FClock, FDate2) values (-2147483648, -32768, 0, -9223372036854775807, 0, -1.5e300, 0.25, -12345.6789,"
         " 214748.3647, 1267650600228229401496703205376, -1.25, '1753-01-01T00:00:00.997',"
         " '2079-06-06T23:59:00', '中', '汉字abc', N'x', N'\U0001D11E', 'v" + longText + "', N'宽" + longText +
-        "', 0x0102, 'legacy', N'长', 0xFF, '{6f9619ff-8b86-d011-b42d-00c04fc964ff}', 0xAB, 0x)");
+        "', 0x0102, 'legacy', N'长', 0xFF, '{6f9619ff-8b86-d011-b42d-00c04fc964ff}', 0xAB, 0x,"
+        " '2024-02-29', '08:05:09.123', '0001-01-01T23:59:59.999')");
     Run("insert into types_t (FInt) values (null)");
 
     const RecordsetPtr rs = m_connection.Execute("select * from types_t");
@@ -141,6 +142,11 @@ TEST_F(TdsStandin, EveryColumnTypeReadsBackWithItsAdoType)
         {"FGuid", adGUID, 16, std::string("6F9619FF-8B86-D011-B42D-00C04FC964FF")},
         {"FBin", adBinary, 3, Bytes{0xAB, 0, 0}},
         {"FVarBin", adVarBinary, 10, Bytes{}},
+        // date, time and datetime2 travel as their own types; a time sits on the day both
+        // providers count dates from.
+        {"FDay", adDBTimeStamp, 16, DateTime{2024, 2, 29}},
+        {"FClock", adDBTimeStamp, 16, DateTime{1899, 12, 30, 8, 5, 9, 123}},
+        {"FDate2", adDBTimeStamp, 16, DateTime{1, 1, 1, 23, 59, 59, 999}},
     };
     ASSERT_FALSE(rs->Eof());
     for (const Expect& e : expected) {

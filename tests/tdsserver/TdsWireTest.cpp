@@ -136,6 +136,13 @@ TEST(TdsWire, ValuesTakeTheServersByteLayout)
               (Bytes{8, 1, 0, 0, 0, 45, 1, 0, 0}));
     // smalldatetime rounds 23:59:30 up to the next day.
     EXPECT_EQ(Encoded(Column(WireType::DateTime, 4), ado::DateTime{1900, 1, 1, 23, 59, 30, 0}), (Bytes{4, 1, 0, 0, 0}));
+    // date: days since 0001-01-01 in three bytes; time(7): ten-millionths in five bytes;
+    // datetime2(3): thousandths in four bytes, then the date.
+    EXPECT_EQ(Encoded(Column(WireType::Date, 3), ado::DateTime{1, 1, 2}), (Bytes{3, 1, 0, 0}));
+    EXPECT_EQ(Encoded(Column(WireType::Time, 0, 0, 7), ado::DateTime{1899, 12, 30, 0, 0, 1, 0}),
+              (Bytes{5, 0x80, 0x96, 0x98, 0, 0}));
+    EXPECT_EQ(Encoded(Column(WireType::DateTime2, 0, 0, 3), ado::DateTime{1, 1, 1, 0, 0, 0, 1}),
+              (Bytes{7, 1, 0, 0, 0, 0, 0, 0}));
     // uniqueidentifier: the first three groups least significant byte first.
     EXPECT_EQ(Encoded(Column(WireType::Guid, 16), std::string("00010203-0405-0607-0809-0A0B0C0D0E0F")),
               (Bytes{16, 3, 2, 1, 0, 5, 4, 7, 6, 8, 9, 10, 11, 12, 13, 14, 15}));
