@@ -3,28 +3,21 @@
 #include <QFile>
 
 #include <sqlite3.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <sstream>
 
 void ConverterFixture::SetUp()
 {
-    char previous[4096];
-    ASSERT_NE(::getcwd(previous, sizeof previous), nullptr);
-    m_previousDir = previous;
-    m_dir = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(m_dir->isValid());
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TABRIX_TEST_TYPE_MAP), m_dir->filePath(QStringLiteral("type_ref.xml"))));
-    ASSERT_EQ(::chdir(m_dir->path().toLocal8Bit().constData()), 0);
+    ASSERT_NO_THROW(m_folder = std::make_unique<ConverterFolder>(QStringLiteral(TABRIX_TEST_TYPE_MAP)));
     Sql("select 1");
 }
 
-void ConverterFixture::TearDown() { ASSERT_EQ(::chdir(m_previousDir.c_str()), 0); }
+void ConverterFixture::TearDown() { m_folder.reset(); }
 
 std::string ConverterFixture::Path(const std::string& name) const
 {
-    return m_dir->filePath(QString::fromStdString(name)).toStdString();
+    return m_folder->FilePath(QString::fromStdString(name)).toStdString();
 }
 
 void ConverterFixture::Sql(const std::string& sql) const

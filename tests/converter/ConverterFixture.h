@@ -1,9 +1,8 @@
 #pragma once
 
+#include "ConverterFolder.h"
 #include "XmlElement.h"
 #include "clsConverter.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -38,6 +37,5 @@ protected:
     std::unique_ptr<clsConverter> PlayingConverter() const;
     ado::ConnectionPtr OpenConnection() const;
 
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::string m_previousDir;
+    std::unique_ptr<ConverterFolder> m_folder;
 };

@@ -41,13 +41,7 @@ void SqlServerSuite::SetUp()
     m_itemId = 20000000 + 2 * pid;
     m_entryId = m_itemId + 1;
 
-    char previous[4096];
-    ASSERT_NE(::getcwd(previous, sizeof previous), nullptr);
-    m_previousDir = previous;
-    m_dir = std::make_unique<QTemporaryDir>();
-    ASSERT_TRUE(m_dir->isValid());
-    ASSERT_TRUE(QFile::copy(QStringLiteral(TABRIX_TEST_TYPE_MAP), m_dir->filePath(QStringLiteral("type_ref.xml"))));
-    ASSERT_EQ(::chdir(m_dir->path().toLocal8Bit().constData()), 0);
+    ASSERT_NO_THROW(m_folder = std::make_unique<ConverterFolder>(QStringLiteral(TABRIX_TEST_TYPE_MAP)));
 
     m_connection = std::make_shared<ado::Connection>();
     m_connection->Open(m_text);
@@ -58,9 +52,7 @@ void SqlServerSuite::SetUp()
 
 void SqlServerSuite::TearDown()
 {
-    if (!m_previousDir.empty()) {
-        EXPECT_EQ(::chdir(m_previousDir.c_str()), 0);
-    }
+    m_folder.reset();
     if (!m_connection || m_connection->State() != ado::adStateOpen)
         return;
     try {
@@ -156,7 +148,7 @@ std::vector<std::vector<ado::Value>> SqlServerSuite::Rows(const std::string& sql
 
 std::string SqlServerSuite::Read(const std::string& name) const
 {
-    std::ifstream in(m_dir->filePath(QString::fromStdString(name)).toStdString(), std::ios::binary);
+    std::ifstream in(m_folder->FilePath(QString::fromStdString(name)).toStdString(), std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
@@ -164,7 +156,7 @@ std::string SqlServerSuite::Read(const std::string& name) const
 
 bool SqlServerSuite::Exists(const std::string& name) const
 {
-    return QFile::exists(m_dir->filePath(QString::fromStdString(name)));
+    return QFile::exists(m_folder->FilePath(QString::fromStdString(name)));
 }
 
 std::string SqlServerSuite::Template(const std::string& serverAttributes, const std::vector<std::string>& tables) const

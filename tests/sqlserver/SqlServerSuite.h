@@ -1,9 +1,8 @@
 #pragma once
 
 #include "Connection.h"
+#include "ConverterFolder.h"
 #include "SqlServerTestServer.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -48,6 +47,5 @@ private:
     void DropTables() const;
 
     std::vector<std::string> m_createdDictionary;
-    std::unique_ptr<QTemporaryDir> m_dir;
-    std::string m_previousDir;
+    std::unique_ptr<ConverterFolder> m_folder;
 };
