@@ -6,7 +6,9 @@
 #include "TSqlRewriter.h"
 
 #include <cctype>
+#include <cstring>
 #include <filesystem>
+#include <vector>
 
 namespace ado::provider {
 
@@ -27,6 +29,24 @@ bool OnlySeparators(const char* text, const char* end)
             return false;
     return true;
 }
+
+// What compiling a statement showed of it: the tables it inserts into, and whether it makes,
+// drops or changes a table.
+struct StatementWatch {
+    std::vector<std::string> inserts;
+    bool changesTables = false;
+
+    static int Note(void* data, int action, const char* name, const char*, const char* database, const char*)
+    {
+        auto& watch = *static_cast<StatementWatch*>(data);
+        if (action == SQLITE_INSERT && name && database && std::strcmp(database, "main") == 0 &&
+            std::strncmp(name, "sqlite_", 7) != 0)
+            watch.inserts.emplace_back(name);
+        else if (action == SQLITE_CREATE_TABLE || action == SQLITE_DROP_TABLE || action == SQLITE_ALTER_TABLE)
+            watch.changesTables = true;
+        return SQLITE_OK;
+    }
+};
 
 }  // namespace
 
@@ -50,6 +70,7 @@ SqliteSession::SqliteSession(const std::string& path, bool readOnly)
     } catch (const automation::AutomationError& e) {
         ThrowOpenError(path, e.Description().toStdString());
     }
+    m_identity = std::make_unique<SqliteIdentity>(db, *m_schema);
     RegisterCatalogue(db, *m_schema, m_databaseName);
 }
 
@@ -66,12 +87,9 @@ std::unique_ptr<Cursor> SqliteSession::Execute(std::string_view sql)
     const char* next = text.sql.data();
     const char* const end = next + text.sql.size();
     while (next < end) {
-        sqlite3_stmt* raw = nullptr;
         const char* tail = nullptr;
-        const int rc = sqlite3_prepare_v3(db, next, static_cast<int>(end - next), 0, &raw, &tail);
-        StatementPtr statement(raw);
-        if (rc != SQLITE_OK)
-            throw TranslateSqliteError(db, rc, text.lastToken);
+        StatementPtr statement = Prepare(next, end, tail, text.lastToken);
+        sqlite3_stmt* raw = statement.get();
         next = tail;
         if (!statement)
             continue;  // blanks or a lone ";"
@@ -90,6 +108,26 @@ std::unique_ptr<Cursor> SqliteSession::Execute(std::string_view sql)
             m_schema->Invalidate();
     }
     return std::make_unique<RowsCursor>();
+}
+
+StatementPtr SqliteSession::Prepare(const char* text, const char* end, const char*& tail, std::string_view lastToken)
+{
+    sqlite3* db = m_db.get();
+    for (bool first = true;; first = false) {
+        StatementWatch watch;
+        sqlite3_set_authorizer(db, &StatementWatch::Note, &watch);
+        sqlite3_stmt* raw = nullptr;
+        const int rc = sqlite3_prepare_v3(db, text, static_cast<int>(end - text), 0, &raw, &tail);
+        sqlite3_set_authorizer(db, nullptr, nullptr);
+        StatementPtr statement(raw);
+        if (rc != SQLITE_OK)
+            throw TranslateSqliteError(db, rc, lastToken);
+        if (watch.changesTables)
+            m_identity->Forget();
+        // A trigger made just now is not in the statement compiled before it.
+        if (!first || !m_identity->Cover(watch.inserts))
+            return statement;
+    }
 }
 
 }  // namespace ado::provider

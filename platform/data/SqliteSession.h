@@ -2,6 +2,7 @@
 
 #include "Provider.h"
 #include "SqliteHandles.h"
+#include "SqliteIdentity.h"
 #include "SqliteSchema.h"
 
 #include <memory>
@@ -25,10 +26,14 @@ public:
 
 private:
     std::unique_ptr<Cursor> HelpIndex(const std::string& tableName);
+    // Prepares the first statement of [text, end), its identity triggers in place; tail is
+    // where the next statement starts. Throws the statement's error in SQL Server's words.
+    StatementPtr Prepare(const char* text, const char* end, const char*& tail, std::string_view lastToken);
 
     DatabasePtr m_db;
     std::string m_databaseName;
     std::unique_ptr<SqliteSchema> m_schema;  // after m_db: its statements go first
+    std::unique_ptr<SqliteIdentity> m_identity;
 };
 
 }  // namespace ado::provider

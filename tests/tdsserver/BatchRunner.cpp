@@ -1,7 +1,6 @@
 #include "BatchRunner.h"
 
 #include "AutomationError.h"
-#include "IdentityColumns.h"
 #include "ServerErrorNumber.h"
 #include "TdsColumn.h"
 #include "TdsRowWriter.h"
@@ -142,7 +141,7 @@ void BatchRunner::Statement(std::string_view sql)
         return UseStatement(rest);
     if (word == "if")
         return IfStatement(rest);
-    const std::string text = word == "create" ? RewriteIdentityColumns(sql) : std::string(sql);
+    const std::string text(sql);
     const ado::RecordsetPtr rs = m_connection.Execute(text);
     SendResult(*rs, text);
 }
