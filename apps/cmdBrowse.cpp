@@ -8,6 +8,7 @@
 #include "ConnectionText.h"
 #include "DemoDatabase.h"
 #include "Dispatch.h"
+#include "NorvBrowser.h"
 #include "ResLoader.h"
 #include "ShareProps.h"
 
@@ -32,9 +33,10 @@ QString DemoDatabase()
     return path;
 }
 
-// Qt's own texts (message box buttons) in the host's language.
-void LoadQtTranslation(QApplication& application, const QString& language)
+// Qt's own texts (message box buttons) and the browser control's words in the host's language.
+void LoadTranslations(QApplication& application, const QString& language)
 {
+    NorvBrowser::InstallTranslation(language);
     const QString locale = language == QLatin1String("CHT") ? QStringLiteral("zh_TW")
                            : language == QLatin1String("EN") ? QStringLiteral("en")
                                                              : QStringLiteral("zh_CN");
@@ -101,7 +103,7 @@ int CmdBrowse(CommandLine& line)
     ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("AcctName"), account.value_or(accountName));
 
     const QString hostLanguage = language.value_or(QStringLiteral("CHS"));
-    LoadQtTranslation(application, hostLanguage);
+    LoadTranslations(application, hostLanguage);
     if (hostLanguage != QLatin1String("CHS") && ResLoader::FindResourceFile(QStringLiteral("NorvDesign"), hostLanguage).isEmpty())
         Print(stderr, QStringLiteral("tabrix: no %1 translations found; texts stay in simplified Chinese\n").arg(hostLanguage));
     InstallMessageBox();

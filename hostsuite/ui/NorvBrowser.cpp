@@ -6,17 +6,40 @@
 #include "VexaList.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QSplitter>
 #include <QStyle>
 #include <QToolBar>
+#include <QTranslator>
 #include <QVBoxLayout>
+
+#include <memory>
 
 namespace {
 
 constexpr int kNoIcon = -1;
 
 }  // namespace
+
+void NorvBrowser::InstallTranslation(const QString& hostLanguage)
+{
+    static QTranslator* installed = nullptr;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    const QString locale = hostLanguage.compare(QLatin1String("CHS"), Qt::CaseInsensitive) == 0   ? QStringLiteral("zh_CN")
+                           : hostLanguage.compare(QLatin1String("CHT"), Qt::CaseInsensitive) == 0 ? QStringLiteral("zh_TW")
+                                                                                                 : QString();
+    if (locale.isEmpty())
+        return;
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(QStringLiteral(":/tabrix/translations/NorvBrowsers_") + locale) &&
+        QCoreApplication::installTranslator(translator.get()))
+        installed = translator.release();
+}
 
 NorvBrowser::NorvBrowser(QWidget* parent)
     : QWidget(parent),

@@ -52,6 +52,11 @@ public:
     explicit NorvBrowser(QWidget* parent = nullptr);
     ~NorvBrowser() override;
 
+    // Installs the control's own words for the host's language (CHS, CHT; other languages keep
+    // English) in the application, in place of any installed before. Controls made afterwards
+    // show them.
+    static void InstallTranslation(const QString& hostLanguage);
+
     // Switches the command of that key on or off; an unknown key is ignored.
     Q_INVOKABLE void SetButtonState(const QString& key, bool state);
     // The tree, whose Nodes property lists the nodes in the order they were built.

@@ -304,6 +304,23 @@ private slots:
         QCOMPARE(keys, QStringList({"New", "Modify", "Delete", "Cut", "Copy", "Paste", "NewGroup", "Find", "Close"}));
     }
 
+    void toolbarWordsFollowTheHostLanguage()
+    {
+        const auto words = [] {
+            NorvBrowser browser;
+            QStringList texts;
+            for (const char* key : {"NewGroup", "Delete", "Find", "Close"})
+                texts << browser.Command(QString::fromLatin1(key))->text();
+            return texts;
+        };
+        NorvBrowser::InstallTranslation(QStringLiteral("CHS"));
+        QCOMPARE(words(), QStringList({"新增组", "删除", "查找", "关闭"}));
+        NorvBrowser::InstallTranslation(QStringLiteral("cht"));
+        QCOMPARE(words(), QStringList({"新增群組", "刪除", "尋找", "關閉"}));
+        NorvBrowser::InstallTranslation(QStringLiteral("EN"));
+        QCOMPARE(words(), QStringList({"New Group", "Delete", "Find", "Close"}));
+    }
+
     void captionStatusAndAppKeyReadBack()
     {
         automation::SetProperty(m_browser, "ContentCaption", QStringLiteral("Caption"));

@@ -360,6 +360,7 @@ private slots:
             QVERIFY2(widget->grab().save(path), qPrintable(path));
         };
         for (const auto& [language, file] : {std::pair{"CHS", "frmLoad_CHS.png"}, std::pair{"EN", "frmLoad_EN.png"}}) {
+            NorvBrowser::InstallTranslation(QString::fromLatin1(language));  // as the host does
             OpenWindow(QString::fromLatin1(language));
             m_window->resize(760, 520);
             QCoreApplication::processEvents();
