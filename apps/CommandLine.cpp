@@ -1,5 +1,8 @@
 #include "Commands.h"
 
+#include "ConnectionText.h"
+#include "ShareProps.h"
+
 #include <QFileInfo>
 
 int UsageError(const CommandLine& line, const QString& message)
@@ -51,6 +54,26 @@ int CheckDatabaseOptions(const CommandLine& line, const DatabaseOptions& options
         return 2;
     }
     return 0;
+}
+
+void SetHostLogin(const DatabaseOptions& options, const std::optional<QString>& language,
+                  const std::optional<QString>& accountName)
+{
+    QString propsString;
+    QString derivedName;
+    if (options.file) {
+        propsString = QStringLiteral("Provider=SQLite;Data Source=%1;Language=%2")
+                          .arg(QFileInfo(*options.file).absoluteFilePath(), language.value_or(QStringLiteral("CHS")));
+        derivedName = QFileInfo(*options.file).completeBaseName();
+    } else if (options.connection) {
+        propsString = *options.connection;
+        if (language)
+            propsString += (propsString.endsWith(u';') ? QString() : QStringLiteral(";")) + QStringLiteral("Language=") + *language;
+        const ado::ConnectionText text(options.connection->toStdString());
+        derivedName = QString::fromStdString(text.GetOr("Initial Catalog", text.GetOr("Data Source")));
+    }
+    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"), propsString);
+    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("AcctName"), accountName.value_or(derivedName));
 }
 
 bool MatchLanguageOption(const QStringList& args, qsizetype& i, std::optional<QString>& language, QString& error)

@@ -33,6 +33,11 @@ bool MatchDatabaseOption(const QStringList& args, qsizetype& i, DatabaseOptions&
 // Once every argument is read: 0 when the choice is sound, else the exit status after saying why
 // (1 for both options or a file name that cannot go into a connection text, 2 for a missing file).
 int CheckDatabaseOptions(const CommandLine& line, const DatabaseOptions& options);
+// Plays the host's part for the components: the login context of this process (the connection
+// text with the language, for a file a text of the embedded provider) and the account name,
+// which is accountName when given, else the file's base name or the connection's database.
+void SetHostLogin(const DatabaseOptions& options, const std::optional<QString>& language,
+                  const std::optional<QString>& accountName);
 // True when args[i] is --language; the code (CHS, CHT or EN) is kept in upper case, error tells of
 // any other.
 bool MatchLanguageOption(const QStringList& args, qsizetype& i, std::optional<QString>& language, QString& error);

@@ -5,12 +5,10 @@
 
 #include "AutomationError.h"
 #include "ComponentRegistry.h"
-#include "ConnectionText.h"
 #include "DemoDatabase.h"
 #include "Dispatch.h"
 #include "NorvBrowser.h"
 #include "ResLoader.h"
-#include "ShareProps.h"
 
 #include <QApplication>
 #include <QDir>
@@ -71,36 +69,18 @@ int CmdBrowse(CommandLine& line)
     }
     if (const int status = CheckDatabaseOptions(line, database))
         return status;
-    std::optional<QString>& file = database.file;
-    const std::optional<QString>& connection = database.connection;
-
     QApplication application(line.argc, line.argv);
     QApplication::setApplicationName(QStringLiteral("tabrix"));
-    if (!file && !connection) {
+    if (!database.file && !database.connection) {
         try {
-            file = DemoDatabase();
+            database.file = DemoDatabase();
         } catch (const std::exception& error) {
             Print(stderr, QStringLiteral("tabrix: %1\n").arg(QString::fromUtf8(error.what())));
             return 2;
         }
     }
 
-    // Play the host: the login context of this process, as the components read it.
-    QString propsString;
-    QString accountName;
-    if (file) {
-        propsString = QStringLiteral("Provider=SQLite;Data Source=%1;Language=%2")
-                          .arg(QFileInfo(*file).absoluteFilePath(), language.value_or(QStringLiteral("CHS")));
-        accountName = QFileInfo(*file).completeBaseName();
-    } else {
-        propsString = *connection;
-        if (language)
-            propsString += (propsString.endsWith(u';') ? QString() : QStringLiteral(";")) + QStringLiteral("Language=") + *language;
-        const ado::ConnectionText text(connection->toStdString());
-        accountName = QString::fromStdString(text.GetOr("Initial Catalog", text.GetOr("Data Source")));
-    }
-    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"), propsString);
-    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("AcctName"), account.value_or(accountName));
+    SetHostLogin(database, language, account);
 
     const QString hostLanguage = language.value_or(QStringLiteral("CHS"));
     LoadTranslations(application, hostLanguage);

@@ -1,13 +1,10 @@
 #include "Commands.h"
 
-#include "ConnectionText.h"
 #include "DemoDatabase.h"
-#include "ShareProps.h"
 #include "VexaList.h"
 #include "clsGetData.h"
 #include "modPublic.h"
 
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <map>
@@ -144,20 +141,18 @@ int CmdDictionary(CommandLine& line)
     }
     if (const int status = CheckDatabaseOptions(line, database))
         return status;
-    std::optional<QString>& file = database.file;
-    const std::optional<QString>& connection = database.connection;
 
     // Without a database, the demo account, written for this run only.
     QTemporaryDir demoFolder;
     std::optional<QString> account;
-    if (!file && !connection) {
+    if (!database.file && !database.connection) {
         if (!demoFolder.isValid()) {
             Print(stderr, QStringLiteral("tabrix: cannot make a temporary folder: %1\n").arg(demoFolder.errorString()));
             return 2;
         }
-        file = demoFolder.filePath(QStringLiteral("account.db"));
+        database.file = demoFolder.filePath(QStringLiteral("account.db"));
         try {
-            demo::WriteDemoDatabase(*file);
+            demo::WriteDemoDatabase(*database.file);
         } catch (const std::exception& error) {
             Print(stderr, QStringLiteral("tabrix: %1\n").arg(QString::fromUtf8(error.what())));
             return 2;
@@ -165,21 +160,7 @@ int CmdDictionary(CommandLine& line)
         account = QStringLiteral("演示账套");
     }
 
-    // Play the host: the login context of this process, as the components read it.
-    QString propsString;
-    if (file) {
-        propsString = QStringLiteral("Provider=SQLite;Data Source=%1;Language=%2").arg(*file, language.value_or(QStringLiteral("CHS")));
-        if (!account)
-            account = QFileInfo(*file).completeBaseName();
-    } else {
-        propsString = *connection;
-        if (language)
-            propsString += (propsString.endsWith(u';') ? QString() : QStringLiteral(";")) + QStringLiteral("Language=") + *language;
-        const ado::ConnectionText text(connection->toStdString());
-        account = QString::fromStdString(text.GetOr("Initial Catalog", text.GetOr("Data Source")));
-    }
-    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"), propsString);
-    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("AcctName"), account.value_or(QString()));
+    SetHostLogin(database, language, account);
 
     clsGetData data;
     QString message;
