@@ -3,6 +3,7 @@
 #include "ConverterFixture.h"
 
 #include "DemoDatabase.h"
+#include "RecordsetValues.h"
 #include "mdlCommon.h"
 
 #include <sqlite3.h>
@@ -72,15 +73,7 @@ protected:
         std::string list;
         for (const std::string& column : columns)
             list += (list.empty() ? "" : ",") + column;
-        std::vector<std::vector<ado::Value>> rows;
-        const ado::RecordsetPtr set = connection->Execute("select " + list + " from " + table + " order by rowid");
-        for (; !set->Eof(); set->MoveNext()) {
-            std::vector<ado::Value> row;
-            for (long i = 0; i < set->FieldCount(); ++i)
-                row.push_back(set->Fields(i).GetValue());
-            rows.push_back(std::move(row));
-        }
-        return rows;
+        return ValuesOf(*connection->Execute("select " + list + " from " + table + " order by rowid"));
     }
 };
 

@@ -1,6 +1,7 @@
 #include "SqlServerSuite.h"
 
 #include "OdbcConnectionText.h"
+#include "RecordsetValues.h"
 
 #include <QFile>
 
@@ -135,15 +136,7 @@ void SqlServerSuite::DropTables() const
 
 std::vector<std::vector<ado::Value>> SqlServerSuite::Rows(const std::string& sql) const
 {
-    std::vector<std::vector<ado::Value>> rows;
-    const ado::RecordsetPtr set = m_connection->Execute(sql);
-    for (; !set->Eof(); set->MoveNext()) {
-        std::vector<ado::Value> row;
-        for (long i = 0; i < set->FieldCount(); ++i)
-            row.push_back(set->Fields(i).GetValue());
-        rows.push_back(std::move(row));
-    }
-    return rows;
+    return ValuesOf(*m_connection->Execute(sql));
 }
 
 std::string SqlServerSuite::Read(const std::string& name) const
