@@ -50,5 +50,7 @@ private:
     QPushButton* cmdFind;
     QPushButton* cmdCancel;
     bool m_loaded = false;
+    // The hits of the walk under way, read in full by the data server: between presses the walk
+    // holds no statement and no connection, so others can write to the account meanwhile.
     ado::RecordsetPtr m_rsHits;
 };

@@ -43,13 +43,28 @@ void Connection::Open(const std::string& connectionText, ConnectModeEnum mode)
     m_connectionText = connectionText;
 }
 
-RecordsetPtr Connection::Execute(const std::string& sql, CursorTypeEnum cursorType)
+provider::Session& Connection::OpenSession() const
 {
     if (!m_session)
         throw automation::AutomationError(3704,
                                           QStringLiteral("Operation is not allowed when the object is closed."),
                                           QStringLiteral("ADODB.Connection"));
-    return std::make_shared<Recordset>(m_session->Execute(sql), cursorType);
+    return *m_session;
+}
+
+RecordsetPtr Connection::Execute(const std::string& sql, CursorTypeEnum cursorType)
+{
+    return std::make_shared<Recordset>(OpenSession().Execute(sql), cursorType);
+}
+
+void Connection::BeginTrans()
+{
+    OpenSession().BeginTrans();
+}
+
+void Connection::RollbackTrans()
+{
+    OpenSession().RollbackTrans();
 }
 
 void Connection::Close()

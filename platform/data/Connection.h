@@ -23,11 +23,18 @@ public:
     void Open(const std::string& connectionText, ConnectModeEnum mode = adModeUnknown);
     // Runs one statement. A statement without a result set gives a closed record set.
     RecordsetPtr Execute(const std::string& sql, CursorTypeEnum cursorType = adOpenForwardOnly);
+    // Starts a transaction; RollbackTrans ends it and undoes every change made since. Both throw
+    // AutomationError with the provider's description when the provider refuses.
+    void BeginTrans();
+    void RollbackTrans();
     void Close();
     long State() const { return m_session ? adStateOpen : adStateClosed; }
     const std::string& ConnectionString() const { return m_connectionText; }
 
 private:
+    // The open session; throws AutomationError 3704 when the connection is closed.
+    provider::Session& OpenSession() const;
+
     std::shared_ptr<provider::Session> m_session;
     std::string m_connectionText;
 };

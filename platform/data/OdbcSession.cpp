@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <exception>
 
 namespace ado::odbc {
 
@@ -54,7 +55,42 @@ std::unique_ptr<OdbcSession::Link> OdbcSession::Connect() const
     link->connection.Check(rc, "SQLDriverConnect");
     link->connection.MarkConnected();
     link->connection.SetWide(m_wide);
+    if (m_inTransaction)
+        SetAutocommit(*link, false);
     return link;
+}
+
+void OdbcSession::SetAutocommit(const Link& link, bool on)
+{
+    const SQLULEN value = on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF;
+    link.connection.Check(
+        SQLSetConnectAttr(link.connection.Get(), SQL_ATTR_AUTOCOMMIT, reinterpret_cast<SQLPOINTER>(value), 0),
+        "SQLSetConnectAttr(SQL_ATTR_AUTOCOMMIT)");
+}
+
+void OdbcSession::BeginTrans()
+{
+    m_inTransaction = true;
+    for (const auto& link : m_links)
+        SetAutocommit(*link, false);
+}
+
+void OdbcSession::RollbackTrans()
+{
+    // Every connection is rolled back even when one fails; the first failure is reported.
+    m_inTransaction = false;
+    std::exception_ptr failure;
+    for (const auto& link : m_links) {
+        try {
+            link->connection.Check(SQLEndTran(SQL_HANDLE_DBC, link->connection.Get(), SQL_ROLLBACK), "SQLEndTran");
+            SetAutocommit(*link, true);
+        } catch (...) {
+            if (!failure)
+                failure = std::current_exception();
+        }
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 bool OdbcSession::KeepsUnicode(SQLHDBC connection)

@@ -26,6 +26,11 @@ public:
                 std::optional<bool> wide = std::nullopt);
 
     std::unique_ptr<provider::Cursor> Execute(std::string_view sql) override;
+    // Automatic commit off on every connection of the session, including those opened later,
+    // until RollbackTrans rolls each back and turns automatic commit on again. Throws OdbcError
+    // when the driver refuses.
+    void BeginTrans() override;
+    void RollbackTrans() override;
     // True when text travels through the wide functions.
     bool Wide() const { return m_wide; }
 
@@ -36,6 +41,7 @@ private:
     };
 
     std::unique_ptr<Link> Connect() const;
+    static void SetAutocommit(const Link& link, bool on);
     static bool KeepsUnicode(SQLHDBC connection);
     Link& IdleLink();
 
@@ -45,6 +51,7 @@ private:
     std::optional<bool> m_chosenWide;
     bool m_oneResultPerConnection = false;
     bool m_wide = true;
+    bool m_inTransaction = false;
     std::vector<std::unique_ptr<Link>> m_links;  // the first is the session's own connection
 };
 
