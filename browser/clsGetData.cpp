@@ -33,6 +33,21 @@ QString Text(const ado::Recordset& rs, const char* column)
     return Text(rs.Fields(column).GetValue());
 }
 
+// A value joined to text: a null adds nothing, as when a null is concatenated to a text.
+QString JoinedText(const ado::Recordset& rs, const char* column)
+{
+    const ado::Value& value = rs.Fields(column).GetValue();
+    return ado::IsNull(value) ? QString() : Text(value);
+}
+
+// A name placed between quotes in a SQL text: each quote inside it doubled, so the name stays
+// one literal whatever it holds.
+QString InLiteral(const QString& name)
+{
+    QString quoted = name;
+    return quoted.replace(u'\'', QStringLiteral("''"));
+}
+
 // A dictionary text in the language's column; when that holds no value, the simplified-Chinese
 // column's, and when that holds none either, empty text.
 QString LanguageText(const ado::Recordset& rs, const char* languageColumn, const char* defaultColumn)
@@ -166,9 +181,9 @@ automation::ObjectPtr clsGetData::GetTreeData(const QString& strFilter, QString*
                 const QString language = modPublic::GetLanguage();
                 const VexaRecordPtr record = NewRecord();
                 record->SetValue(QStringLiteral("FType"), QVariant::fromValue<qint16>(1));
-                record->SetValue(QStringLiteral("FRelative"), QStringLiteral("gi") + Text(*tables, "FSubSystemID"));
+                record->SetValue(QStringLiteral("FRelative"), QStringLiteral("gi") + JoinedText(*tables, "FSubSystemID"));
                 record->SetValue(QStringLiteral("FKey"), record->GetValue(QStringLiteral("FRelative")).toString() +
-                                                             u'.' + Text(*tables, "FTableID"));
+                                                             u'.' + JoinedText(*tables, "FTableID"));
                 record->SetValue(QStringLiteral("FText"),
                                  modPublic::TrimBlanks(LanguageText(*tables, TableDescriptionColumn(language), "FDescription")) +
                                      u'(' + modPublic::TrimBlanks(Text(*tables, "FTableName")) + u')');
@@ -223,7 +238,7 @@ automation::ObjectPtr clsGetData::GetDataByInterID(qint32 FinterID, const QStrin
 
 ado::RecordsetPtr clsGetData::QueryIndexes(qint32, const QString& strTableName, QString* sMsg) const
 {
-    return RunQuery(QStringLiteral("sp_helpindex '") + strTableName + u'\'', sMsg);
+    return RunQuery(QStringLiteral("sp_helpindex '") + InLiteral(strTableName) + u'\'', sMsg);
 }
 
 ado::RecordsetPtr clsGetData::QueryFields(qint32 FinterID, const QString& strTableName, QString* sMsg,
@@ -253,7 +268,7 @@ ado::RecordsetPtr clsGetData::QueryFields(qint32 FinterID, const QString& strTab
         QString::number(FinterID) + u')' +
         QStringLiteral(" join sysobjects  t3 on(t3.ID=t2.ID) join systypes t4 on(t2.xusertype=t4.xusertype) "
                        "where  t3.Name='") +
-        strTableName + QStringLiteral("' order by ") + orderColumn;
+        InLiteral(strTableName) + QStringLiteral("' order by ") + orderColumn;
     return RunQuery(sql, sMsg);
 }
 

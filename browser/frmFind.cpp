@@ -69,9 +69,10 @@ frmFind::frmFind(QWidget* owner)
 
     lblNumber->setBuddy(cboNumber);
     lblName->setBuddy(cboName);
+    // Enter presses Find, except on a focused Cancel, which then takes Enter as desktop dialogs do.
     cmdFind->setDefault(true);
     cmdFind->setAutoDefault(false);
-    cmdCancel->setAutoDefault(false);
+    cmdCancel->setAutoDefault(true);
     setTabOrder(cboNumber, cmdFind);
     setTabOrder(cmdFind, cboName);
     setTabOrder(cboName, cmdCancel);

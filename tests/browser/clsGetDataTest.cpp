@@ -4,6 +4,7 @@
 #include "Connection.h"
 #include "Dispatch.h"
 #include "ShareProps.h"
+#include "SqliteFile.h"
 #include "TestDemoDb.h"
 #include "VexaList.h"
 #include "clsGetData.h"
@@ -412,22 +413,39 @@ TEST_F(DataTest, TableWithoutIndexesGivesNothingQuietly)
     EXPECT_EQ(message, QStringLiteral("keep"));
 }
 
-TEST_F(DataTest, QuoteInTableNameGivesTheServersMessage)
+TEST_F(DataTest, AQuoteInATableNameStaysInTheName)
 {
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("account.db"));
+    ASSERT_TRUE(QFile::copy(DemoDatabasePath(), copy));
+    demo::SqliteFile(copy).Exec(
+        "create table \"we'ird\" (FID int NOT NULL, FName nvarchar(20) NULL, constraint PK_weird primary key (FID));"
+        "insert into t_FieldDescription (FTableID, FFieldName, FDescription) values (9001, 'FID', '序号');");
+    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"),
+                            QStringLiteral("Provider=SQLite;Data Source=") + copy);
     clsGetData data;
-    QString expected;
-    try {
-        ClassInfo().GetData(modPublic::GetPropsString(), QStringLiteral("sp_helpindex 't_Sa'mple'"));
-    } catch (const automation::AutomationError& e) {
-        expected = e.Description();
-    }
-    ASSERT_FALSE(expected.isEmpty());
-    QString message;
-    EXPECT_EQ(data.GetDataByInterID(205, QStringLiteral("t_Sa'mple"), 0, &message), nullptr);
-    EXPECT_EQ(message, expected);
-    message.clear();
-    EXPECT_EQ(data.GetDataByInterID(205, QStringLiteral("t_Sa'mple"), 1, &message), nullptr);
-    EXPECT_FALSE(message.isEmpty());
+    QString message = QStringLiteral("keep");
+
+    const VexaListPtr fields = VexaList::From(data.GetDataByInterID(9001, QStringLiteral("we'ird"), 1, &message));
+    ASSERT_TRUE(fields) << message.toStdString();
+    ASSERT_EQ(fields->Count(), 2);
+    EXPECT_EQ(Value(fields->Record(0), "FFieldName"), QStringLiteral("FID"));
+    EXPECT_EQ(Value(fields->Record(0), "FDescription"), QStringLiteral("序号"));
+    EXPECT_EQ(Value(fields->Record(1), "FFieldName"), QStringLiteral("FName"));
+    const VexaListPtr indexes = VexaList::From(data.GetDataByInterID(9001, QStringLiteral("we'ird"), 0, &message));
+    ASSERT_TRUE(indexes) << message.toStdString();
+    ASSERT_EQ(indexes->Count(), 1);
+    EXPECT_EQ(Value(indexes->Record(0), "Index_Name"), QStringLiteral("PK_weird"));
+    EXPECT_EQ(Value(indexes->Record(0), "index_keys"), QStringLiteral("FID"));
+    EXPECT_EQ(message, QStringLiteral("keep"));
+
+    // A name that would end the literal early and comment out the rest names no table at all.
+    const VexaListPtr none = VexaList::From(data.GetDataByInterID(1, QStringLiteral("t_Subsystem' --"), 1, &message));
+    ASSERT_TRUE(none) << message.toStdString();
+    EXPECT_EQ(none->Count(), 0);
+    EXPECT_EQ(data.GetDataByInterID(1, QStringLiteral("t_Subsystem' --"), 0, &message), nullptr);
+    EXPECT_EQ(message, QStringLiteral("The object 't_Subsystem' --' does not exist in database 'account' or is invalid "
+                                      "for this operation."));
     EXPECT_EQ(automation::CurrentError().number, 0);
 }
 
@@ -451,14 +469,58 @@ TEST_F(DataTest, MissingConnectionReportsTheServersMessage)
     EXPECT_FALSE(message.isEmpty());
 }
 
-TEST_F(DataTest, DataServerOpensTheAccountReadOnly)
+TEST_F(DataTest, NullKeysJoinAsEmptyTextAndTheOtherTablesAreListed)
 {
-    ClassInfo server;
-    EXPECT_THROW(server.GetData(modPublic::GetPropsString(), QStringLiteral("delete from t_tabledescription")),
-                 automation::AutomationError);
-    const ado::RecordsetPtr rs =
-        server.GetData(modPublic::GetPropsString(), QStringLiteral("select count(*) as n from t_tabledescription"));
-    EXPECT_EQ(ado::ToText(rs->Fields("n").GetValue()), "150");
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("account.db"));
+    demo::SqliteFile(file).Exec(
+        "create table t_Subsystem (FSubSysID int, FName nvarchar(80), FName_CHT nvarchar(80), FName_EN nvarchar(80));"
+        "insert into t_Subsystem values (1, '总账', '總賬', 'General Ledger');"
+        "create table t_tabledescription (FSubSystemID int NULL, FTableID int NULL, FTableName varchar(50),"
+        " FDescription nvarchar(255), FDescription_CHT nvarchar(255), FDescription_EN nvarchar(255));"
+        "insert into t_tabledescription values (1, 10, 't_A', '甲', NULL, NULL), (NULL, 11, 't_B', '乙', NULL, NULL),"
+        " (1, NULL, 't_C', '丙', NULL, NULL);");
+    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"),
+                            QStringLiteral("Provider=SQLite;Data Source=") + file);
+    clsGetData data;
+    QString message = QStringLiteral("keep");
+    const VexaListPtr tree = VexaList::From(data.GetTreeData(QString(), &message));
+    ASSERT_TRUE(tree) << message.toStdString();
+    EXPECT_EQ(message, QStringLiteral("keep"));
+    std::map<QString, std::pair<QString, QString>> byText;
+    for (const VexaRecordPtr& record : *tree)
+        byText[Value(record, "FText")] = {Value(record, "FRelative"), Value(record, "FKey")};
+    EXPECT_EQ(tree->Count(), 5);
+    EXPECT_EQ(byText[QStringLiteral("甲(t_A)")], std::pair(QStringLiteral("gi1"), QStringLiteral("gi1.10")));
+    EXPECT_EQ(byText[QStringLiteral("乙(t_B)")], std::pair(QStringLiteral("gi"), QStringLiteral("gi.11")));
+    EXPECT_EQ(byText[QStringLiteral("丙(t_C)")], std::pair(QStringLiteral("gi1"), QStringLiteral("gi1.")));
+}
+
+// Whatever a query changes is rolled back, also through a driver that takes read-only as a mere
+// hint (the SQLite3 ODBC driver runs a delete on a read-only connection).
+TEST_F(DataTest, DataServerRollsBackWhatAQueryChanged)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(QStringLiteral("account.db"));
+    ASSERT_TRUE(QFile::copy(DemoDatabasePath(), copy));
+    for (const QString& text : {QStringLiteral("Provider=SQLite;Data Source=") + copy,
+                                QStringLiteral("Driver=SQLite3;Database=") + copy}) {
+        SCOPED_TRACE(text.toStdString());
+        ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"), text);
+        ClassInfo server;
+        const ado::RecordsetPtr count = server.GetData(text, QStringLiteral("select count(*) as n from t_Subsystem"));
+        EXPECT_EQ(ado::ToText(count->Fields("n").GetValue()), "15");
+        try {
+            server.GetData(text, QStringLiteral("delete from t_Subsystem"));
+        } catch (const automation::AutomationError&) {
+            // Refused by a provider that keeps read-only itself; the rollback covers the others.
+        }
+        // What the find dialog builds from the code x'; delete from t_Subsystem; --
+        clsGetData data;
+        QString message;
+        data.GetMDetail(QStringLiteral(" FTableName Like'%x'; delete from t_Subsystem; --%' "), &message);
+        EXPECT_EQ(demo::SqliteFile(copy).Int(QStringLiteral("select count(*) from t_Subsystem")), 15);
+    }
 }
 
 }  // namespace

@@ -3,14 +3,17 @@
 #include "BrowserTree.h"
 #include "BrowserUiHost.h"
 #include "Dispatch.h"
+#include "SqliteFile.h"
 #include "frmFind.h"
 #include "frmLoad.h"
 
 #include <QComboBox>
+#include <QFile>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -230,13 +233,46 @@ private slots:
         QCOMPARE(PressFind(), 31);
     }
 
-    void enterPressesFind()
+    void enterPressesFindExceptOnCancel()
     {
         Type({}, QStringLiteral("凭证"));
         Box("cboName")->setFocus();
         QTest::keyClick(Box("cboName"), Qt::Key_Return);
         QCOMPARE(m_hits->size(), 1);
         QCOMPARE(Box("cboName")->count(), 0);  // the drop-down list stays empty
+
+        Button("cmdCancel")->setFocus();
+        QTest::keyClick(Button("cmdCancel"), Qt::Key_Return);
+        QCOMPARE(m_hits->size(), 1);
+        QVERIFY(!m_dialog->isVisible());
+        QVERIFY(!m_dialog->WalkUnderWay());
+
+        m_dialog->show();
+        QTest::keyClick(Box("cboNumber"), Qt::Key_Enter);
+        QCOMPARE(m_hits->size(), 2);
+        QVERIFY(Button("cmdFind")->isDefault());
+    }
+
+    // Between presses a walk holds nothing of the account: a second connection, which gives up
+    // at once on a lock, writes while the dialog is open mid-walk and while its close box has it
+    // hidden, and the walk goes on.
+    void othersWriteToTheAccountDuringAWalk()
+    {
+        QTemporaryDir dir;
+        const QString copy = dir.filePath(QStringLiteral("account.db"));
+        QVERIFY(QFile::copy(DemoDatabasePath(), copy));
+        ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"),
+                                QStringLiteral("Provider=SQLite;Data Source=%1;Language=CHS").arg(copy));
+        demo::SqliteFile writer(copy);
+        Type({}, QStringLiteral("凭证"));
+        QCOMPARE(PressFind(), 31);
+        QVERIFY_THROWS_NO_EXCEPTION(
+            writer.Exec("update t_tabledescription set FDescription_EN = 'Vouchers' where FTableID = 31"));
+        m_dialog->close();
+        QVERIFY_THROWS_NO_EXCEPTION(writer.Exec("insert into t_Subsystem (FSubSysID, FName) values (16, 'x')"));
+        m_dialog->show();
+        QCOMPARE(PressFind(3), (QList<qint32>{32, 33, 0}));
+        QCOMPARE(m_messages->TakePrompts(), QStringList{kDone});
     }
 
     void aFailingLocateHandlerEndsTheWalk()
