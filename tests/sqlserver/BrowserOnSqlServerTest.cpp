@@ -2,6 +2,7 @@
 // tables and a server error in a find condition, through the account text a host would hand over.
 #include "SqlServerSuite.h"
 
+#include "ClassInfo.h"
 #include "ShareProps.h"
 #include "VexaList.h"
 #include "clsGetData.h"
@@ -162,6 +163,26 @@ TEST_F(BrowserOnSqlServer, QuoteInAFindConditionGivesTheServersTextWithoutDriver
     EXPECT_EQ(data.GetTreeData(QStringLiteral("FNoSuchColumn = 1"), &message), nullptr);
     EXPECT_TRUE(message.startsWith(QStringLiteral("读取列表错误:"))) << message.toStdString();
     EXPECT_TRUE(message.endsWith(QStringLiteral("Invalid column name 'FNoSuchColumn'."))) << message.toStdString();
+}
+
+// Read-only is only a hint to the driver here: what keeps the account unchanged is the
+// transaction every browser query runs in, rolled back once its rows are read.
+TEST_F(BrowserOnSqlServer, AQueryCanChangeNothing)
+{
+    LogIn("CHS");
+    const std::string subsystem = std::to_string(m_subsystemId);
+    const std::string remove = "delete from t_Subsystem where FSubSysID = " + subsystem;
+    const ado::RecordsetPtr inside = ClassInfo().GetData(
+        Q(m_text), Q(remove + "; select count(*) as n from t_Subsystem where FSubSysID = " + subsystem));
+    EXPECT_EQ(ado::ToText(inside->Fields("n").GetValue()), "0") << "the delete runs inside the transaction";
+
+    // What the find dialog builds from the code x'; <delete>; --
+    clsGetData data;
+    QString message;
+    data.GetMDetail(Q(" FTableName Like'%x'; " + remove + "; --%' "), &message);
+
+    const auto left = Rows("select count(*) from t_Subsystem where FSubSysID = " + subsystem);
+    EXPECT_EQ(std::get<std::int64_t>(left.at(0).at(0)), 1);
 }
 
 }  // namespace

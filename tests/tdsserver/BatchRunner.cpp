@@ -77,6 +77,9 @@ std::size_t StatementStart(std::string_view s)
     return std::string_view::npos;
 }
 
+// Transaction manager request types.
+enum TransactionRequest : std::uint16_t { kBeginTransaction = 5, kRollbackTransaction = 8 };
+
 std::vector<ado::Value> CurrentRow(const ado::Recordset& rs)
 {
     std::vector<ado::Value> row;
@@ -123,6 +126,47 @@ void BatchRunner::Run(std::string_view sql)
         SendError(e.what());
     }
     m_channel.EndReply();
+}
+
+void BatchRunner::Transaction(const std::uint8_t* request, std::size_t size)
+{
+    try {
+        const std::uint16_t type = size >= 2 ? static_cast<std::uint16_t>(request[0] | request[1] << 8) : 0;
+        TdsWriter& out = m_channel.Reply();
+        if (type == kBeginTransaction) {
+            BeginTransaction(out);
+        } else if (type == kRollbackTransaction) {
+            // A transaction name (a one-byte count of UTF-16 units) comes first, then the flags,
+            // whose lowest bit asks for a new transaction at once.
+            const std::size_t flags = 3 + (size > 2 ? std::size_t{request[2]} * 2 : 0);
+            if (!m_inTransaction)
+                throw automation::AutomationError(
+                    0, QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+            m_inTransaction = false;
+            m_connection.RollbackTrans();
+            WriteTransactionChange(out, kEnvRollbackTransaction, m_transaction);
+            if (flags < size && (request[flags] & 1))
+                BeginTransaction(out);
+        } else {
+            throw automation::AutomationError(
+                0, QStringLiteral("This stand-in server takes only requests to begin or roll back a transaction."));
+        }
+        WriteDone(out, kDoneFinal);
+    } catch (const ClientGone&) {
+        throw;
+    } catch (const automation::AutomationError& e) {
+        SendError(e.Description().toStdString());
+    }
+    m_channel.EndReply();
+}
+
+void BatchRunner::BeginTransaction(TdsWriter& out)
+{
+    if (m_inTransaction)
+        throw automation::AutomationError(0, QStringLiteral("This stand-in server holds one transaction at a time."));
+    m_connection.BeginTrans();
+    m_inTransaction = true;
+    WriteTransactionChange(out, kEnvBeginTransaction, ++m_transaction);
 }
 
 void BatchRunner::SendError(const std::string& message)

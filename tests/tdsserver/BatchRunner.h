@@ -25,6 +25,10 @@ public:
 
     // Runs one batch and sends its whole reply.
     void Run(std::string_view sql);
+    // Answers a transaction manager request (request: the message after its headers): begin,
+    // or roll back and, when asked, begin anew. The provider's transaction undoes the batches
+    // run in between.
+    void Transaction(const std::uint8_t* request, std::size_t size);
 
 private:
     void Statement(std::string_view sql);
@@ -32,12 +36,15 @@ private:
     void IfStatement(std::string_view rest);
     void SendResult(ado::Recordset& rs, const std::string& sql);
     void SendError(const std::string& message);
+    void BeginTransaction(TdsWriter& out);
 
     std::filesystem::path m_folder;
     TdsChannel& m_channel;
     ado::Connection m_connection;
     std::unique_ptr<DeclaredTypes> m_declared;
     std::string m_database;
+    bool m_inTransaction = false;
+    std::uint64_t m_transaction = 0;  // the descriptor of the latest transaction
 };
 
 }  // namespace tds

@@ -20,6 +20,7 @@ enum PacketType : std::uint8_t {
     kRpc = 0x03,
     kReply = 0x04,
     kAttention = 0x06,
+    kTransaction = 0x0E,
     kLogin7 = 0x10,
     kPrelogin = 0x12,
 };

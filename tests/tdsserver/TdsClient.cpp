@@ -24,6 +24,13 @@ void Refuse(TdsChannel& channel, int number, std::uint8_t severity, const std::s
     channel.EndReply();
 }
 
+// A batch or a transaction request starts with its headers, their total length first.
+std::size_t HeadersLength(const std::vector<std::uint8_t>& p)
+{
+    const std::size_t headers = p.size() >= 4 ? static_cast<std::size_t>(p[0] | p[1] << 8 | p[2] << 16 | p[3] << 24) : 0;
+    return std::min(headers, p.size());
+}
+
 // Answers a LOGIN7; false when the login is refused (the connection then ends).
 bool Login(TdsChannel& channel, BatchRunner& runner, const std::vector<std::uint8_t>& payload,
            const ServerSettings& settings)
@@ -76,14 +83,15 @@ void Serve(TdsChannel& channel, const ServerSettings& settings)
             WriteDone(channel.Reply(), kDoneAttention);
             channel.EndReply();
         } else if (message->type == kSqlBatch && loggedIn) {
-            // A batch starts with its headers, their total length first.
-            const std::size_t headers =
-                p.size() >= 4 ? static_cast<std::size_t>(p[0] | p[1] << 8 | p[2] << 16 | p[3] << 24) : 0;
-            const std::size_t skip = std::min(headers, p.size());
+            const std::size_t skip = HeadersLength(p);
             runner.Run(Utf16ToUtf8(Utf16FromBytes(p.data() + skip, p.size() - skip)));
+        } else if (message->type == kTransaction && loggedIn) {
+            const std::size_t skip = HeadersLength(p);
+            runner.Transaction(p.data() + skip, p.size() - skip);
         } else if (loggedIn) {
-            Refuse(channel, 50000, 16, "This stand-in server takes SQL batches only, not message type " +
-                                           std::to_string(message->type) + ".");
+            Refuse(channel, 50000, 16,
+                   "This stand-in server takes SQL batches and transaction requests only, not message type " +
+                       std::to_string(message->type) + ".");
         } else {
             return;  // anything but a login before logging in ends the connection
         }

@@ -55,6 +55,21 @@ void WriteCollationChange(TdsWriter& out)
     out.PatchLength(length);
 }
 
+void WriteTransactionChange(TdsWriter& out, std::uint8_t type, std::uint64_t descriptor)
+{
+    out.U8(kEnvChange);
+    const std::size_t length = out.LengthPlaceholder();
+    out.U8(type);
+    const bool begun = type == kEnvBeginTransaction;
+    out.U8(begun ? 8 : 0);
+    if (begun)
+        out.U64(descriptor);
+    out.U8(begun ? 0 : 8);
+    if (!begun)
+        out.U64(descriptor);
+    out.PatchLength(length);
+}
+
 void WriteLoginAck(TdsWriter& out, std::uint32_t tdsVersion)
 {
     out.U8(kLoginAck);

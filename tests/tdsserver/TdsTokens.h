@@ -11,7 +11,13 @@ namespace tds {
 enum DoneStatus : std::uint16_t { kDoneFinal = 0x00, kDoneMore = 0x01, kDoneError = 0x02, kDoneCount = 0x10, kDoneAttention = 0x20 };
 
 // ENVCHANGE types.
-enum EnvChangeType : std::uint8_t { kEnvDatabase = 1, kEnvLanguage = 2, kEnvPacketSize = 4 };
+enum EnvChangeType : std::uint8_t {
+    kEnvDatabase = 1,
+    kEnvLanguage = 2,
+    kEnvPacketSize = 4,
+    kEnvBeginTransaction = 8,
+    kEnvRollbackTransaction = 10,
+};
 
 // The name this stand-in gives itself in messages.
 inline constexpr std::u16string_view kServerName = u"tds_standin";
@@ -27,6 +33,9 @@ void WriteMessage(TdsWriter& out, std::int32_t number, std::uint8_t state, std::
 // ENVCHANGE with text values (database, language, packet size).
 void WriteEnvChange(TdsWriter& out, std::uint8_t type, std::u16string_view newValue, std::u16string_view oldValue);
 void WriteCollationChange(TdsWriter& out);
+// ENVCHANGE of a transaction: a begun one carries its descriptor as the new value, an ended one
+// as the old value.
+void WriteTransactionChange(TdsWriter& out, std::uint8_t type, std::uint64_t descriptor);
 void WriteLoginAck(TdsWriter& out, std::uint32_t tdsVersion);
 
 }  // namespace tds

@@ -1,7 +1,7 @@
 // A stand-in for a SQL Server, for tests only: it speaks just enough TDS 7.4 for the FreeTDS
-// ODBC driver to log in, send SQL batches and read results, and answers every batch with the
-// embedded SQLite provider. It has no encryption, no security beyond one login, and answers
-// only what the test suites ask of it. It listens on 127.0.0.1 alone.
+// ODBC driver to log in, send SQL batches, read results and hold a transaction, and answers
+// every batch with the embedded SQLite provider. It has no encryption, no security beyond one
+// login, and answers only what the test suites ask of it. It listens on 127.0.0.1 alone.
 #include "TdsClient.h"
 
 #include <arpa/inet.h>
