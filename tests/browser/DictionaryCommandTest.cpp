@@ -1,7 +1,9 @@
 // The dictionary command: the host's part played by the program, the same components underneath.
+#include "SqliteFile.h"
 #include "TestDemoDb.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -57,9 +59,12 @@ TEST(DictionaryCommandTest, PrintsOneTablesIndexAndFieldRows)
 
 TEST(DictionaryCommandTest, ReportsBadInputClearly)
 {
-    const Outcome quote = Tabrix({QStringLiteral("--db"), DemoDatabasePath(), QStringLiteral("t_Sa'mple")});
+    // A quote stays inside the name: no table of that name, and no rows of t_Subsystem.
+    const Outcome quote = Tabrix({QStringLiteral("--db"), DemoDatabasePath(), QStringLiteral("t_Subsystem' --")});
     EXPECT_EQ(quote.status, 2);
-    EXPECT_TRUE(quote.err.contains(QStringLiteral("Unclosed quotation mark"))) << quote.err.toStdString();
+    EXPECT_TRUE(quote.err.contains(QStringLiteral("The object 't_Subsystem' --' does not exist")))
+        << quote.err.toStdString();
+    EXPECT_FALSE(quote.out.contains(QStringLiteral("FSubSysID"))) << quote.out.toStdString();
 
     const Outcome language = Tabrix({QStringLiteral("--language"), QStringLiteral("FR")});
     EXPECT_EQ(language.status, 1);
@@ -68,6 +73,94 @@ TEST(DictionaryCommandTest, ReportsBadInputClearly)
     const Outcome missing = Tabrix({QStringLiteral("--db"), QStringLiteral("/nonexistent/account.db")});
     EXPECT_EQ(missing.status, 2);
     EXPECT_TRUE(missing.out.isEmpty());
+}
+
+// A table's lists as SQL Server shows them, written from the rules rather than taken from a run:
+// descriptions stored in another letter case or with trailing blanks still belong to their
+// column, fields come in the server's collation order (underscore, then digits, then letters),
+// a description row of another table is ignored, indexes come by name.
+TEST(DictionaryCommandTest, TableListsMatchTheReferenceInEachLanguage)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("reference.db"));
+    demo::SqliteFile(file).Exec(
+        "CREATE TABLE t_Subsystem (FSubSysID int NOT NULL, FName nvarchar(80) NOT NULL, FName_CHT nvarchar(80) NULL,"
+        " FName_EN nvarchar(80) NULL, CONSTRAINT PK_t_Subsystem PRIMARY KEY (FSubSysID));"
+        "INSERT INTO t_Subsystem VALUES (1, '参考', '參考', 'Reference');"
+        "CREATE TABLE t_tabledescription (FSubSystemID int NOT NULL, FTableID int NOT NULL, FTableName varchar(50) NOT NULL,"
+        " FDescription nvarchar(255) NULL, FDescription_CHT nvarchar(255) NULL, FDescription_EN nvarchar(255) NULL,"
+        " CONSTRAINT PK_t_tabledescription PRIMARY KEY (FTableID));"
+        "INSERT INTO t_tabledescription VALUES (1, 7, 't_Ref', '参考表', '參考表', 'Reference table');"
+        "CREATE TABLE t_FieldDescription (FTableID int NOT NULL, FFieldName varchar(50) NOT NULL,"
+        " FDescription nvarchar(255) NULL, FDescription_CHT nvarchar(255) NULL, FDescription_EN nvarchar(255) NULL,"
+        " FFieldNote nvarchar(255) NULL, FFieldNote_CHT nvarchar(255) NULL, FFieldNote_EN nvarchar(255) NULL,"
+        " CONSTRAINT PK_t_FieldDescription PRIMARY KEY (FTableID, FFieldName));"
+        "INSERT INTO t_FieldDescription VALUES"
+        " (7, 'F_101', '金额', '金額', 'Amount', '两位小数', '兩位小數', 'two decimals'),"
+        " (7, 'F1', '一号', '一號', 'First', '', '', ''),"
+        " (7, 'FID', '序号', '序號', 'ID', NULL, NULL, NULL),"
+        " (7, 'fname', '名称', '名稱', 'Name', '小写登记', '小寫登記', 'stored in lower case'),"
+        " (7, 'FPhone   ', '电话', '電話', 'Phone', NULL, NULL, NULL),"
+        " (8, 'F2', '别表', '別表', 'Other table', '', '', '');"
+        "CREATE TABLE t_Ref (FID int NOT NULL, FName nvarchar(40) NOT NULL, FPhone varchar(20) NULL,"
+        " F_101 decimal(12,2) NULL, F1 int NULL, F2 char(4) NULL, CONSTRAINT PK_t_Ref PRIMARY KEY (FID));"
+        "CREATE INDEX ix_t_Ref_Phone ON t_Ref (FPhone);");
+
+    const std::pair<const char*, const char*> references[] = {
+        {"CHS",
+         "账套名称:[reference]\n"
+         "参考表(t_Ref)\n"
+         "\n"
+         "索引名称        索引描述                                           包含的字段\n"
+         "ix_t_Ref_Phone  nonclustered located on PRIMARY                    FPhone\n"
+         "PK_t_Ref        clustered, unique, primary key located on PRIMARY  FID\n"
+         "\n"
+         "顺序号  字段名称  字段描述  字段备注  字段类型  字段长度  字段精度  小数位数  允许为空\n"
+         "1       F_101     金额      两位小数  decimal   9         12        2         是\n"
+         "2       F1        一号                int       4         10        0         是\n"
+         "3       F2                            char      4         4         0         是\n"
+         "4       FID       序号                int       4         10        0         否\n"
+         "5       FName     名称      小写登记  nvarchar  80        40        0         否\n"
+         "6       FPhone    电话                varchar   20        20        0         是\n"},
+        {"CHT",
+         "帳套名稱:[reference]\n"
+         "參考表(t_Ref)\n"
+         "\n"
+         "索引名稱        索引描述                                           包含的欄位\n"
+         "ix_t_Ref_Phone  nonclustered located on PRIMARY                    FPhone\n"
+         "PK_t_Ref        clustered, unique, primary key located on PRIMARY  FID\n"
+         "\n"
+         "順序號  欄位名稱  欄位描述  欄位備註  欄位類型  欄位長度  欄位精度  小數位數  允許為空\n"
+         "1       F_101     金額      兩位小數  decimal   9         12        2         是\n"
+         "2       F1        一號                int       4         10        0         是\n"
+         "3       F2                            char      4         4         0         是\n"
+         "4       FID       序號                int       4         10        0         否\n"
+         "5       FName     名稱      小寫登記  nvarchar  80        40        0         否\n"
+         "6       FPhone    電話                varchar   20        20        0         是\n"},
+        {"EN",
+         "Account: [reference]\n"
+         "Reference table(t_Ref)\n"
+         "\n"
+         "Index Name      Index Description                                  Fields Included\n"
+         "ix_t_Ref_Phone  nonclustered located on PRIMARY                    FPhone\n"
+         "PK_t_Ref        clustered, unique, primary key located on PRIMARY  FID\n"
+         "\n"
+         "Seq.  Field Name  Description  Note                  Type      Length  Precision  Scale  Nullable\n"
+         "1     F_101       Amount       two decimals          decimal   9       12         2      Yes\n"
+         "2     F1          First                              int       4       10         0      Yes\n"
+         "3     F2                                             char      4       4          0      Yes\n"
+         "4     FID         ID                                 int       4       10         0      No\n"
+         "5     FName       Name         stored in lower case  nvarchar  80      40         0      No\n"
+         "6     FPhone      Phone                              varchar   20      20         0      Yes\n"},
+    };
+    for (const auto& [language, expected] : references) {
+        SCOPED_TRACE(language);
+        const Outcome run = Tabrix({QStringLiteral("--db"), file, QStringLiteral("--language"), QLatin1String(language),
+                                    QStringLiteral("t_Ref")});
+        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.out.toStdString(), expected);
+    }
 }
 
 }  // namespace
