@@ -32,7 +32,9 @@ void Connection::Open(const std::string& connectionText, ConnectModeEnum mode)
     const std::string provider = Lower(text.GetOr("Provider"));
     const bool readOnly = mode == adModeRead;
     if (provider == "sqlite" || (provider.empty() && !text.Get("Driver") && !text.Get("DSN"))) {
-        m_session = provider::OpenSqlite(text, readOnly);
+        m_session = provider::OpenSqlite(text, readOnly ? provider::SqliteOpenMode::ReadOnly
+                                                 : mode == adModeCreate ? provider::SqliteOpenMode::Create
+                                                                        : provider::SqliteOpenMode::ReadWrite);
     } else if (odbc::IsOdbcText(text)) {
         m_session = provider::OpenOdbc(connectionText, readOnly);
     } else {

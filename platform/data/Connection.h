@@ -7,7 +7,10 @@
 
 namespace ado {
 
-enum ConnectModeEnum : int { adModeUnknown = 0, adModeRead = 1, adModeReadWrite = 3 };
+// adModeCreate is ours, not one of ADO's numbers: read-write, and a SQLite file that does not
+// exist yet is created. Every other mode refuses a missing SQLite file, so a mistyped Data Source
+// is reported instead of becoming an empty database. ODBC treats it as adModeReadWrite.
+enum ConnectModeEnum : int { adModeUnknown = 0, adModeRead = 1, adModeReadWrite = 3, adModeCreate = 0x10000000 };
 
 // An open database. The provider is chosen by the connection text: "Provider=SQLite" (or no
 // provider and a Data Source) opens a SQLite file; SQL Server texts ("Provider=SQLOLEDB...",
@@ -19,7 +22,9 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Throws AutomationError with the provider's description when the database cannot be opened.
+    // Throws AutomationError with the provider's description when the database cannot be opened;
+    // a SQLite file that does not exist (unless mode is adModeCreate) gives SQL Server's text
+    // 'Cannot open database "<Data Source>" requested by the login. The login failed.'
     void Open(const std::string& connectionText, ConnectModeEnum mode = adModeUnknown);
     // Runs one statement. A statement without a result set gives a closed record set.
     RecordsetPtr Execute(const std::string& sql, CursorTypeEnum cursorType = adOpenForwardOnly);

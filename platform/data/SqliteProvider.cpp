@@ -5,12 +5,12 @@
 
 namespace ado::provider {
 
-std::shared_ptr<Session> OpenSqlite(const ConnectionText& text, bool readOnly)
+std::shared_ptr<Session> OpenSqlite(const ConnectionText& text, SqliteOpenMode mode)
 {
     const std::string path = text.GetOr("Data Source");
     if (path.empty())
         throw ProviderError(kErrorOpen, "The connection text names no Data Source for the SQLite database.");
-    return std::make_shared<SqliteSession>(path, readOnly);
+    return std::make_shared<SqliteSession>(path, mode);
 }
 
 }  // namespace ado::provider

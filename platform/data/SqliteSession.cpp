@@ -50,12 +50,16 @@ struct StatementWatch {
 
 }  // namespace
 
-SqliteSession::SqliteSession(const std::string& path, bool readOnly)
+SqliteSession::SqliteSession(const std::string& path, SqliteOpenMode mode)
 {
+    // A missing file is a database the server does not have, said in the server's words; the
+    // name is the Data Source as given, which is what the user has to correct.
     std::error_code ec;
-    if (readOnly && !std::filesystem::exists(path, ec))
-        ThrowOpenError(path, "the file does not exist.");
-    const int flags = readOnly ? SQLITE_OPEN_READONLY : (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    if (mode != SqliteOpenMode::Create && path != ":memory:" && !std::filesystem::exists(path, ec) && !ec)
+        throw ProviderError(kErrorOpen, "Cannot open database \"" + path + "\" requested by the login. The login failed.");
+    const int flags = mode == SqliteOpenMode::ReadOnly ? SQLITE_OPEN_READONLY
+                      : mode == SqliteOpenMode::Create ? (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
+                                                       : SQLITE_OPEN_READWRITE;
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     m_db.reset(db);

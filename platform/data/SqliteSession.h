@@ -3,6 +3,7 @@
 #include "Provider.h"
 #include "SqliteHandles.h"
 #include "SqliteIdentity.h"
+#include "SqliteProvider.h"
 #include "SqliteSchema.h"
 
 #include <memory>
@@ -14,8 +15,8 @@ namespace ado::provider {
 class SqliteSession final : public Session {
 public:
     // Throws AutomationError naming the path when the file cannot be opened (a missing file
-    // in read-only mode, a file that is no database).
-    SqliteSession(const std::string& path, bool readOnly);
+    // unless mode is Create, a file that is no database).
+    SqliteSession(const std::string& path, SqliteOpenMode mode);
     ~SqliteSession() override;
 
     std::unique_ptr<Cursor> Execute(std::string_view sql) override;

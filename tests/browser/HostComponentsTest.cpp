@@ -79,7 +79,7 @@ TEST(VexaTest, ValueConversionTakesFieldAndFallback)
     {
         // The data server opens read-only, so the file has to exist first.
         ado::Connection connection;
-        connection.Open(text.toStdString(), ado::adModeReadWrite);
+        connection.Open(text.toStdString(), ado::adModeCreate);
         connection.Execute("create table t (a int)");
     }
     const ado::RecordsetPtr rs = ClassInfo().GetData(

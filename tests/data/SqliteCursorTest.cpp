@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 using namespace ado;
 
 namespace {
@@ -92,9 +94,34 @@ TEST(SqliteCursor, ReadOnlyOpen)
         missing.Open("Provider=SQLite;Data Source=" + path, adModeRead);
         FAIL() << "opened a file that does not exist";
     } catch (const automation::AutomationError& e) {
-        EXPECT_EQ(e.Description().toStdString(), "Cannot open database file '" + path + "': the file does not exist.");
+        EXPECT_EQ(e.Description().toStdString(),
+                  "Cannot open database \"" + path + "\" requested by the login. The login failed.");
     }
     EXPECT_EQ(missing.State(), adStateClosed);
+}
+
+// A mistyped Data Source must not become an empty database: only adModeCreate makes the file.
+TEST(SqliteCursor, MissingFileIsCreatedOnlyWhenAsked)
+{
+    const SqliteTestDatabase db(kSmallTable);
+    const std::string path = db.Path() + ".new";
+    const std::string refused = "Cannot open database \"" + path + "\" requested by the login. The login failed.";
+    for (const ConnectModeEnum mode : {adModeUnknown, adModeRead, adModeReadWrite}) {
+        SCOPED_TRACE(mode);
+        Connection connection;
+        try {
+            connection.Open("Provider=SQLite;Data Source=" + path, mode);
+            ADD_FAILURE() << "opened a file that does not exist";
+        } catch (const automation::AutomationError& e) {
+            EXPECT_EQ(e.Description().toStdString(), refused);
+        }
+        EXPECT_FALSE(std::filesystem::exists(path));
+    }
+    Connection created;
+    created.Open("Provider=SQLite;Data Source=" + path, adModeCreate);
+    created.Execute("create table t (a int)");
+    EXPECT_EQ(Query(created, "select count(*) from t"), (std::vector<std::vector<std::string>>{{"0"}}));
+    EXPECT_TRUE(std::filesystem::exists(path));
 }
 
 TEST(SqliteCursor, FileThatIsNoDatabase)

@@ -107,7 +107,7 @@ void BatchRunner::Use(const std::string& name)
     // Tried on its own first, so a database that cannot be opened leaves the current one in use.
     const std::filesystem::path file = m_folder / (name + ".db");
     ado::Connection next;
-    next.Open("Provider=SQLite;Data Source=" + file.string());
+    next.Open("Provider=SQLite;Data Source=" + file.string(), ado::adModeCreate);  // a new name makes a database
     m_connection.Close();
     m_connection.Open(next.ConnectionString());
     m_declared = std::make_unique<DeclaredTypes>(file);
