@@ -1,8 +1,7 @@
 #include "XmlElement.h"
 
 #include "AutomationError.h"
-
-#include <QFile>
+#include "XmlFileText.h"
 
 namespace xml {
 
@@ -117,8 +116,17 @@ XmlElement XmlElement::SelectSingleNode(std::string_view query) const
 XmlDocument XmlDocument::LoadFile(const QString& path)
 {
     XmlDocument document;
-    const QByteArray nativePath = QFile::encodeName(path);
-    document.Take(document.m_document->load_file(nativePath.constData()), path);
+    const XmlFileText file = XmlFileText::Read(path);
+    if (!file.Ok()) {
+        document.m_error = ParseError{file.Error(), -1};
+        return document;
+    }
+    const std::string& text = file.Text();
+    const pugi::xml_parse_result result = document.m_document->load_buffer(
+        text.data(), text.size(), pugi::parse_default, file.Converted() ? pugi::encoding_utf8 : pugi::encoding_auto);
+    document.Take(result, path);
+    if (!document.m_ok && document.m_error.offset >= 0)
+        document.m_error.offset = file.FileOffset(document.m_error.offset);
     return document;
 }
 

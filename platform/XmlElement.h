@@ -19,10 +19,11 @@ namespace xml {
 using DocumentPtr = std::shared_ptr<pugi::xml_document>;
 
 // Why a document could not be loaded: the parser's description and, for a syntax error, the
-// byte offset at which it stopped.
+// byte offset at which it stopped. For a file, the offset counts the bytes of the file as it is
+// stored, also when it was converted to UTF-8 from another encoding.
 struct ParseError {
     QString description;
-    std::ptrdiff_t offset = -1;  // -1 when the failure is not a syntax error (file not found, I/O)
+    std::ptrdiff_t offset = -1;  // -1 when the failure is not a syntax error (file not found, I/O, encoding)
 
     // One text for a user: the description, with the offset for syntax errors.
     QString Reason() const;
@@ -65,6 +66,8 @@ private:
 // A loaded (or failed) document. Loading never throws: check Ok() and Error().
 class XmlDocument {
 public:
+    // Reads a regular file only; a file in another encoding than UTF-8 (its XML declaration's,
+    // or UTF-16 with a byte-order mark) is converted first (see XmlFileText).
     static XmlDocument LoadFile(const QString& path);
     static XmlDocument LoadText(std::string_view text);
 
