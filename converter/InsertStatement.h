@@ -2,7 +2,7 @@
 
 #include "Connection.h"
 #include "Recordset.h"
-#include "clsUtility.h"
+#include "ValueLiteral.h"
 
 #include <string>
 #include <vector>
@@ -13,18 +13,27 @@
 class InsertStatement {
 public:
     // Leaves out identity and computed columns (asked of columnproperty) and row-version columns.
-    InsertStatement(const ado::Recordset& rows, const std::string& strTable, ado::ConnectionPtr& objCon);
+    // strObjectName is the table's name as it stands inside object_id('...').
+    InsertStatement(const ado::Recordset& rows, const std::string& strObjectName, ado::ConnectionPtr& objCon);
 
     // Appends the second write of the current row's insert statement:
     // column list + ") values(" + value list + ")".
-    void AppendRow(std::string& out, const ado::Recordset& rows) const;
+    void AppendRow(std::string& out, const ado::Recordset& rows);
+
+    // The columns whose values had to be written in another form than their type gives, with
+    // how many and the first row (counted from 1); empty when there were none.
+    std::string OtherFormReport() const;
 
 private:
     struct Column {
         long index;
-        clsUtility::enuFieldKind kind;
+        ValueLiteral literal;
+        std::string name;
+        long otherForms = 0;
+        long firstRow = 0;
     };
 
     std::vector<Column> m_columns;
     std::string m_head;  // "a,b) values("
+    long m_row = 0;
 };

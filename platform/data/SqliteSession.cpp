@@ -83,6 +83,29 @@ SqliteSession::~SqliteSession() = default;
 std::unique_ptr<Cursor> SqliteSession::Execute(std::string_view sql)
 {
     m_schema->CheckBeforeNextUse();
+    if (const std::optional<std::vector<BatchPart>> parts = SplitBatch(sql))
+        return RunParts(*parts);
+    return ExecuteText(sql);
+}
+
+std::unique_ptr<Cursor> SqliteSession::RunParts(const std::vector<BatchPart>& parts)
+{
+    std::unique_ptr<Cursor> last = std::make_unique<RowsCursor>();
+    for (const BatchPart& part : parts) {
+        if (part.condition.empty()) {
+            last = ExecuteText(part.sql);
+            continue;
+        }
+        const std::unique_ptr<Cursor> test = ExecuteText("select case when " + part.condition + " then 1 else 0 end");
+        std::vector<Value> row;
+        const bool holds = test->Fetch(row) && !row.empty() && row[0] == Value(std::int64_t{1});
+        last = RunParts(holds ? part.then : part.otherwise);
+    }
+    return last;
+}
+
+std::unique_ptr<Cursor> SqliteSession::ExecuteText(std::string_view sql)
+{
     const TSqlText text = RewriteTSql(sql);
     if (text.helpIndexTable)
         return HelpIndex(*text.helpIndexTable);

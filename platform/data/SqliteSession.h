@@ -5,6 +5,7 @@
 #include "SqliteIdentity.h"
 #include "SqliteProvider.h"
 #include "SqliteSchema.h"
+#include "TSqlBatch.h"
 
 #include <memory>
 #include <string>
@@ -26,6 +27,10 @@ public:
     const std::string& DatabaseName() const { return m_databaseName; }
 
 private:
+    // One text of statements, none of them control of flow.
+    std::unique_ptr<Cursor> ExecuteText(std::string_view sql);
+    // The parts of a batch in order, each IF choosing its branch; the last part's rows come back.
+    std::unique_ptr<Cursor> RunParts(const std::vector<BatchPart>& parts);
     std::unique_ptr<Cursor> HelpIndex(const std::string& tableName);
     // Prepares the first statement of [text, end), its identity triggers in place; tail is
     // where the next statement starts. Throws the statement's error in SQL Server's words.

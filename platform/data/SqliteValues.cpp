@@ -46,7 +46,18 @@ bool ParseTime(std::string_view text, size_t at, DateTime& out)
     }
     if (i < text.size() && text[i] == 'Z')
         ++i;
-    return i == text.size() && out.hour < 24 && out.minute < 60 && out.second < 62;
+    return i == text.size() && out.hour < 24 && out.minute < 60 && out.second < 60;
+}
+
+bool IsLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+
+// A day that the calendar has: no 30 February, no 31 April, no year 0.
+bool IsCalendarDay(int year, int month, int day)
+{
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (year < 1 || month < 1 || month > 12 || day < 1)
+        return false;
+    return day <= kDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
 }
 
 void SetText(Value& value, const char* data, size_t size)
@@ -97,7 +108,7 @@ bool ParseDateTime(std::string_view text, DateTime& out)
         return true;
     }
     if (!Digits(text, 0, 4, t.year) || text.size() < 10 || text[4] != '-' || !Digits(text, 5, 2, t.month) ||
-        text[7] != '-' || !Digits(text, 8, 2, t.day) || t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31)
+        text[7] != '-' || !Digits(text, 8, 2, t.day) || !IsCalendarDay(t.year, t.month, t.day))
         return false;
     if (text.size() > 10) {
         if ((text[10] != ' ' && text[10] != 'T') || !ParseTime(text, 11, t))

@@ -19,7 +19,7 @@ ValueKind ValueKindOf(DataTypeEnum type);
 void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value);
 
 // 'YYYY-MM-DD[ HH:MM[:SS[.fff]]]' (or 'T' between date and time), or a time alone; false
-// when the text is none of these.
+// when the text is none of these or names no real day and time (2024-02-30, 25:00).
 bool ParseDateTime(std::string_view text, DateTime& out);
 
 }  // namespace ado::provider

@@ -143,6 +143,7 @@ TSqlText RewriteTSql(std::string_view text)
     bool splitting = true;
     bool inTrigger = false;
     bool sawLeftJoin = false;
+    bool createTable = false;  // in "create table", whose column list may end with ","
     std::string previous;  // the last significant token, lower case
     size_t s = 0;          // index in sig of the token after the current one
     for (size_t k = 0; k < tokens.size(); ++k) {
@@ -168,11 +169,14 @@ TSqlText RewriteTSql(std::string_view text)
         }
         if (statementStart) {
             statementStart = false;
+            createTable = false;
             // A common table expression may be followed by its statement word after ")".
             splitting = lower != "with";
         }
         if (lower == "trigger")
             inTrigger = true;
+        if (lower == "table" && previous == "create")
+            createTable = true;
 
         switch (t.kind) {
         case TokenKind::NString:
@@ -226,6 +230,9 @@ TSqlText RewriteTSql(std::string_view text)
                 depth = std::max(0, depth - 1);
             else if (raw == ";" && depth == 0) {
                 statementStart = true;
+            } else if (raw == "," && nextText == ")" && depth == 1 && createTable) {
+                previous = raw;  // SQL Server takes a comma after the last column; SQLite does not
+                continue;
             }
             out += raw;
             break;

@@ -24,8 +24,8 @@ TEST_F(StructureExport, TwoColumnsPrimaryKeyAndFurtherIndexAsDocumented)
               "  a    int    not null    default (0),\r\n"
               "  b    varchar(20)    null    ,\r\n"
               "  constraint PK_T primary key (a)\r\n)\r\n\r\n"
-              "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = 'ix_b')\r\nbegin\r\n  DROP INDEX t.ix_b\r\n"
-              "  create index ix_b on t (b)\r\nend\r\n");
+              "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = 'ix_b')\r\nbegin\r\n  DROP INDEX t.ix_b\r\nend\r\n"
+              "create index ix_b on t (b)\r\n");
     EXPECT_FALSE(Exists("log.txt"));
 }
 
@@ -103,10 +103,10 @@ TEST_F(StructureExport, SeveralFurtherIndexesAreSeparatedByABlankLine)
               "  c    int    null    ,\r\n"
               "  d    int    null    ,\r\n"
               "  constraint PK_M primary key (a)\r\n)\r\n\r\n"
-              "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = 'ix_b')\r\nbegin\r\n  DROP INDEX m.ix_b\r\n"
-              "  create index ix_b on m (b)\r\nend\r\n\r\n\r\n"
-              "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = 'ix_cd')\r\nbegin\r\n  DROP INDEX m.ix_cd\r\n"
-              "  create index ix_cd on m (c,d)\r\nend\r\n");
+              "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = 'ix_b')\r\nbegin\r\n  DROP INDEX m.ix_b\r\nend\r\n"
+              "create index ix_b on m (b)\r\n\r\n\r\n"
+              "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = 'ix_cd')\r\nbegin\r\n  DROP INDEX m.ix_cd\r\nend\r\n"
+              "create index ix_cd on m (c,d)\r\n");
 }
 
 TEST_F(StructureExport, MissingTableWritesDropAndCreateThenLogs)

@@ -53,8 +53,8 @@ TEST_F(ConverterOnSqlServer, StructureScriptFromTheServersCatalogue)
                              "  FCode    char(4)    null    ,\r\n"
                              "  constraint " + upperKey + " primary key (FItemID)\r\n)\r\n\r\n"
                              "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = 'ix_" + t + "_number')\r\n"
-                             "begin\r\n  DROP INDEX " + t + ".ix_" + t + "_number\r\n"
-                             "  create index ix_" + t + "_number on " + t + " (FNumber,FName)\r\nend\r\n";
+                             "begin\r\n  DROP INDEX " + t + ".ix_" + t + "_number\r\nend\r\n"
+                             "create index ix_" + t + "_number on " + t + " (FNumber,FName)\r\n";
     const std::string entry = "drop table " + m_entry + "\r\n\r\n" +
                               "create table " + m_entry + "(\r\n"
                               "  FEntryID    int    identity    ,\r\n"
