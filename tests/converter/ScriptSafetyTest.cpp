@@ -4,6 +4,7 @@
 #include "ConverterFixture.h"
 
 #include "DemoDatabase.h"
+#include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
 
 #include <sqlite3.h>
@@ -225,6 +226,27 @@ TEST_F(ScriptSafety, RowValuesOfTheSpecialUpdateAreNamesAndLiterals)
                           "left(FBillNo,2) = '07') where ibitype = 7\r\n"),
               std::string::npos)
         << script;
+}
+
+TEST(ScriptNames, OnlyRegularIdentifiersStandBare)
+{
+    const std::pair<const char*, const char*> names[] = {
+        {"FName", "FName"},         {"_x1$#@", "_x1$#@"},     {"科目表", "科目表"},
+        {"order", "[order]"},       {"Key", "[Key]"},         {"full name", "[full name]"},
+        {"a]b", "[a]]b]"},          {"1abc", "[1abc]"},       {"@x", "[@x]"},
+        {"#t", "[#t]"},             {"it's", "[it's]"},       {"科目 表", "[科目 表]"},
+        {"😀", "[😀]"},             {"", "[]"},               {"a-b", "[a-b]"},
+    };
+    for (const auto& [name, written] : names)
+        EXPECT_EQ(sqlname::Quote(name), written) << name;
+
+    const std::pair<const char*, const char*> qualified[] = {
+        {"dbo.t_Item", "dbo.t_Item"}, {"[dbo].[t_Item]", "[dbo].[t_Item]"}, {"dbo.order", "dbo.[order]"},
+        {"\"odd t\"", "[odd t]"},     {"db..t", "db..t"},                   {"t] x", "[t]] x]"},
+        {"[open", "[[open]"},         {"[a]x", "[[a]]x]"},                  {"odd t", "[odd t]"},
+    };
+    for (const auto& [name, written] : qualified)
+        EXPECT_EQ(sqlname::QuoteQualified(name), written) << name;
 }
 
 TEST_F(ScriptSafety, OddNamesAreBracketedAndTheScriptsReplay)

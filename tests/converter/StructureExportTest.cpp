@@ -136,13 +136,13 @@ TEST_F(StructureExport, BrokenTypeMapLogsWhereTheParserStopped)
     EXPECT_EQ(Read("log.txt"), "srv    db    t   校验错误,如下:\r\nStart-end tags mismatch (offset 21)\r\n");
 }
 
-TEST_F(StructureExport, TypeWithoutMapEntryIsNamedInTheLog)
+TEST_F(StructureExport, PrettyPrintedEntriesAreTrimmedAndAMissingOneIsNamedInTheLog)
 {
     Sql("create table t(a int, b bigint)");
     {
         QFile map(QStringLiteral("type_ref.xml"));
         ASSERT_TRUE(map.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        map.write("<types><!-- only int --><f3>int</f3></types>");
+        map.write("<types>\n  <!-- only int -->\n  <f3>\n    int\n  </f3>\n</types>\n");
     }
     EXPECT_EQ(Export("t"), "drop table t\r\n\r\ncreate table t(\r\n  a    int    null    ,\r\n");
     EXPECT_EQ(Read("log.txt"), "srv    db    t   type_ref.xml has no element f20 for the type of column b\r\n");
