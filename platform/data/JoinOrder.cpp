@@ -163,7 +163,7 @@ private:
             segment.refs.insert(Lower(NameOf(m_text, t)));
             return true;
         }
-        if (afterDot || call)
+        if (afterDot || call || (p > 0 && m_words[p - 1] == "collate"))
             return true;
         return t.kind == TokenKind::Word &&
                OneOf(m_words[p], {"and", "or", "not", "null", "is", "like", "in", "between", "escape", "collate",
@@ -207,10 +207,12 @@ std::string MoveInnerJoinsAhead(std::string_view sql)
         }
         if (!moved)
             continue;
+        // The joins keep the blanks between them where they stood, so the text keeps its length
+        // and what follows the clause its place.
         std::string text;
         for (size_t j = 1; j < order.size(); ++j) {
             if (j > 1)
-                text += ' ';
+                text += sql.substr((*segments)[j - 1].end, (*segments)[j].begin - (*segments)[j - 1].end);
             text += sql.substr(order[j].begin, order[j].end - order[j].begin);
         }
         edits.push_back(Edit{(*segments)[1].begin, segments->back().end, std::move(text)});

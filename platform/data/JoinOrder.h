@@ -11,7 +11,7 @@ namespace ado::provider {
 // does not refer to its right-hand table gives the same rows when it comes first; this moves
 // such joins ahead, so the catalogue is reached through the table named. Texts it cannot
 // read safely (subqueries in FROM, unqualified column names in ON, "*" in the select list,
-// other join kinds) are left as they are.
+// other join kinds) are left as they are. The text keeps its length.
 std::string MoveInnerJoinsAhead(std::string_view sql);
 
 }  // namespace ado::provider

@@ -1,6 +1,8 @@
 #include "SqliteCatalogue.h"
 
 #include "SqlTokenizer.h"
+#include "SqliteTSqlFunctions.h"
+#include "TextCollation.h"
 
 #include <chrono>
 #include <cstdio>
@@ -16,6 +18,14 @@ namespace {
 
 using Cell = std::variant<std::monostate, std::int64_t, std::string>;
 using Row = std::vector<Cell>;
+
+// Names compare in the text collation, where trailing blanks do not count.
+std::string TrimTrailingBlanks(std::string_view text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return std::string(text);
+}
 
 Cell Optional(const std::optional<int>& value)
 {
@@ -34,8 +44,8 @@ constexpr int kIndexPrimaryKey = 0x800;
 enum ObjectColumn { oName, oId, oXtype, oUid, oInfo, oStatus, oParent, oCrdate, oType, oUserstat, oSysstat,
                     oCategory, oCount };
 constexpr const char* kObjectsSchema =
-    "CREATE TABLE x(name nvarchar(128) COLLATE NOCASE, id int, xtype char(2) COLLATE NOCASE, uid smallint, "
-    "info smallint, status int, parent_obj int, crdate datetime, type char(2) COLLATE NOCASE, userstat smallint, "
+    "CREATE TABLE x(name nvarchar(128) COLLATE database_default, id int, xtype char(2) COLLATE database_default, uid smallint, "
+    "info smallint, status int, parent_obj int, crdate datetime, type char(2) COLLATE database_default, userstat smallint, "
     "sysstat smallint, category int)";
 
 Row ObjectRow(std::string name, std::int64_t id, const char* xtype, const char* type, std::int64_t parent,
@@ -69,7 +79,7 @@ enum ColumnColumn { cName, cId, cXtype, cTypestat, cXusertype, cLength, cXprec, 
                     cDomain, cNumber, cColorder, cStatus, cPrec, cScale, cIscomputed, cIsoutparam, cIsnullable,
                     cCount };
 constexpr const char* kColumnsSchema =
-    "CREATE TABLE x(name nvarchar(128) COLLATE NOCASE, id int, xtype tinyint, typestat tinyint, xusertype smallint, "
+    "CREATE TABLE x(name nvarchar(128) COLLATE database_default, id int, xtype tinyint, typestat tinyint, xusertype smallint, "
     "length smallint, xprec tinyint, xscale tinyint, colid smallint, cdefault int, domain int, number smallint, "
     "colorder smallint, status tinyint, prec smallint, scale int, iscomputed int, isoutparam int, isnullable int)";
 
@@ -120,7 +130,7 @@ enum IndexColumn { iId, iStatus, iIndid, iKeycnt, iGroupid, iDpages, iReserved, 
                    iFillFactor, iName, iCount };
 constexpr const char* kIndexesSchema =
     "CREATE TABLE x(id int, status int, indid smallint, keycnt smallint, groupid smallint, dpages int, "
-    "reserved int, used int, rowcnt bigint, rows int, OrigFillFactor tinyint, name nvarchar(128) COLLATE NOCASE)";
+    "reserved int, used int, rowcnt bigint, rows int, OrigFillFactor tinyint, name nvarchar(128) COLLATE database_default)";
 
 Row IndexRow(const TableSchema& table, int indid, std::string name, int status, size_t keys)
 {
@@ -161,7 +171,7 @@ void IndexKeyRows(const TableSchema& table, std::vector<Row>& rows)
 }
 
 constexpr const char* kTypesSchema =
-    "CREATE TABLE x(name nvarchar(128) COLLATE NOCASE, xtype tinyint, status tinyint, xusertype smallint, "
+    "CREATE TABLE x(name nvarchar(128) COLLATE database_default, xtype tinyint, status tinyint, xusertype smallint, "
     "length smallint, xprec tinyint, xscale tinyint, tdefault int, domain int, uid smallint, variable bit, "
     "allownulls bit, prec smallint, scale tinyint)";
 
@@ -329,7 +339,7 @@ int Filter(sqlite3_vtab_cursor* base, int idxNum, const char*, int argc, sqlite3
         if (sqlite3_value_type(value) == SQLITE_NULL)
             return SQLITE_OK;  // "= NULL" holds for no row
         if (k == 1)
-            name = reinterpret_cast<const char*>(sqlite3_value_text(value));
+            name = TrimTrailingBlanks(reinterpret_cast<const char*>(sqlite3_value_text(value)));
         else if (k == 0)
             id = IdValue(value);
         else
@@ -359,7 +369,7 @@ int Filter(sqlite3_vtab_cursor* base, int idxNum, const char*, int argc, sqlite3
             return true;
         if (name) {
             const auto* text = std::get_if<std::string>(&row[static_cast<size_t>(table.nameColumn)]);
-            return !text || !EqualsNoCase(*text, *name);
+            return !text || !EqualText(*text, *name);
         }
         return false;
     });
@@ -454,7 +464,7 @@ void ObjectIdFunction(sqlite3_context* context, int, sqlite3_value** argv)
             sqlite3_result_null(context);
             return;
         }
-        const auto table = SchemaOf(context).Find(LastNamePart(TextArg(argv[0])));
+        const auto table = SchemaOf(context).Find(TrimTrailingBlanks(LastNamePart(TextArg(argv[0]))));
         if (table)
             sqlite3_result_int64(context, table->id);
         else
@@ -565,6 +575,8 @@ void DbNameFunction(sqlite3_context* context, int, sqlite3_value**)
 
 void RegisterCatalogue(sqlite3* db, SqliteSchema& schema, const std::string& databaseName)
 {
+    // The catalogue's names are declared in the text collation, so it comes first.
+    RegisterTSqlFunctions(db);
     for (const CatalogueTable& table : kTables)
         sqlite3_create_module_v2(db, table.name, &kModule, new ModuleAux{&table, &schema},
                                  [](void* aux) { delete static_cast<ModuleAux*>(aux); });

@@ -25,6 +25,40 @@ std::string Quoted(std::string_view text)
     return "'" + std::string(text) + "'";
 }
 
+// SQL Server's "The len function requires 1 argument(s)." for the functions it knows.
+std::string ArgumentCountMessage(std::string_view function)
+{
+    struct Arity {
+        std::string_view name;
+        std::string_view count;
+    };
+    static constexpr Arity kArities[] = {
+        {"len", "1 argument(s)"},        {"datalength", "1 argument(s)"}, {"upper", "1 argument(s)"},
+        {"lower", "1 argument(s)"},      {"ltrim", "1 argument(s)"},      {"rtrim", "1 argument(s)"},
+        {"char", "1 argument(s)"},       {"nchar", "1 argument(s)"},      {"year", "1 argument(s)"},
+        {"month", "1 argument(s)"},      {"day", "1 argument(s)"},        {"left", "2 argument(s)"},
+        {"right", "2 argument(s)"},      {"isnull", "2 argument(s)"},     {"datepart", "2 argument(s)"},
+        {"substring", "3 argument(s)"},  {"replace", "3 argument(s)"},    {"dateadd", "3 argument(s)"},
+        {"datediff", "3 argument(s)"},   {"charindex", "2 to 3 arguments"}, {"getdate", "0 argument(s)"},
+    };
+    const std::string_view name = function == "ifnull" ? "isnull" : function;
+    for (const Arity& a : kArities)
+        if (a.name == name)
+            return "The " + std::string(name) + " function requires " + std::string(a.count) + ".";
+    return {};
+}
+
+std::string DatabaseName(sqlite3* db)
+{
+    const char* file = sqlite3_db_filename(db, "main");
+    std::string_view name = file ? file : "";
+    if (const size_t slash = name.find_last_of('/'); slash != std::string_view::npos)
+        name.remove_prefix(slash + 1);
+    if (const size_t dot = name.rfind('.'); dot != std::string_view::npos && dot > 0)
+        name = name.substr(0, dot);
+    return std::string(name);
+}
+
 }  // namespace
 
 automation::AutomationError ProviderError(long number, std::string_view description)
@@ -61,6 +95,16 @@ automation::AutomationError TranslateSqliteError(sqlite3* db, int code, std::str
     if (StartsWith(m, "table ") && m.size() > 21 && m.substr(m.size() - 15) == " already exists")
         return ProviderError(kErrorCommand, "There is already an object named " +
                                                 Quoted(m.substr(6, m.size() - 21)) + " in the database.");
+    if (StartsWith(m, "no such collation sequence: "))
+        return ProviderError(kErrorCommand, "Invalid collation " + Quoted(m.substr(28)) + ".");
+    if (StartsWith(m, "wrong number of arguments to function ") && m.size() > 40 && m.substr(m.size() - 2) == "()") {
+        const std::string text = ArgumentCountMessage(m.substr(38, m.size() - 40));
+        if (!text.empty())
+            return ProviderError(kErrorCommand, text);
+    }
+    if ((code & 0xff) == SQLITE_READONLY)
+        return ProviderError(kErrorCommand, "Failed to update database \"" + DatabaseName(db) +
+                                                "\" because the database is read-only.");
     if ((code & 0xff) == SQLITE_CONSTRAINT)
         return ProviderError(kErrorIntegrity, m);
     return ProviderError(kErrorCommand, m);

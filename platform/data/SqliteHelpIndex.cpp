@@ -2,9 +2,9 @@
 #include "SqliteErrors.h"
 #include "SqliteSession.h"
 #include "SqlTokenizer.h"
+#include "TextCollation.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace ado::provider {
 
@@ -33,12 +33,6 @@ std::string Keys(const TableSchema& table, const IndexSchema& index)
     return text;
 }
 
-bool LessNoCase(const std::string& a, const std::string& b)
-{
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) < std::tolower(static_cast<unsigned char>(y));
-    });
-}
 
 FieldInfo Column(const char* name, DataTypeEnum type, long size)
 {
@@ -56,7 +50,11 @@ FieldInfo Column(const char* name, DataTypeEnum type, long size)
 // no result set at all for a table without indexes.
 std::unique_ptr<Cursor> SqliteSession::HelpIndex(const std::string& tableName)
 {
-    const auto table = m_schema->Find(tableName);
+    // Object names compare in the text collation: trailing blanks do not count.
+    std::string_view name = tableName;
+    while (!name.empty() && name.back() == ' ')
+        name.remove_suffix(1);
+    const auto table = m_schema->Find(name);
     if (!table)
         throw ProviderError(kErrorCommand, "The object '" + tableName + "' does not exist in database '" +
                                                m_databaseName + "' or is invalid for this operation.");
@@ -67,7 +65,7 @@ std::unique_ptr<Cursor> SqliteSession::HelpIndex(const std::string& tableName)
     for (const IndexSchema& index : table->indexes)
         indexes.push_back(&index);
     std::stable_sort(indexes.begin(), indexes.end(),
-                     [](const IndexSchema* a, const IndexSchema* b) { return LessNoCase(a->name, b->name); });
+                     [](const IndexSchema* a, const IndexSchema* b) { return CompareText(a->name, b->name) < 0; });
     std::vector<std::vector<Value>> rows;
     for (const IndexSchema* index : indexes)
         rows.push_back({index->name, Description(*index), Keys(*table, *index)});

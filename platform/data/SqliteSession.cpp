@@ -1,8 +1,11 @@
 #include "SqliteSession.h"
 
+#include "SqliteBatchVariables.h"
 #include "SqliteCatalogue.h"
+#include "SqliteColumnTypes.h"
 #include "SqliteCursor.h"
 #include "SqliteErrors.h"
+#include "SqlTokenizer.h"
 #include "TSqlRewriter.h"
 
 #include <cctype>
@@ -106,22 +109,28 @@ std::unique_ptr<Cursor> SqliteSession::RunParts(const std::vector<BatchPart>& pa
 
 std::unique_ptr<Cursor> SqliteSession::ExecuteText(std::string_view sql)
 {
-    const TSqlText text = RewriteTSql(sql);
-    if (text.helpIndexTable)
-        return HelpIndex(*text.helpIndexTable);
+    const SqliteColumnTypes columnTypes(m_db.get());
+    const TSqlText text = RewriteTSql(sql, &columnTypes);
+    SqliteBatchVariables variables(text.variables);
 
     sqlite3* db = m_db.get();
     const char* next = text.sql.data();
     const char* const end = next + text.sql.size();
     while (next < end) {
+        const char* const start = next;
         const char* tail = nullptr;
         StatementPtr statement = Prepare(next, end, tail, text.lastToken);
         sqlite3_stmt* raw = statement.get();
         next = tail;
         if (!statement)
             continue;  // blanks or a lone ";"
+        variables.Bind(raw);
+        if (text.IsAssignment(static_cast<size_t>(start - text.sql.data()), static_cast<size_t>(tail - text.sql.data()))) {
+            variables.Assign(raw, db, text.lastToken);
+            continue;
+        }
         if (sqlite3_column_count(raw) > 0) {
-            if (!OnlySeparators(next, end))
+            if (!OnlySeparators(next, end) || text.helpIndexTable)
                 throw ProviderError(kErrorCommand, "A statement that returns rows must be the last of its batch.");
             return std::make_unique<SqliteCursor>(std::static_pointer_cast<SqliteSession>(shared_from_this()),
                                                   std::move(statement), text.lastToken);
@@ -134,6 +143,9 @@ std::unique_ptr<Cursor> SqliteSession::ExecuteText(std::string_view sql)
         if (!sqlite3_stmt_readonly(raw))
             m_schema->Invalidate();
     }
+    if (text.helpIndexTable)
+        return HelpIndex(text.helpIndexVariable ? LastNamePart(variables.Text(*text.helpIndexVariable))
+                                                : *text.helpIndexTable);
     return std::make_unique<RowsCursor>();
 }
 

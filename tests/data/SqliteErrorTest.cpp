@@ -64,3 +64,26 @@ TEST(SqliteErrors, AFailedStatementLeavesTheConnectionUsable)
     connection->Execute("insert into t_Item values (1, 'a')");
     EXPECT_EQ(Query(*connection, "select FName from t_Item"), (std::vector<std::vector<std::string>>{{"a"}}));
 }
+
+// "%" (and the other arithmetic operators but "+") between texts is SQL Server's error 403,
+// which the find dialog recognises when a quote is typed into both of its boxes.
+TEST(SqliteErrors, ArithmeticOnTextsIsError403)
+{
+    const SqliteTestDatabase db(kSchema);
+    const ConnectionPtr connection = db.Open(adModeRead);
+    const auto modulo = Raised(*connection, "select * from t_tabledescription Where  FTableName like '%'%' and "
+                                            "FDescription Like '%'%'  order by FSubSystemID");
+    EXPECT_EQ(modulo.Description().toStdString(),
+              "Invalid operator for data type. Operator equals modulo, type equals varchar.");
+    EXPECT_EQ(modulo.Number(), -2147217900);
+
+    EXPECT_EQ(ErrorOf(*connection, "select N'a' % 'b'"),
+              "Invalid operator for data type. Operator equals modulo, type equals nvarchar.");
+    EXPECT_EQ(ErrorOf(*connection, "select FName - FName from t_Item"),
+              "Invalid operator for data type. Operator equals subtract, type equals nvarchar.");
+    EXPECT_EQ(ErrorOf(*connection, "select FTableName / 'x' from t_tabledescription"),
+              "Invalid operator for data type. Operator equals divide, type equals varchar.");
+    // Numbers, and a text SQL Server converts to a number, stay arithmetic.
+    EXPECT_EQ(Query(*connection, "select 7 % 4, '7' % 4, FItemID * 2 from t_Item where 1 = 0 union all select 3, 3, 0"),
+              (std::vector<std::vector<std::string>>{{"3", "3", "0"}}));
+}

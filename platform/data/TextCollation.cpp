@@ -1,0 +1,116 @@
+#include "TextCollation.h"
+
+#include "Utf8Text.h"
+
+#include <QChar>
+#include <QString>
+
+#include <array>
+
+namespace ado::provider {
+
+namespace {
+
+enum Group : std::uint32_t { kControl = 0, kPunctuation = 1, kDigit = 2, kLetter = 3, kOther = 4 };
+
+constexpr std::uint32_t Weight(Group group, std::uint32_t rank)
+{
+    return (static_cast<std::uint32_t>(group) << 24) | rank;
+}
+
+// Where non-ASCII characters of a group start, after the ASCII ones.
+constexpr std::uint32_t kBeyondAscii = 0x100;
+
+constexpr std::string_view kPunctuationOrder = " '-!\"#$%&()*,./:;?@[\\]^_`{|}~+<=>";
+
+std::array<std::uint32_t, 128> MakeAsciiWeights()
+{
+    std::array<std::uint32_t, 128> weights{};
+    for (std::uint32_t c = 0; c < 128; ++c) {
+        if (c >= '0' && c <= '9')
+            weights[c] = Weight(kDigit, c - '0');
+        else if (c >= 'a' && c <= 'z')
+            weights[c] = Weight(kLetter, c - 'a');
+        else if (c >= 'A' && c <= 'Z')
+            weights[c] = Weight(kLetter, c - 'A');
+        else if (const size_t at = kPunctuationOrder.find(static_cast<char>(c)); at != std::string_view::npos)
+            weights[c] = Weight(kPunctuation, static_cast<std::uint32_t>(at));
+        else
+            weights[c] = Weight(kControl, c);
+    }
+    return weights;
+}
+
+const std::array<std::uint32_t, 128> kAsciiWeights = MakeAsciiWeights();
+
+// Latin letters with accents decompose to a plain letter that decides their place.
+bool LatinRange(char32_t c)
+{
+    return (c >= 0xC0 && c <= 0x24F) || (c >= 0x1E00 && c <= 0x1EFF);
+}
+
+std::string_view TrimTrailingBlanks(std::string_view text)
+{
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+}  // namespace
+
+CollationKey KeyOf(char32_t c)
+{
+    if (c < 128)
+        return {kAsciiWeights[c], 0};
+    if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+        return {Weight(kOther, c & 0xFFFFFF), 0};  // a byte that was no UTF-8
+    const char32_t folded = QChar::toCaseFolded(c);
+    if (QChar::isLetter(folded)) {
+        if (LatinRange(folded) && QChar::decompositionTag(folded) == QChar::Canonical) {
+            const QString parts = QChar::decomposition(folded);
+            if (!parts.isEmpty() && parts[0].unicode() < 128 && parts[0].isLetter())
+                return {kAsciiWeights[parts[0].unicode()], folded};
+        }
+        return {Weight(kLetter, kBeyondAscii + folded), 0};
+    }
+    if (QChar::isDigit(folded))
+        return {Weight(kDigit, static_cast<std::uint32_t>(QChar::digitValue(folded))), folded};
+    if (QChar::category(folded) == QChar::Other_Control)
+        return {Weight(kControl, folded), 0};
+    if (QChar::isPunct(folded) || QChar::isSymbol(folded) || QChar::isSpace(folded))
+        return {Weight(kPunctuation, kBeyondAscii + folded), 0};
+    return {Weight(kOther, folded), 0};
+}
+
+int CompareText(std::string_view a, std::string_view b)
+{
+    a = TrimTrailingBlanks(a);
+    b = TrimTrailingBlanks(b);
+    size_t i = 0;
+    size_t j = 0;
+    int accents = 0;  // the first difference of accents, which counts only when nothing else differs
+    while (i < a.size() && j < b.size()) {
+        const auto x = static_cast<unsigned char>(a[i]);
+        const auto y = static_cast<unsigned char>(b[j]);
+        if (x < 128 && y < 128) {
+            if (x != y && kAsciiWeights[x] != kAsciiWeights[y])
+                return kAsciiWeights[x] < kAsciiWeights[y] ? -1 : 1;
+            ++i;
+            ++j;
+            continue;
+        }
+        const CollationKey kx = KeyOf(NextCodePoint(a, i));
+        const CollationKey ky = KeyOf(NextCodePoint(b, j));
+        if (kx.primary != ky.primary)
+            return kx.primary < ky.primary ? -1 : 1;
+        if (accents == 0 && kx.secondary != ky.secondary)
+            accents = kx.secondary < ky.secondary ? -1 : 1;
+    }
+    if (i < a.size())
+        return 1;
+    if (j < b.size())
+        return -1;
+    return accents;
+}
+
+}  // namespace ado::provider
