@@ -3,6 +3,8 @@
 #include "AutomationError.h"
 #include "XmlFileText.h"
 
+#include <algorithm>
+
 namespace xml {
 
 namespace {
@@ -125,8 +127,10 @@ XmlDocument XmlDocument::LoadFile(const QString& path)
     const pugi::xml_parse_result result = document.m_document->load_buffer(
         text.data(), text.size(), pugi::parse_default, file.Converted() ? pugi::encoding_utf8 : pugi::encoding_auto);
     document.Take(result, path);
+    // The parser may place an error at the end of the text one byte past it.
     if (!document.m_ok && document.m_error.offset >= 0)
-        document.m_error.offset = file.FileOffset(document.m_error.offset);
+        document.m_error.offset =
+            file.FileOffset(std::min(document.m_error.offset, static_cast<std::ptrdiff_t>(text.size())));
     return document;
 }
 

@@ -75,6 +75,18 @@ public:
         return true;
     }
 
+    // How many bytes of input give the first outputSize bytes of its conversion: iconv stops
+    // before the first character that does not fit.
+    size_t InputOf(std::string_view input, size_t outputSize) const
+    {
+        std::string output(outputSize, '\0');
+        char* in = const_cast<char*>(input.data());
+        size_t inLeft = input.size();
+        char* out = output.data();
+        ::iconv(m_cd, &in, &inLeft, &out, &outputSize);
+        return input.size() - inLeft;
+    }
+
 private:
     iconv_t m_cd;
 };
@@ -183,6 +195,16 @@ XmlFileText XmlFileText::Read(const QString& path)
         file.Convert(path, "UTF-16LE", 2);
     else if (StartsWith(bytes, "\xFE\xFF"))
         file.Convert(path, "UTF-16BE", 2);
+    // Without a mark, the "<" that starts the document tells UTF-32 and UTF-16 (the parser would
+    // read them so too, but count its error offsets in bytes of its own conversion).
+    else if (StartsWith(bytes, std::string_view("<\0\0\0", 4)))
+        file.Convert(path, "UTF-32LE", 0);
+    else if (StartsWith(bytes, std::string_view("\0\0\0<", 4)))
+        file.Convert(path, "UTF-32BE", 0);
+    else if (StartsWith(bytes, std::string_view("<\0", 2)))
+        file.Convert(path, "UTF-16LE", 0);
+    else if (StartsWith(bytes, std::string_view("\0<", 2)))
+        file.Convert(path, "UTF-16BE", 0);
     else if (!StartsWith(bytes, "\xEF\xBB\xBF")) {
         const std::string declared = DeclaredEncoding(bytes);
         const std::string name = Lower(declared);
@@ -225,16 +247,15 @@ std::ptrdiff_t XmlFileText::FileOffset(std::ptrdiff_t offset) const
 {
     if (!Converted() || offset <= 0)
         return offset;
-    // The same characters in the file's own encoding: the prefix converted back.
+    // The file's bytes that the converted prefix came from; converting the prefix back could
+    // take other bytes (UTF-7 writes a "<" of the file as "+ADw-").
     size_t end = std::min(static_cast<size_t>(offset), m_text.size());
     while (end > 0 && end < m_text.size() && (static_cast<unsigned char>(m_text[end]) & 0xC0) == 0x80)
         --end;
-    const Converter back(m_encoding.c_str(), "UTF-8");
-    std::string prefix;
-    size_t failedAt = 0;
-    if (!back.Ok() || !back.Run(std::string_view(m_text).substr(0, end), prefix, failedAt))
+    const Converter forward("UTF-8", m_encoding.c_str());
+    if (!forward.Ok())
         return offset;
-    return static_cast<std::ptrdiff_t>(m_bomLength + prefix.size());
+    return static_cast<std::ptrdiff_t>(m_bomLength + forward.InputOf(std::string_view(m_bytes).substr(m_bomLength), end));
 }
 
 }  // namespace xml

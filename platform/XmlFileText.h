@@ -9,8 +9,9 @@ namespace xml {
 
 // The bytes of an XML file, made ready for the parser. Only a regular file is read (a folder,
 // a FIFO or a device is refused at once, without opening it for reading). A file in another
-// encoding than UTF-8 (named by its XML declaration, or UTF-16/32 with a byte-order mark) is
-// converted to UTF-8 with iconv; a file in UTF-8 or without a declaration is handed on as it is.
+// encoding than UTF-8 (named by its XML declaration, or UTF-16/32 known by a byte-order mark or
+// by the "<" that starts it) is converted to UTF-8 with iconv; a file in UTF-8 or without a
+// declaration is handed on as it is.
 class XmlFileText {
 public:
     static XmlFileText Read(const QString& path);
