@@ -97,6 +97,18 @@ void RenderDialect(TSqlTokens& tokens)
     }
 }
 
+// SQL Server takes a comma after the last column of CREATE TABLE; SQLite does not.
+void DropTrailingColumnComma(TSqlTokens& tokens, const std::vector<TSqlStatement>& statements)
+{
+    for (const TSqlStatement& s : statements) {
+        if (s.word != "create" || !tokens.Is(s.first + 1, "table"))
+            continue;
+        for (size_t i = s.first; i < s.last; ++i)
+            if (tokens.Is(i, ",") && tokens.Is(i + 1, ")") && tokens.Depth(i) == tokens.Depth(s.first) + 1)
+                tokens.Drop(i, i);
+    }
+}
+
 }  // namespace
 
 bool TSqlText::IsAssignment(size_t begin, size_t end) const
@@ -114,6 +126,7 @@ TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue)
         result.lastToken = std::string(tokens.Text(tokens.Size() - 1));
 
     const std::vector<TSqlStatement> statements = SplitStatements(tokens);
+    DropTrailingColumnComma(tokens, statements);
     if (const auto call = ReadProcedureCall(tokens, statements)) {
         result.helpIndexTable = call->table;
         result.helpIndexVariable = call->variable;
