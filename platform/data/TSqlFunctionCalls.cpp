@@ -72,6 +72,7 @@ void RewriteFunctionCalls(TSqlTokens& tokens, const TSqlOperandTypes& types)
             tokens.Replace(i, "convert");
             tokens.InsertAfter(open, Quoted(WrittenType(tokens, as + 1, close - 1)) + ", ");
             tokens.Drop(as, close - 1);
+            tokens.DropBlanksBefore(as);
             if (const auto source = SourceType(types, open + 1, as - 1))
                 tokens.InsertBefore(close, ", NULL, " + Quoted(source->Text()));
         } else if ((f == "dateadd" || f == "datediff" || f == "datepart") && tokens.Kind(open + 1) == TokenKind::Word &&

@@ -82,6 +82,12 @@ void TSqlTokens::Drop(size_t first, size_t last)
         m_edits[k].dropped = true;
 }
 
+void TSqlTokens::DropBlanksBefore(size_t i)
+{
+    for (size_t k = i > 0 ? m_sig[i - 1] + 1 : 0; k < m_sig[i]; ++k)
+        m_edits[k].dropped = true;
+}
+
 void TSqlTokens::EmitToken(std::string& out, size_t k) const
 {
     const Edit& edit = m_edits[k];

@@ -42,6 +42,8 @@ public:
     // Drops the tokens first..last and the blanks and comments between them; what was inserted
     // before or after them stays.
     void Drop(size_t first, size_t last);
+    // Drops the blanks and comments between token i and the one before it.
+    void DropBlanksBefore(size_t i);
 
     // The rewritten text of the tokens first..last and what lies between them; what was inserted
     // before the first belongs to what comes before and is left out.

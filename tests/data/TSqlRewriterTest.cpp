@@ -105,3 +105,62 @@ TEST(TSqlRewriter, InnerJoinsMoveAheadOfOuterJoins)
                              "select a.x from A a left join (select 1 k) b on b.k = a.k join C c on c.k = a.k"})
         EXPECT_EQ(Rewritten(text), text);
 }
+
+namespace {
+
+// Two tables: t(id int, name varchar(20), born datetime) and u(id int, code nvarchar(10)).
+class TwoTables : public ado::provider::TSqlCatalogue {
+public:
+    std::optional<ado::provider::TSqlDataType> ColumnType(std::string_view table, std::string_view column) const override
+    {
+        using ado::provider::EqualsNoCase;
+        using ado::provider::TSqlDataType;
+        const char* type = nullptr;
+        if (EqualsNoCase(table, "t"))
+            type = EqualsNoCase(column, "id") ? "int" : EqualsNoCase(column, "name") ? "varchar(20)"
+                                                    : EqualsNoCase(column, "born") ? "datetime" : nullptr;
+        else if (EqualsNoCase(table, "u"))
+            type = EqualsNoCase(column, "id") ? "int" : EqualsNoCase(column, "code") ? "nvarchar(10)" : nullptr;
+        if (!type)
+            return std::nullopt;
+        return TSqlDataType::Parse(type);
+    }
+};
+
+}  // namespace
+
+// The collation goes where text is compared or sorted, and nowhere else: numbers and dates keep
+// the comparisons their indexes serve, the select list keeps its columns' declared types.
+TEST(TSqlRewriter, CollationWhereTextIsComparedOrSorted)
+{
+    const TwoTables catalogue;
+    const auto rewritten = [&](const char* text) { return RewriteTSql(text, &catalogue).sql; };
+    EXPECT_EQ(rewritten("select name, id from t where id = 5 and name = 'x' and born > '2024-01-01' order by name, id"),
+              "select name, id from t where id = 5 and name COLLATE database_default = 'x' and born > '2024-01-01' "
+              "order by name COLLATE database_default, id");
+    EXPECT_EQ(rewritten("select a.id from t a join u b on (b.code=a.name and b.id=a.id) group by b.code"),
+              "select a.id from t a join u b on (b.code COLLATE database_default=a.name COLLATE database_default and "
+              "b.id=a.id) group by b.code COLLATE database_default");
+    EXPECT_EQ(rewritten("select max(name), case when name <> '' then 1 end from t"),
+              "select max(name COLLATE database_default), case when name COLLATE database_default <> '' then 1 end from t");
+    EXPECT_EQ(rewritten("update t set name = 'y' where name in ('a')"),
+              "update t set name = 'y' where name COLLATE database_default in ('a')");
+    EXPECT_EQ(rewritten("select distinct name from t order by name"),
+              "select  name from t group by (name) COLLATE database_default order by name COLLATE database_default");
+    EXPECT_EQ(rewritten("select 1 where N'a' = 'A'"), "select 1 where 'a' COLLATE database_default = 'A'");
+    // Without a catalogue no column is known to hold text.
+    EXPECT_EQ(RewriteTSql("select * from t where name = 'x'").sql, "select * from t where name = 'x'");
+}
+
+TEST(TSqlRewriter, TopConvertAndJoinedTexts)
+{
+    const TwoTables catalogue;
+    const auto rewritten = [&](const char* text) { return RewriteTSql(text, &catalogue).sql; };
+    EXPECT_EQ(rewritten("select top 3 id from t order by id"), "select  id from t order by id limit (3)");
+    EXPECT_EQ(rewritten("select top (2) id from t union all select id from u"),
+              "select * from (select  id from t limit (2)) union all select id from u");
+    EXPECT_EQ(rewritten("select convert(varchar(10), born, 120), cast(id as varchar) from t"),
+              "select convert('varchar(10)', born, 120, 'datetime'), convert('varchar', id, NULL, 'int') from t");
+    EXPECT_EQ(rewritten("select name + 'x' + code, id + 1, dateadd(dd, 1, born) from t, u"),
+              "select name || 'x' || code, id + 1, dateadd('dd', 1, born) from t, u");
+}
