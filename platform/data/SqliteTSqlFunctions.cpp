@@ -81,8 +81,12 @@ void Guarded(sqlite3_context* context, F&& body)
 // A whole number from an argument; a fraction is cut off as SQL Server's conversion to int does.
 std::int64_t IntegerOf(sqlite3_value* value)
 {
-    if (sqlite3_value_numeric_type(value) == SQLITE_FLOAT)
-        return static_cast<std::int64_t>(std::trunc(sqlite3_value_double(value)));
+    if (sqlite3_value_numeric_type(value) == SQLITE_FLOAT) {
+        const double d = std::trunc(sqlite3_value_double(value));
+        if (!(d > -9.2e18 && d < 9.2e18))
+            throw TSqlError("Arithmetic overflow error converting expression to data type int.");
+        return static_cast<std::int64_t>(d);
+    }
     return sqlite3_value_int64(value);
 }
 
@@ -292,14 +296,12 @@ void NCharFunction(sqlite3_context* context, int, sqlite3_value** argv)
 // type into text and adds the value's own type when it knows it.
 void ConvertFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
 {
-    Guarded(context, [&] {
-        const TSqlDataType type = TSqlDataType::Parse(TextOf(argv[0]));
-        std::optional<int> style;
-        if (argc >= 3 && !IsNull(argv[2]))
-            style = static_cast<int>(IntegerOf(argv[2]));
-        const TSqlDataType source = argc == 4 ? TSqlDataType::Parse(TextOf(argv[3])) : TSqlDataType{};
-        SetResult(context, ConvertValue(ValueOf(argv[1]), type, style, source));
-    });
+    const TSqlDataType type = TSqlDataType::Parse(TextOf(argv[0]));
+    std::optional<int> style;
+    if (argc >= 3 && !IsNull(argv[2]))
+        style = static_cast<int>(IntegerOf(argv[2]));
+    const TSqlDataType source = argc == 4 ? TSqlDataType::Parse(TextOf(argv[3])) : TSqlDataType{};
+    SetResult(context, ConvertValue(ValueOf(argv[1]), type, style, source));
 }
 
 DatePart PartOf(sqlite3_value* value, const char* function)
@@ -314,9 +316,10 @@ TSqlDateTime DateOf(sqlite3_value* value)
 {
     switch (sqlite3_value_type(value)) {
     case SQLITE_INTEGER:
-        return TSqlDateTime::FromDays(static_cast<double>(sqlite3_value_int64(value)));
     case SQLITE_FLOAT:
-        return TSqlDateTime::FromDays(sqlite3_value_double(value));
+        if (const auto date = TSqlDateTime::FromDays(sqlite3_value_double(value)))
+            return *date;
+        throw TSqlError("Arithmetic overflow error converting expression to data type datetime.");
     case SQLITE_TEXT:
         if (const auto date = TSqlDateTime::Parse(TextOf(value)))
             return *date;
@@ -328,33 +331,29 @@ TSqlDateTime DateOf(sqlite3_value* value)
 
 void DateAddFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
-    Guarded(context, [&] {
-        const DatePart part = PartOf(argv[0], "dateadd");
-        if (IsNull(argv[1]) || IsNull(argv[2])) {
-            sqlite3_result_null(context);
-            return;
-        }
-        const auto result = DateAdd(part, IntegerOf(argv[1]), DateOf(argv[2]));
-        if (!result)
-            throw TSqlError("Adding a value to a 'datetime' column caused an overflow.");
-        SetText(context, result->StorageText());
-    });
+    const DatePart part = PartOf(argv[0], "dateadd");
+    if (IsNull(argv[1]) || IsNull(argv[2])) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto result = DateAdd(part, IntegerOf(argv[1]), DateOf(argv[2]));
+    if (!result)
+        throw TSqlError("Adding a value to a 'datetime' column caused an overflow.");
+    SetText(context, result->StorageText());
 }
 
 void DateDiffFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
-    Guarded(context, [&] {
-        const DatePart part = PartOf(argv[0], "datediff");
-        if (IsNull(argv[1]) || IsNull(argv[2])) {
-            sqlite3_result_null(context);
-            return;
-        }
-        const std::int64_t diff = DateDiff(part, DateOf(argv[1]), DateOf(argv[2]));
-        if (diff < std::numeric_limits<std::int32_t>::min() || diff > std::numeric_limits<std::int32_t>::max())
-            throw TSqlError("The datediff function resulted in an overflow. The number of dateparts separating two "
-                            "date/time instances is too large. Try to use datediff with a less precise datepart.");
-        sqlite3_result_int64(context, diff);
-    });
+    const DatePart part = PartOf(argv[0], "datediff");
+    if (IsNull(argv[1]) || IsNull(argv[2])) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const std::int64_t diff = DateDiff(part, DateOf(argv[1]), DateOf(argv[2]));
+    if (diff < std::numeric_limits<std::int32_t>::min() || diff > std::numeric_limits<std::int32_t>::max())
+        throw TSqlError("The datediff function resulted in an overflow. The number of dateparts separating two "
+                        "date/time instances is too large. Try to use datediff with a less precise datepart.");
+    sqlite3_result_int64(context, diff);
 }
 
 void DatePartValue(sqlite3_context* context, DatePart part, sqlite3_value* date)
@@ -367,22 +366,29 @@ void DatePartValue(sqlite3_context* context, DatePart part, sqlite3_value* date)
 
 void DatePartFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
-    Guarded(context, [&] { DatePartValue(context, PartOf(argv[0], "datepart"), argv[1]); });
+    DatePartValue(context, PartOf(argv[0], "datepart"), argv[1]);
 }
 
 void YearFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
-    Guarded(context, [&] { DatePartValue(context, DatePart::Year, argv[0]); });
+    DatePartValue(context, DatePart::Year, argv[0]);
 }
 
 void MonthFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
-    Guarded(context, [&] { DatePartValue(context, DatePart::Month, argv[0]); });
+    DatePartValue(context, DatePart::Month, argv[0]);
 }
 
 void DayFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
-    Guarded(context, [&] { DatePartValue(context, DatePart::Day, argv[0]); });
+    DatePartValue(context, DatePart::Day, argv[0]);
+}
+
+// Every function answers a TSqlError with the statement's error in SQL Server's words.
+template <void (*Body)(sqlite3_context*, int, sqlite3_value**)>
+void Safe(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    Guarded(context, [&] { Body(context, argc, argv); });
 }
 
 int CompareCollated(void*, int aSize, const void* a, int bSize, const void* b)
@@ -403,17 +409,17 @@ void RegisterTSqlFunctions(sqlite3* db)
         void (*body)(sqlite3_context*, int, sqlite3_value**);
     };
     static constexpr Function kFunctions[] = {
-        {"like", 2, LikeFunction},           {"like", 3, LikeFunction},
-        {"charindex", 2, CharIndexFunction}, {"charindex", 3, CharIndexFunction},
-        {"replace", 3, ReplaceFunction},     {"upper", 1, UpperFunction},
-        {"lower", 1, LowerFunction},         {"substring", 3, SubstringFunction},
-        {"datalength", 1, DataLengthFunction}, {"datalength", 2, DataLengthFunction},
-        {"char", 1, CharFunction},           {"nchar", 1, NCharFunction},
-        {"convert", 2, ConvertFunction},     {"convert", 3, ConvertFunction},
-        {"convert", 4, ConvertFunction},     {"dateadd", 3, DateAddFunction},
-        {"datediff", 3, DateDiffFunction},   {"datepart", 2, DatePartFunction},
-        {"year", 1, YearFunction},           {"month", 1, MonthFunction},
-        {"day", 1, DayFunction},
+        {"like", 2, Safe<LikeFunction>},           {"like", 3, Safe<LikeFunction>},
+        {"charindex", 2, Safe<CharIndexFunction>}, {"charindex", 3, Safe<CharIndexFunction>},
+        {"replace", 3, Safe<ReplaceFunction>},     {"upper", 1, Safe<UpperFunction>},
+        {"lower", 1, Safe<LowerFunction>},         {"substring", 3, Safe<SubstringFunction>},
+        {"datalength", 1, Safe<DataLengthFunction>}, {"datalength", 2, Safe<DataLengthFunction>},
+        {"char", 1, Safe<CharFunction>},           {"nchar", 1, Safe<NCharFunction>},
+        {"convert", 2, Safe<ConvertFunction>},     {"convert", 3, Safe<ConvertFunction>},
+        {"convert", 4, Safe<ConvertFunction>},     {"dateadd", 3, Safe<DateAddFunction>},
+        {"datediff", 3, Safe<DateDiffFunction>},   {"datepart", 2, Safe<DatePartFunction>},
+        {"year", 1, Safe<YearFunction>},           {"month", 1, Safe<MonthFunction>},
+        {"day", 1, Safe<DayFunction>},
     };
     constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     for (const Function& f : kFunctions)

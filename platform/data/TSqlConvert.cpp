@@ -198,10 +198,13 @@ TSqlValue ToFloat(const TSqlValue& value, const TSqlDataType& type, const TSqlDa
 
 TSqlDateTime ToDateTime(const TSqlValue& value, std::optional<int> style)
 {
-    if (const auto* i = std::get_if<std::int64_t>(&value))
-        return TSqlDateTime::FromDays(static_cast<double>(*i));
-    if (const auto* d = std::get_if<double>(&value))
-        return TSqlDateTime::FromDays(*d);
+    const double* d = std::get_if<double>(&value);
+    const std::int64_t* i = std::get_if<std::int64_t>(&value);
+    if (i || d) {
+        if (const auto date = TSqlDateTime::FromDays(i ? static_cast<double>(*i) : *d))
+            return *date;
+        throw TSqlError("Arithmetic overflow error converting expression to data type datetime.");
+    }
     if (const auto* s = std::get_if<std::string>(&value))
         if (const auto date = TSqlDateTime::Parse(*s, style.value_or(0)))
             return *date;
@@ -334,9 +337,16 @@ std::string FloatText(double value)
 TSqlValue ConvertValue(const TSqlValue& value, const TSqlDataType& type, std::optional<int> style,
                        const TSqlDataType& source, int defaultLength)
 {
+    const auto kind = type.Classify();
+    if (kind == TSqlDataType::Kind::Text || kind == TSqlDataType::Kind::Binary) {
+        const int limit = type.Unicode() ? 4000 : 8000;
+        if (type.length > limit)
+            throw TSqlError("The size (" + std::to_string(type.length) + ") given to the type '" + type.name +
+                            "' exceeds the maximum allowed for any data type (" + std::to_string(limit) + ").");
+    }
     if (std::holds_alternative<std::monostate>(value))
         return value;
-    switch (type.Classify()) {
+    switch (kind) {
     case TSqlDataType::Kind::Text:
         return ToText(value, type, style, source, defaultLength);
     case TSqlDataType::Kind::Number:

@@ -302,8 +302,11 @@ std::optional<TSqlDateTime> TSqlDateTime::Parse(std::string_view text, int style
     return FromCivil(y, m, d, ms);
 }
 
-TSqlDateTime TSqlDateTime::FromDays(double days)
+std::optional<TSqlDateTime> TSqlDateTime::FromDays(double days)
 {
+    if (!std::isfinite(days) || days < static_cast<double>(DaysFromCivil(1, 1, 1)) ||
+        days >= static_cast<double>(DaysFromCivil(10000, 1, 1)))
+        return std::nullopt;
     const double whole = std::floor(days);
     TSqlDateTime t{static_cast<std::int64_t>(whole), std::llround((days - whole) * kMsPerDay)};
     if (t.ms >= kMsPerDay) {
@@ -473,8 +476,14 @@ std::int64_t Weekday(std::int64_t days)
 
 std::optional<TSqlDateTime> DateAdd(DatePart part, std::int64_t number, const TSqlDateTime& date)
 {
-    // Beyond these counts no date stays within the years 1 to 9999.
-    if (number > 4000000000000LL || number < -4000000000000LL)
+    // Beyond 4,000,000 days no date stays within the years 1 to 9999.
+    constexpr std::int64_t kDays = 4000000;
+    const std::int64_t perDay = part == DatePart::Hour     ? 24
+                                : part == DatePart::Minute ? 24 * 60
+                                : part == DatePart::Second ? 24 * 60 * 60
+                                : part == DatePart::Millisecond ? TSqlDateTime::kMsPerDay
+                                                                : 1;
+    if (number > kDays * perDay || number < -kDays * perDay)
         return std::nullopt;
     TSqlDateTime result = date;
     const auto addMonths = [&](std::int64_t months) -> std::optional<TSqlDateTime> {

@@ -21,8 +21,9 @@ struct TSqlDateTime {
     // "5 Jan 2024", each with an optional time "hh:mi[:ss[.fff]][AM|PM]" (after a blank or "T"),
     // or a time alone on 1900-01-01. Nothing when the text is no date.
     static std::optional<TSqlDateTime> Parse(std::string_view text, int style = 0);
-    // A number of days (the fraction is the time of day), as SQL Server turns a number into a date.
-    static TSqlDateTime FromDays(double days);
+    // A number of days (the fraction is the time of day), as SQL Server turns a number into a
+    // date; nothing outside the years 1 to 9999.
+    static std::optional<TSqlDateTime> FromDays(double days);
     static TSqlDateTime FromCivil(int year, int month, int day, std::int64_t ms = 0);
 
     int Year() const;
