@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 
@@ -13,39 +14,67 @@ constexpr size_t kFlushSize = 1 << 18;
 
 }  // namespace
 
-OutputFile::~OutputFile()
-{
-    Flush();
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
+OutputFile::~OutputFile() { Close(); }
 
-void OutputFile::EndWrite()
+void OutputFile::EndWrite(bool statementComplete)
 {
     m_buffer.append("\r\n", 2);
+    m_writeEnds.push_back(m_buffer.size());
+    if (!statementComplete)
+        return;
+    m_completeLength = m_buffer.size();
+    m_completeWrites = m_writeEnds.size();
     if (m_buffer.size() >= kFlushSize)
-        Flush();
+        WriteOut(m_completeLength, m_completeWrites);
 }
 
-void OutputFile::Flush()
+void OutputFile::Flush() { WriteOut(m_buffer.size(), m_writeEnds.size()); }
+
+void OutputFile::FlushWholeStatements()
 {
-    if (m_buffer.empty())
+    WriteOut(m_completeLength, m_completeWrites);
+    m_buffer.clear();
+    m_writeEnds.clear();
+}
+
+void OutputFile::Close()
+{
+    Flush();
+    if (m_fd < 0)
+        return;
+    if (::close(m_fd) != 0)
+        ++m_failedWrites;  // the end of the file is in doubt
+    m_fd = -1;
+}
+
+void OutputFile::WriteOut(size_t length, size_t writes)
+{
+    if (length == 0)
         return;
     if (m_fd < 0)
         m_fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
-    const char* data = m_buffer.data();
-    size_t remaining = m_fd >= 0 ? m_buffer.size() : 0;
-    while (remaining > 0) {
-        const ssize_t written = ::write(m_fd, data, remaining);
-        if (written < 0) {
+    size_t written = 0;
+    while (m_fd >= 0 && written < length) {
+        const ssize_t result = ::write(m_fd, m_buffer.data() + written, length - written);
+        if (result < 0) {
             if (errno == EINTR)
                 continue;
-            break;  // the text is lost, as with a failing append
+            break;
         }
-        data += written;
-        remaining -= static_cast<size_t>(written);
+        written += static_cast<size_t>(result);
     }
-    m_buffer.clear();
+    if (written < length) {
+        // The text is lost, as with a failing append; the writes that ended in the file are not.
+        const auto whole = std::upper_bound(m_writeEnds.begin(), m_writeEnds.begin() + writes, written);
+        m_failedWrites += (m_writeEnds.begin() + writes) - whole;
+    }
+
+    m_buffer.erase(0, length);
+    m_writeEnds.erase(m_writeEnds.begin(), m_writeEnds.begin() + writes);
+    for (size_t& end : m_writeEnds)
+        end -= length;
+    m_completeLength = m_completeLength > length ? m_completeLength - length : 0;
+    m_completeWrites = m_completeWrites > writes ? m_completeWrites - writes : 0;
 }
 
 OutputFile& OutputFiles::Get(const std::string& path)
@@ -70,8 +99,35 @@ void OutputFiles::FlushAll()
         file->Flush();
 }
 
+void OutputFiles::FlushWholeStatements()
+{
+    for (auto& [name, file] : m_byFile)
+        file->FlushWholeStatements();
+}
+
 void OutputFiles::CloseAll()
 {
+    for (auto& [name, file] : m_byFile) {
+        file->Close();
+        if (file->FailedWrites() > 0)
+            m_closedFailures[file->Path()] += file->FailedWrites();
+    }
     m_bySpelling.clear();
     m_byFile.clear();
+}
+
+std::map<std::string, long long> OutputFiles::FailedWrites() const
+{
+    std::map<std::string, long long> failures = m_closedFailures;
+    for (const auto& [name, file] : m_byFile)
+        if (file->FailedWrites() > 0)
+            failures[file->Path()] += file->FailedWrites();
+    return failures;
+}
+
+void OutputFiles::ClearFailedWrites()
+{
+    m_closedFailures.clear();
+    for (auto& [name, file] : m_byFile)
+        file->ClearFailedWrites();
 }

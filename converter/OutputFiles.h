@@ -4,10 +4,16 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // One output file of an export run, kept open and buffered. A write is appended to the buffer
 // followed by CR LF, which gives the file the same bytes as one clsUtility::AppendToFile per
-// write. Like those appends, a failure to open or write loses the text and nothing else.
+// write. Like those appends, a failure to open or write loses the text and nothing else; the
+// writes whose text did not reach the file are counted.
+//
+// A statement may take more than one write (an insert's column list, then its values): a write
+// marked incomplete is held back by the automatic flushes until a complete write follows, so a
+// file that the run leaves early (a failure of the disk, a quit) ends at a whole statement.
 class OutputFile {
 public:
     explicit OutputFile(std::string path) : m_path(std::move(path)) {}
@@ -15,33 +21,63 @@ public:
     OutputFile(const OutputFile&) = delete;
     OutputFile& operator=(const OutputFile&) = delete;
 
-    // Compose a write in place: append to Text(), then call EndWrite().
+    // Compose a write in place: append to Text(), then call EndWrite(). statementComplete false
+    // marks the write as the first part of a statement that the next writes finish.
     std::string& Text() { return m_buffer; }
-    void EndWrite();
-    void Write(std::string_view text)
+    void EndWrite(bool statementComplete = true);
+    void Write(std::string_view text, bool statementComplete = true)
     {
         m_buffer.append(text);
-        EndWrite();
+        EndWrite(statementComplete);
     }
-    // Hands the buffer to the file; the file stays open.
+    // Hands the whole buffer to the file, an unfinished statement too; the file stays open.
     void Flush();
+    // Hands the buffer to the file through its last complete statement and drops the rest: for
+    // a host that quits in the middle of a run. Nothing more should be written after it.
+    void FlushWholeStatements();
+    // Flushes and closes the file; a failing close counts as one failed write.
+    void Close();
+
+    // The path as the template first named it.
+    const std::string& Path() const { return m_path; }
+    // Writes whose text did not, or not entirely, reach the file.
+    long long FailedWrites() const { return m_failedWrites; }
+    void ClearFailedWrites() { m_failedWrites = 0; }
 
 private:
+    // Writes the first length bytes of the buffer (the first writes ended writes of it) and
+    // takes them out of the buffer.
+    void WriteOut(size_t length, size_t writes);
+
     std::string m_path;
     int m_fd = -1;
     std::string m_buffer;
+    std::vector<size_t> m_writeEnds;  // where each ended write of the buffer ends
+    size_t m_completeLength = 0;      // the buffer through the last complete statement
+    size_t m_completeWrites = 0;      // the writes in that part
+    long long m_failedWrites = 0;
 };
 
 // The files of a run by path. Different spellings of one file share one OutputFile, so the
-// order of the writes is kept when a template names a file twice.
+// order of the writes is kept when a template names a file twice. The count of failed writes
+// of every file outlives the run that made them, until ClearFailedWrites.
 class OutputFiles {
 public:
     OutputFile& Get(const std::string& path);
     void FlushAll();
+    void FlushWholeStatements();
     // Flushes and closes every file.
     void CloseAll();
+
+    // Failed writes by file (as the template named it): files of earlier runs, files open now,
+    // and appends counted with CountFailedWrite. Files without failures are not listed.
+    std::map<std::string, long long> FailedWrites() const;
+    // One lost write to path made outside a run.
+    void CountFailedWrite(const std::string& path) { ++m_closedFailures[path]; }
+    void ClearFailedWrites();
 
 private:
     std::map<std::string, std::unique_ptr<OutputFile>> m_byFile;  // by absolute, normalised path
     std::map<std::string, OutputFile*> m_bySpelling;               // as the template writes it
+    std::map<std::string, long long> m_closedFailures;
 };

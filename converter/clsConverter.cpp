@@ -176,21 +176,54 @@ void clsConverter::WriteToFile(const xml::XmlElement& objNode, const QString& st
     });
 }
 
-void clsConverter::Write(const xml::XmlElement& objNode, std::string_view strContent, int iType)
+void clsConverter::Write(const xml::XmlElement& objNode, std::string_view strContent, int iType,
+                         bool statementComplete)
 {
+    std::string path;
     try {
         const xml::XmlElement server = objNode.Parent().Parent();
         const char* attribute = iType == 0 ? "datafile" : iType == 1 ? "structfile" : "logfile";
-        const std::string path = Attr(server, attribute);
+        path = Attr(server, attribute);
         if (path.empty())
             return;
         if (m_runDepth > 0)
-            m_files.Get(path).Write(strContent);
+            m_files.Get(path).Write(strContent, statementComplete);
         else
             mdlCommon::Utility().AppendToFile(path, strContent);
     } catch (...) {
-        // The writer never fails its caller: the text is lost and the run goes on.
+        // The writer never fails its caller: the text is lost, counted, and the run goes on.
+        try {
+            if (!path.empty())
+                m_files.CountFailedWrite(path);
+        } catch (...) {
+        }
     }
+}
+
+qint64 clsConverter::FailedWrites() const
+{
+    qint64 total = 0;
+    for (const auto& [path, count] : m_files.FailedWrites())
+        total += count;
+    return total;
+}
+
+QVariantMap clsConverter::FailedWriteFiles() const
+{
+    QVariantMap files;
+    for (const auto& [path, count] : m_files.FailedWrites())
+        files.insert(FromUtf8(path), QVariant::fromValue<qint64>(count));
+    return files;
+}
+
+void clsConverter::ClearFailedWrites()
+{
+    automation::Guard([&] { m_files.ClearFailedWrites(); });
+}
+
+void clsConverter::FlushWholeStatements()
+{
+    automation::Guard([&] { m_files.FlushWholeStatements(); });
 }
 
 OutputFile* clsConverter::DataFile(const xml::XmlElement& objNode)

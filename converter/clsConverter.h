@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QVariantMap>
 
 #include <string>
 #include <string_view>
@@ -15,6 +16,10 @@
 class clsConverter : public QObject {
     Q_OBJECT
     Q_PROPERTY(enuState StopFlag READ StopFlag WRITE SetStopFlag)
+    // Writes whose text was lost (unwritable path, full disk), in total and by file as the
+    // template names it (path -> count), since the converter was made or last cleared.
+    Q_PROPERTY(qint64 FailedWrites READ FailedWrites)
+    Q_PROPERTY(QVariantMap FailedWriteFiles READ FailedWriteFiles)
 
 public:
     enum enuState : int { eStop = 0, ePause = 1, ePlay = 2 };
@@ -37,11 +42,19 @@ public:
     Q_INVOKABLE void ExportTable(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode,
                                  QObject* lbInfo = nullptr);
     // Appends strContent (and CR LF) to the file that the table element's server element names
-    // for iType: 0 datafile, 1 structfile, anything else logfile. Never fails.
+    // for iType: 0 datafile, 1 structfile, anything else logfile. Never fails: a text that cannot
+    // be written is lost and counted in FailedWrites.
     Q_INVOKABLE void WriteToFile(const xml::XmlElement& objNode, const QString& strContent, short iType = 0);
+    // Starts the counts of FailedWrites and FailedWriteFiles again from zero.
+    Q_INVOKABLE void ClearFailedWrites();
+    // For a host that quits in the middle of a run: every open file gets its complete
+    // statements, the statement being composed is dropped. The run must not go on afterwards.
+    Q_INVOKABLE void FlushWholeStatements();
 
     enuState StopFlag() const { return m_stopFlag; }
     void SetStopFlag(enuState vNewValue) { m_stopFlag = vNewValue; }
+    qint64 FailedWrites() const;
+    QVariantMap FailedWriteFiles() const;
 
     // Why the type map could not be loaded; empty when it was.
     const QString& TypeMapError() const { return m_typeMapError; }
@@ -54,7 +67,8 @@ signals:
 private:
     class RunScope;
 
-    void Write(const xml::XmlElement& objNode, std::string_view strContent, int iType);
+    // statementComplete false: the text is the first part of a statement (see OutputFile).
+    void Write(const xml::XmlElement& objNode, std::string_view strContent, int iType, bool statementComplete = true);
     OutputFile* DataFile(const xml::XmlElement& objNode);
     void LogFailure(const xml::XmlElement& objNode, const QString& description);
     void ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo);
