@@ -27,6 +27,7 @@ const QString kDone = QStringLiteral("处理完毕.....");
 const QString kBusy = QStringLiteral("操作中,不能更改基本信息!");
 const QString kNoTemplate = QStringLiteral("模板文件不能为空!");
 const QString kInvalidTemplate = QStringLiteral("校验错误,如下:");
+const QString kWritesFailed = QStringLiteral("有 %1 次写入失败,以下文件不完整:");
 
 // Information icon and an OK button.
 constexpr int kInformation = 64;
@@ -266,6 +267,7 @@ bool frmTemplate::ValidateTemplate()
 void frmTemplate::RunExport()
 {
     m_running = true;
+    m_converter->ClearFailedWrites();
     std::optional<automation::ErrorInfo> failure;
     {
         const EventLoopYield yield;
@@ -292,6 +294,20 @@ void frmTemplate::RunExport()
         m_utility.ShowMessage(failure->description, kInformation, QString());
     else
         lbInfo->setText(kDone);
+    ReportFailedWrites();
+}
+
+// Text that did not reach its file is not shown as success: the files and their lost writes.
+void frmTemplate::ReportFailedWrites()
+{
+    const qint64 failed = m_converter->FailedWrites();
+    if (failed == 0)
+        return;
+    QString files;
+    const QVariantMap byFile = m_converter->FailedWriteFiles();
+    for (auto file = byFile.cbegin(); file != byFile.cend(); ++file)
+        files += QStringLiteral("\r\n%1 (%2)").arg(file.key()).arg(file.value().toLongLong());
+    m_utility.ShowMessage(kWritesFailed.arg(failed) + files, kInformation, QString());
 }
 
 // A paused export waits for the next event; waking the loop makes it look at the new state.

@@ -57,6 +57,7 @@ private:
     void cmdFile_Click(int Index);
     bool ValidateTemplate();
     void RunExport();
+    void ReportFailedWrites();
     void SetStopFlag(clsConverter::enuState state);
     QLineEdit* FileBox(int Index) const;
 
