@@ -5,6 +5,8 @@
 #include "AutomationError.h"
 #include "ComponentRegistry.h"
 #include "Dispatch.h"
+#include "TemplateDialogHost.h"
+#include "TypeMapScope.h"
 
 #include <QApplication>
 
@@ -20,7 +22,14 @@ int CmdConvert(CommandLine& line)
     InstallMessageBox();
 
     try {
-        const automation::ObjectPtr converter = automation::CreateObject(QStringLiteral("MirelTabrix.clsConverter"));
+        automation::ObjectPtr converter;
+        {
+            // The dialog's own converter is made when the dialog loads: both are made where the
+            // shipped type map is, as tabrix export makes its converter.
+            const TypeMapScope typeMap;
+            converter = automation::CreateObject(QStringLiteral("MirelTabrix.clsConverter"));
+            converter_ui::TemplateDialog();
+        }
         automation::Invoke(converter.get(), "Show", {path});
     } catch (...) {
         const automation::ErrorInfo info = automation::InfoFromCurrentException();

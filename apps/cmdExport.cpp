@@ -5,18 +5,22 @@
 #include "AutomationError.h"
 #include "ComponentRegistry.h"
 #include "Dispatch.h"
+#include "ExportOutputs.h"
+#include "TypeMapScope.h"
 #include "XmlElement.h"
 #include "mdlCommon.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
 #include <QObject>
+#include <QStringList>
+#include <QVariantMap>
 
 #include <unistd.h>
 
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
+#include <functional>
 #include <optional>
 
 namespace {
@@ -24,9 +28,38 @@ namespace {
 constexpr int kPlay = 2;  // enuState ePlay
 constexpr int kStop = 0;  // enuState eStop
 
-volatile std::sig_atomic_t g_interrupted = 0;
+// Presses of Ctrl+C, at most 2. The handler only counts (and, at the second press, gives the
+// signal back its default action, so that a third press ends the program wherever it is);
+// the rest happens on the main thread, at the next row or table of the export.
+volatile std::sig_atomic_t g_interrupts = 0;
 
-void OnInterrupt(int) { g_interrupted = 1; }
+void OnInterrupt(int)
+{
+    if (g_interrupts < 2)
+        g_interrupts = g_interrupts + 1;
+    if (g_interrupts == 2) {
+        struct sigaction fallback = {};
+        fallback.sa_handler = SIG_DFL;
+        sigemptyset(&fallback.sa_mask);
+        sigaction(SIGINT, &fallback, nullptr);
+    }
+}
+
+// The second Ctrl+C: every file gets the statements already complete and nothing of the one
+// being composed, then the program ends as interrupted.
+[[noreturn]] void QuitAtOnce(QObject* converter)
+{
+    try {
+        automation::Invoke(converter, "FlushWholeStatements");
+    } catch (const automation::AutomationError&) {
+        // Quitting anyway: the files end at their last flush, which is a whole statement too.
+    }
+    Print(stderr, std::string_view("\r\033[Ktabrix: quit; every file ends at its last whole statement\n"));
+    std::fflush(stdout);
+    std::signal(SIGINT, SIG_DFL);
+    std::raise(SIGINT);
+    std::_Exit(130);
+}
 
 // Stands in for the label a window would pass: the engine sets its Caption to the table it
 // works on, which this command shows on a progress line.
@@ -35,11 +68,13 @@ class ProgressLabel : public QObject {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
 
 public:
-    explicit ProgressLabel(bool show) : m_show(show) {}
+    // onTable runs at the start of every table's structure or data export.
+    ProgressLabel(bool show, std::function<void()> onTable) : m_show(show), m_onTable(std::move(onTable)) {}
 
     QString Caption() const { return m_caption; }
     void SetCaption(const QString& caption)
     {
+        m_onTable();
         m_caption = caption;
         m_rows = 0;
         Draw();
@@ -72,6 +107,7 @@ private:
     }
 
     bool m_show;
+    std::function<void()> m_onTable;
     QString m_caption;
     qint64 m_rows = 0;
     std::chrono::steady_clock::time_point m_drawn;
@@ -102,38 +138,10 @@ private:
     int m_cancelled = 0;
 };
 
-// The type map the converter loads from the current directory: the one there when there is
-// one, else the map shipped with the program (beside it in a build, in share/tabrix once
-// installed). Empty when neither exists.
-QString ShippedTypeMapFolder()
-{
-    if (QFileInfo::exists(QStringLiteral("type_ref.xml")))
-        return {};
-    const QString programDir = QCoreApplication::applicationDirPath();
-    for (const QString& folder : {programDir, programDir + QStringLiteral("/../share/tabrix")})
-        if (QFileInfo::exists(folder + QStringLiteral("/type_ref.xml")))
-            return QDir(folder).absolutePath();
-    return {};
-}
-
-// Creates the converter; with a shipped map it is created inside that map's folder, so that it
-// loads the map, and the current directory is restored at once (relative output paths stay
-// relative to where the user started the program).
+// Created in the folder of the shipped type map (see TypeMapScope), so that it loads the map.
 automation::ObjectPtr CreateConverter()
 {
-    const QString mapFolder = ShippedTypeMapFolder();
-    const QString here = QDir::currentPath();
-    if (!mapFolder.isEmpty())
-        QDir::setCurrent(mapFolder);
-    struct Restore {
-        const QString& here;
-        bool active;
-        ~Restore()
-        {
-            if (active)
-                QDir::setCurrent(here);
-        }
-    } restore{here, !mapFolder.isEmpty()};
+    const TypeMapScope typeMap;
     return automation::CreateObject(QStringLiteral("MirelTabrix.clsConverter"));
 }
 
@@ -144,9 +152,14 @@ QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 int CmdExport(CommandLine& line)
 {
     std::optional<QString> templatePath, structFile, dataFile, logFile;
+    bool append = false;
     for (qsizetype i = 0; i < line.args.size(); ++i) {
         std::optional<QString> value;
         const QString& arg = line.args[i];
+        if (arg == QLatin1String("--append")) {
+            append = true;
+            continue;
+        }
         bool matched = false;
         for (auto [name, target] : {std::pair{QLatin1StringView("--struct"), &structFile},
                                     std::pair{QLatin1StringView("--data"), &dataFile},
@@ -194,25 +207,38 @@ int CmdExport(CommandLine& line)
         return 2;
     }
 
-    ProgressLabel progress(::isatty(STDERR_FILENO) != 0);
+    // Every file the run will write must open before anything is exported.
+    ExportOutputs outputs(servers);
+    QString outputError;
+    if (!outputs.Prepare(append, outputError)) {
+        Print(stderr, QStringLiteral("tabrix: %1; nothing exported\n").arg(outputError));
+        return 2;
+    }
+
+    QObject* const engine = converter.get();
+    const auto quitWhenAsked = [engine] {
+        if (g_interrupts >= 2)
+            QuitAtOnce(engine);
+    };
+    ProgressLabel progress(::isatty(STDERR_FILENO) != 0, quitWhenAsked);
     LogCounter log(progress);
-    QObject::connect(converter.get(), SIGNAL(LogLine(QString)), &log, SLOT(OnLogLine(QString)));
+    QObject::connect(engine, SIGNAL(LogLine(QString)), &log, SLOT(OnLogLine(QString)));
 
     // Ctrl+C acts as the dialog's stop: the run goes on to its end, every remaining data export
     // cancels itself, structures are still written and every file is whole. A second Ctrl+C
-    // ends the program at once.
+    // quits at the next row or table, every file ending at a whole statement.
     struct sigaction action = {};
     action.sa_handler = OnInterrupt;
-    action.sa_flags = SA_RESETHAND;
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, nullptr);
     bool stopRequested = false;
     mdlCommon::SetYieldHook({[&] {
                                  progress.CountRow();
-                                 return g_interrupted && !stopRequested;
+                                 quitWhenAsked();
+                                 return g_interrupts && !stopRequested;
                              },
                              [&](bool) {
-                                 if (!g_interrupted || stopRequested)
+                                 if (!g_interrupts || stopRequested)
                                      return;
                                  stopRequested = true;
                                  automation::SetProperty(converter.get(), "StopFlag", kStop);
@@ -240,6 +266,7 @@ int CmdExport(CommandLine& line)
     }
     mdlCommon::SetYieldHook({});
     progress.Clear();
+    outputs.RemoveUnused();
 
     Print(stdout, QStringLiteral("tabrix export: %1 tables in %2 databases; %3 log lines (%4 cancelled); %5 databases "
                                  "failed\n")
@@ -248,6 +275,19 @@ int CmdExport(CommandLine& line)
                       .arg(log.Lines())
                       .arg(log.Cancelled())
                       .arg(failedDatabases));
+    // Text that did not reach its file: the scripts are incomplete, which is worse than a
+    // logged table.
+    const qint64 failedWrites = automation::GetProperty(engine, "FailedWrites").toLongLong();
+    if (failedWrites > 0) {
+        QStringList files;
+        const QVariantMap byFile = automation::GetProperty(engine, "FailedWriteFiles").toMap();
+        for (auto file = byFile.cbegin(); file != byFile.cend(); ++file)
+            files << QStringLiteral("%1 (%2)").arg(file.key()).arg(file.value().toLongLong());
+        Print(stderr, QStringLiteral("tabrix: %1 writes failed, the output is incomplete: %2\n")
+                          .arg(failedWrites)
+                          .arg(files.join(QStringLiteral(", "))));
+        return 2;
+    }
     return log.Lines() == 0 && failedDatabases == 0 ? 0 : 3;
 }
 

@@ -14,7 +14,7 @@ constexpr Command kCommands[] = {
     {"demo-db", CmdDemoDb, "tabrix demo-db FILE [--large-table ROWS] [--large-dictionary TABLES]"},
     {"query", CmdQuery, "tabrix query [--db FILE | --connection TEXT] SQL"},
     {"convert", CmdConvert, "tabrix convert [TEMPLATE]"},
-    {"export", CmdExport, "tabrix export TEMPLATE [--struct F] [--data F] [--log F]"},
+    {"export", CmdExport, "tabrix export TEMPLATE [--struct F] [--data F] [--log F] [--append]"},
     {"dictionary", CmdDictionary, "tabrix dictionary [--db FILE | --connection TEXT] [--language CHS|CHT|EN] [TABLE]"},
     {"browse", CmdBrowse, "tabrix browse [--db FILE | --connection TEXT] [--account NAME] [--language CHS|CHT|EN] [--modeless]"},
 };

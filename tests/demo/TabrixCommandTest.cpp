@@ -1,11 +1,22 @@
-// The tabrix program's demo-db and query commands, run as a separate process.
+// The tabrix program's commands, run as a separate process.
 #include "TestDemoDb.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <sys/syscall.h>
+
+#include <csignal>
+#include <fstream>
 
 // Readable failure messages.
 void PrintTo(const QString& text, std::ostream* stream)
@@ -21,9 +32,10 @@ struct Outcome {
     QString err;
 };
 
-Outcome Tabrix(const QStringList& arguments)
+Outcome Tabrix(const QStringList& arguments, const QString& workingDirectory = {})
 {
     QProcess process;
+    process.setWorkingDirectory(workingDirectory);
     process.start(QStringLiteral(TABRIX_PROGRAM), arguments);
     if (!process.waitForFinished(120000))
         ADD_FAILURE() << "tabrix did not finish: " << arguments.join(' ').toStdString();
@@ -169,6 +181,195 @@ TEST(TabrixBrowse, ReportsBadArgumentsBeforeOpeningAWindow)
     const Outcome missing = Tabrix({QStringLiteral("browse"), QStringLiteral("--db"), QStringLiteral("/no/such/account.db")});
     EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("no database file '/no/such/account.db'"))) << missing.err.toStdString();
+}
+
+// tabrix export in a folder of its own, which holds no type map: the program's own map is used.
+class TabrixExport : public ::testing::Test {
+protected:
+    // A template of one server on the database with one table element; text in UTF-8 unless the
+    // bytes are given.
+    QString WriteTemplate(const QString& table, const QString& hint, const QString& database = DemoDatabasePath(),
+                          const QByteArray& declaration = "UTF-8", const QByteArray& hintBytes = {}) const
+    {
+        const QString path = m_folder.filePath(QStringLiteral("t.xml"));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("<?xml version=\"1.0\" encoding=\"" + declaration + "\"?>\n<template><server name=\"srv\" constr=\"" +
+                   QStringLiteral("Provider=SQLite;Data Source=%1").arg(database).toUtf8() +
+                   "\"><database name=\"db\"><table name=\"" + table.toUtf8() + "\" hint=\"" +
+                   (hintBytes.isEmpty() ? hint.toUtf8() : hintBytes) + "\"/></database></server></template>\n");
+        return path;
+    }
+    Outcome Export(const QStringList& arguments) const
+    {
+        return Tabrix(QStringList{QStringLiteral("export")} + arguments, m_folder.path());
+    }
+    QByteArray Read(const QString& name) const
+    {
+        QFile file(m_folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QStringList Files() const { return QDir(m_folder.path()).entryList(QDir::Files, QDir::Name); }
+
+    QTemporaryDir m_folder;
+};
+
+TEST_F(TabrixExport, RunsAnywhereWithTheShippedMapAndStartsItsFilesEmptyUnlessAppending)
+{
+    WriteTemplate(QStringLiteral("t_Currency"), QStringLiteral("-- 币别"));
+    const QStringList files = {QStringLiteral("t.xml"), QStringLiteral("--struct"), QStringLiteral("s.sql"),
+                               QStringLiteral("--data"), QStringLiteral("d.sql"), QStringLiteral("--log"),
+                               QStringLiteral("l.txt")};
+    const Outcome first = Export(files);
+    ASSERT_EQ(first.exitCode, 0) << first.err.toStdString();
+    EXPECT_TRUE(Read(QStringLiteral("s.sql")).contains("create table t_Currency(")) << Read(QStringLiteral("s.sql")).left(200).toStdString();
+    // Nothing was logged: the log file is not left behind empty.
+    EXPECT_EQ(Files(), QStringList({QStringLiteral("d.sql"), QStringLiteral("s.sql"), QStringLiteral("t.xml")}));
+    const QByteArray data = Read(QStringLiteral("d.sql"));
+    EXPECT_TRUE(data.startsWith("-- 币别\r\n\r\ndelete from t_Currency"));
+
+    ASSERT_EQ(Export(files).exitCode, 0);
+    EXPECT_EQ(Read(QStringLiteral("d.sql")), data);
+    ASSERT_EQ(Export(files + QStringList{QStringLiteral("--append")}).exitCode, 0);
+    EXPECT_EQ(Read(QStringLiteral("d.sql")), data + data);
+}
+
+TEST_F(TabrixExport, OutputThatCannotBeWrittenFailsWithStatus2)
+{
+    WriteTemplate(QStringLiteral("t_Currency"), QStringLiteral("h"));
+    QFile kept(m_folder.filePath(QStringLiteral("s.sql")));
+    ASSERT_TRUE(kept.open(QIODevice::WriteOnly));
+    kept.write("kept");
+    kept.close();
+
+    // Checked before the walk: nothing exported, no file made or emptied.
+    const Outcome early = Export({QStringLiteral("t.xml"), QStringLiteral("--struct"), QStringLiteral("s.sql"),
+                                  QStringLiteral("--log"), QStringLiteral("l.txt"), QStringLiteral("--data"),
+                                  QStringLiteral("/nonexistent/d.sql")});
+    EXPECT_EQ(early.exitCode, 2);
+    EXPECT_TRUE(early.err.contains(QStringLiteral("'/nonexistent/d.sql'")) &&
+                early.err.contains(QStringLiteral("No such file or directory")))
+        << early.err.toStdString();
+    EXPECT_EQ(early.out, QString());
+    EXPECT_EQ(Files(), QStringList({QStringLiteral("s.sql"), QStringLiteral("t.xml")}));
+    EXPECT_EQ(Read(QStringLiteral("s.sql")), QByteArray("kept"));
+
+    // Failing during the run: every write to a full device is lost and counted.
+    const Outcome rows = Tabrix({QStringLiteral("query"), QStringLiteral("--db"), DemoDatabasePath(),
+                                 QStringLiteral("select count(*) as n from t_Currency")});
+    const int currencies = rows.out.split(u'\n').value(1).toInt();
+    ASSERT_GT(currencies, 0);
+    const Outcome full = Export({QStringLiteral("t.xml"), QStringLiteral("--data"), QStringLiteral("/dev/full")});
+    EXPECT_EQ(full.exitCode, 2);
+    // The hint, the delete, and two writes for each insert.
+    const int lost = 2 + 2 * currencies;
+    EXPECT_TRUE(full.err.contains(QStringLiteral("%1 writes failed").arg(lost)) &&
+                full.err.contains(QStringLiteral("/dev/full (%1)").arg(lost)))
+        << full.err.toStdString();
+}
+
+TEST_F(TabrixExport, MissingSourceFailsItsDatabaseAndMakesNoFile)
+{
+    const QString missing = m_folder.filePath(QStringLiteral("missing.db"));
+    WriteTemplate(QStringLiteral("t_Currency"), QStringLiteral("h"), missing);
+    const Outcome run = Export({QStringLiteral("t.xml"), QStringLiteral("--struct"), QStringLiteral("s.sql"),
+                                QStringLiteral("--data"), QStringLiteral("d.sql"), QStringLiteral("--log"),
+                                QStringLiteral("l.txt")});
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_TRUE(run.err.contains(
+        QStringLiteral("srv/db: Cannot open database \"%1\" requested by the login. The login failed.").arg(missing)))
+        << run.err.toStdString();
+    EXPECT_EQ(Files(), QStringList{QStringLiteral("t.xml")});
+}
+
+TEST_F(TabrixExport, GbkTemplateGivesItsHintsInUtf8)
+{
+    WriteTemplate(QStringLiteral("t_Currency"), {}, DemoDatabasePath(), "GBK", "-- \xB1\xD2\xB1\xF0\xB1\xED");
+    const Outcome run = Export({QStringLiteral("t.xml"), QStringLiteral("--struct"), QStringLiteral("s.sql"),
+                                QStringLiteral("--data"), QStringLiteral("d.sql")});
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    EXPECT_TRUE(Read(QStringLiteral("s.sql")).startsWith("-- 币别表\r\n\r\ndrop table t_Currency"));
+    EXPECT_TRUE(Read(QStringLiteral("d.sql")).startsWith("-- 币别表\r\n\r\ndelete from t_Currency"));
+}
+
+// Whether the process waits inside a write (to the FIFO that nobody reads now).
+bool BlockedInWrite(qint64 pid)
+{
+    std::ifstream call("/proc/" + std::to_string(pid) + "/syscall");
+    long number = -1;
+    call >> number;
+    return number == SYS_write;
+}
+
+// Whether SIGINT waits to be taken by the process.
+bool InterruptPending(qint64 pid)
+{
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    for (std::string line; std::getline(status, line);)
+        if ((line.rfind("SigPnd:", 0) == 0 || line.rfind("ShdPnd:", 0) == 0) &&
+            std::stoull(line.substr(7), nullptr, 16) & (1ull << (SIGINT - 1)))
+            return true;
+    return false;
+}
+
+// The data script goes into a FIFO that this test reads: while it stops reading, the export
+// waits in a write, so both presses of Ctrl+C come in the middle of the table on any machine,
+// and the second one is taken before the export asks at its next row.
+TEST_F(TabrixExport, SecondInterruptQuitsWithTheScriptAtAWholeStatement)
+{
+    const QString database = m_folder.filePath(QStringLiteral("large.db"));
+    ASSERT_TRUE(QFile::copy(DemoDatabasePath(), database));
+    demo::AddLargeTable(database, 100000);
+    WriteTemplate(QStringLiteral("t_LargeTable"), QStringLiteral("h"), database);
+    const std::string fifo = m_folder.filePath(QStringLiteral("d.fifo")).toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(reader, 0);
+
+    QProcess process;
+    process.setWorkingDirectory(m_folder.path());
+    process.start(QStringLiteral(TABRIX_PROGRAM), {QStringLiteral("export"), QStringLiteral("t.xml"),
+                                                   QStringLiteral("--data"), QString::fromStdString(fifo)});
+    ASSERT_TRUE(process.waitForStarted());
+    std::string script;
+    // Reads what comes within milliseconds of each piece, up to limit bytes in all.
+    const auto readFor = [&](int milliseconds, size_t limit = std::string::npos) {
+        pollfd ready{reader, POLLIN, 0};
+        char buffer[4096];
+        while (script.size() < limit && ::poll(&ready, 1, milliseconds) > 0) {
+            const ssize_t count = ::read(reader, buffer, sizeof buffer);
+            if (count <= 0)
+                return;
+            script.append(buffer, static_cast<size_t>(count));
+        }
+    };
+    while (script.size() < 100000 && !process.waitForFinished(0))
+        readFor(100, 100000);
+    while (!BlockedInWrite(process.processId()) && !process.waitForFinished(0))
+        ::usleep(1000);
+    ASSERT_EQ(process.state(), QProcess::Running);
+    for (int press = 0; press < 2; ++press) {
+        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+        while (InterruptPending(process.processId()))
+            ::usleep(1000);
+    }
+    while (process.state() == QProcess::Running) {
+        readFor(10);
+        process.waitForFinished(10);
+    }
+    readFor(0);
+    ::close(reader);
+
+    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("quit")));
+    ASSERT_GT(script.size(), 100000u);
+    EXPECT_EQ(script.substr(script.size() - 3), ")\r\n");
+    // Every insert whole and in order from the first row, far from the end of the table.
+    const std::string marker = ") values(";
+    qint64 expected = 1;
+    for (size_t at = script.find(marker); at != std::string::npos; at = script.find(marker, at + 1), ++expected)
+        ASSERT_EQ(std::stoll(script.substr(at + marker.size(), 12)), expected);
+    EXPECT_LT(expected, 100000);
 }
 
 TEST(Tabrix, ListsItsCommands)

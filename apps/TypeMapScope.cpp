@@ -1,0 +1,36 @@
+#include "TypeMapScope.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace {
+
+const QString kTypeMap = QStringLiteral("type_ref.xml");
+
+}  // namespace
+
+QString TypeMapScope::ShippedMapFolder()
+{
+    if (QFileInfo::exists(kTypeMap))
+        return {};
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const QString& folder : {programDir, programDir + QStringLiteral("/../share/tabrix")})
+        if (QFileInfo::exists(folder + QLatin1Char('/') + kTypeMap))
+            return QDir(folder).absolutePath();
+    return {};
+}
+
+TypeMapScope::TypeMapScope()
+{
+    const QString folder = ShippedMapFolder();
+    const QString here = QDir::currentPath();
+    if (!folder.isEmpty() && QDir::setCurrent(folder))
+        m_previous = here;
+}
+
+TypeMapScope::~TypeMapScope()
+{
+    if (!m_previous.isEmpty())
+        QDir::setCurrent(m_previous);
+}
