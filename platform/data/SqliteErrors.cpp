@@ -95,6 +95,18 @@ automation::AutomationError TranslateSqliteError(sqlite3* db, int code, std::str
     if (StartsWith(m, "table ") && m.size() > 21 && m.substr(m.size() - 15) == " already exists")
         return ProviderError(kErrorCommand, "There is already an object named " +
                                                 Quoted(m.substr(6, m.size() - 21)) + " in the database.");
+    if (StartsWith(m, "misuse of aggregate"))
+        return ProviderError(kErrorCommand, "An aggregate may not appear in the WHERE clause unless it is in a subquery "
+                                            "contained in a HAVING clause or a select list, and the column being "
+                                            "aggregated is an outer reference.");
+    if (StartsWith(m, "sub-select returns "))
+        return ProviderError(kErrorCommand, "Only one expression can be specified in the select list when the subquery "
+                                            "is not introduced with EXISTS.");
+    if (StartsWith(m, "no such index: "))
+        return ProviderError(kErrorCommand, "Cannot drop the index " + Quoted(m.substr(15)) +
+                                                ", because it does not exist or you do not have permission.");
+    if ((code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED)
+        return ProviderError(kErrorCommand, "Lock request time out period exceeded.");
     if (StartsWith(m, "no such collation sequence: "))
         return ProviderError(kErrorCommand, "Invalid collation " + Quoted(m.substr(28)) + ".");
     if (StartsWith(m, "wrong number of arguments to function ") && m.size() > 40 && m.substr(m.size() - 2) == "()") {
