@@ -47,14 +47,16 @@ void OnInterrupt(int)
 
 // The second Ctrl+C: every file gets the statements already complete and nothing of the one
 // being composed, then the program ends as interrupted.
-[[noreturn]] void QuitAtOnce(QObject* converter)
+[[noreturn]] void QuitAtOnce(QObject* converter, bool terminal)
 {
     try {
         automation::Invoke(converter, "FlushWholeStatements");
     } catch (const automation::AutomationError&) {
         // Quitting anyway: the files end at their last flush, which is a whole statement too.
     }
-    Print(stderr, std::string_view("\r\033[Ktabrix: quit; every file ends at its last whole statement\n"));
+    if (terminal)
+        Print(stderr, std::string_view("\r\033[K"));  // the progress line
+    Print(stderr, std::string_view("tabrix: quit; every file ends at its last whole statement\n"));
     std::fflush(stdout);
     std::signal(SIGINT, SIG_DFL);
     std::raise(SIGINT);
@@ -216,11 +218,12 @@ int CmdExport(CommandLine& line)
     }
 
     QObject* const engine = converter.get();
-    const auto quitWhenAsked = [engine] {
+    const bool terminal = ::isatty(STDERR_FILENO) != 0;
+    const auto quitWhenAsked = [engine, terminal] {
         if (g_interrupts >= 2)
-            QuitAtOnce(engine);
+            QuitAtOnce(engine, terminal);
     };
-    ProgressLabel progress(::isatty(STDERR_FILENO) != 0, quitWhenAsked);
+    ProgressLabel progress(terminal, quitWhenAsked);
     LogCounter log(progress);
     QObject::connect(engine, SIGNAL(LogLine(QString)), &log, SLOT(OnLogLine(QString)));
 
