@@ -3,6 +3,7 @@
 #include "AutomationError.h"
 #include "Dispatch.h"
 #include "InsertStatement.h"
+#include "SqlIdentifier.h"
 #include "mdlCommon.h"
 
 #include <QStringList>
@@ -58,6 +59,15 @@ std::string LastTwoCharacters(const std::string& text)
 
 // A value's ordinary text form; a null gives the empty text.
 std::string PlainText(const ado::Value& value) { return ado::IsNull(value) ? std::string() : ado::ToText(value); }
+
+// A type-map entry's text without the blanks and line ends of a pretty-printed map.
+std::string Trimmed(const std::string& text)
+{
+    const size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
+}
 
 bool IsLongSize(long definedSize) { return definedSize >= 1073741823; }
 
@@ -259,11 +269,12 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
     clsUtility& utility = mdlCommon::Utility();
     ado::ConnectionPtr connection = objCon;
     const TableNames names(objNode);
-    const std::string& T = names.table;
+    const std::string T = sqlname::QuoteQualified(names.table);
+    const std::string objectName = sqlname::InLiteral(T);  // as it stands inside object_id('...')
     SetCaption(lbInfo, QStringLiteral("导出表结构 : ") + names.Path());
 
     Write(objNode, "drop table " + T + kCrLf, 1);
-    Write(objNode, "create table " + T + "(", 1);
+    Write(objNode, "create table " + T + "(", 1, false);
 
     if (!connection)
         throw automation::AutomationError(91, QStringLiteral("Object variable or With block variable not set"));
@@ -281,9 +292,10 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
                 1, QStringLiteral("type_ref.xml has no element %1 for the type of column %2")
                        .arg(QString::fromStdString(entry), FromUtf8(name)));
 
-        std::string line = "  " + name + "    " + typeName.Text() + SizePart(field);
+        std::string line = "  " + sqlname::Quote(name) + "    " + Trimmed(typeName.Text()) + SizePart(field);
+        const std::string nameText = sqlname::InLiteral(name);
         const ado::RecordsetPtr identity = utility.OpenRecordset(
-            "select columnproperty(object_id('" + T + "'),'" + name + "','IsIdentity')", connection);
+            "select columnproperty(object_id('" + objectName + "'),'" + nameText + "','IsIdentity')", connection);
         if (mdlCommon::NumberFromText(mdlCommon::GetValueText(*identity, true)) == 1)
             line += "identity";
         else
@@ -295,37 +307,40 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
             " inner join sysobjects  on sysobjects.id = syscolumns.cdefault "
             " inner join syscomments on sysobjects.id = syscomments.id "
             " where sysobjects.type = 'd' and syscolumns.name='" +
-                name + "' " + " and syscolumns.id = object_id('" + T + "') ",
+                nameText + "' " + " and syscolumns.id = object_id('" + objectName + "') ",
             connection);
         const std::string defaultValue = mdlCommon::GetValueText(*defaultText, false);
         if (!defaultValue.empty())
             line += "default " + defaultValue;
         line += ",";
-        Write(objNode, line, 1);
+        Write(objNode, line, 1, false);
     }
 
     const std::string keyQuery =
         "select col.name,idx.name from syscolumns as col inner join sysindexkeys as ky on ky.id = col.id "
         "inner join sysindexes as idx on idx.id=col.id where col.id=object_id('" +
-        T + "') ";
+        objectName + "') ";
 
     const ado::RecordsetPtr primaryKey = utility.OpenRecordset(
         keyQuery + "and idx.indid=1 and idx.indid = ky.indid and col.colid=ky.colid", connection);
     std::string keyList;
     for (; !primaryKey->Eof(); primaryKey->MoveNext())
-        keyList += mdlCommon::GetValueText(primaryKey->Fields(0L).GetValue(), false) + ",";
+        keyList += sqlname::Quote(mdlCommon::GetValueText(primaryKey->Fields(0L).GetValue(), false)) + ",";
     if (!keyList.empty()) {
         primaryKey->MoveFirst();
         const std::string indexName =
             FromUtf8(mdlCommon::GetValueText(primaryKey->Fields(1L).GetValue(), false)).toUpper().toStdString();
         keyList.pop_back();
-        Write(objNode, "  constraint " + indexName + " primary key (" + keyList + ")" + kCrLf + ")" + kCrLf, 1);
+        Write(objNode,
+              "  constraint " + sqlname::Quote(indexName) + " primary key (" + keyList + ")" + kCrLf + ")" + kCrLf, 1);
     } else {
         Write(objNode, std::string(")") + kCrLf, 1);
     }
 
     const ado::RecordsetPtr indexes = utility.OpenRecordset(
         keyQuery + "and idx.indid<> 1 and idx.used>0 and idx.indid = ky.indid and col.colid=ky.colid", connection);
+    // Each further index: a guarded drop, then its create after the block, so that a replay
+    // (where the table was just dropped and the guard finds nothing) still creates it.
     std::optional<std::string> current;
     std::string pending;
     for (; !indexes->Eof(); indexes->MoveNext()) {
@@ -334,20 +349,20 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
         if (index != current) {
             if (!pending.empty()) {
                 pending.pop_back();
-                Write(objNode, pending + ")" + kCrLf + "end" + kCrLf + kCrLf, 1);
+                Write(objNode, pending + ")" + kCrLf + kCrLf, 1);
             }
             Write(objNode,
-                  "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = '" + index + "')" + kCrLf + "begin" + kCrLf +
-                      "  DROP INDEX " + T + "." + index,
+                  "IF EXISTS (SELECT 1 FROM sysindexes WHERE name = '" + sqlname::InLiteral(index) + "')" + kCrLf +
+                      "begin" + kCrLf + "  DROP INDEX " + T + "." + sqlname::Quote(index) + kCrLf + "end",
                   1);
-            pending = "  create index " + index + " on " + T + " (";
+            pending = "create index " + sqlname::Quote(index) + " on " + T + " (";
             current = index;
         }
-        pending += column + ",";
+        pending += sqlname::Quote(column) + ",";
     }
     if (!pending.empty()) {
         pending.pop_back();
-        Write(objNode, pending + ")" + kCrLf + "end", 1);
+        Write(objNode, pending + ")", 1);
     }
 }
 
@@ -367,18 +382,19 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
 {
     ado::ConnectionPtr connection = objCon;
     const TableNames names(objNode);
-    const std::string& T = names.table;
+    const std::string T = sqlname::QuoteQualified(names.table);
     const std::string E = Attr(objNode, "expr");
     const std::string P = Attr(objNode, "special");
+    const std::string special = sqlname::QuoteQualified(P);
     SetCaption(lbInfo, QStringLiteral("导出表数据 : ") + names.Path());
 
     // Without a data file the statements are still composed (and failures logged), then dropped.
     OutputFile* file = DataFile(objNode);
     std::string discarded;
     std::string& out = file ? file->Text() : discarded;
-    const auto endWrite = [&] {
+    const auto endWrite = [&](bool statementComplete = true) {
         if (file)
-            file->EndWrite();
+            file->EndWrite(statementComplete);
         else
             discarded.clear();
     };
@@ -392,43 +408,68 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
     const std::string insertHead = "insert into " + T + "(";
     std::optional<InsertStatement> insert;
     long soidsourcefield = -1, ssourcetable = -1, ibitype = -1;
-
-    while (!rows->Eof()) {
-        if (m_stopFlag == eStop)
-            throw automation::AutomationError(kCancelled, QStringLiteral("任务取消!"));
-        if (mdlCommon::InputPending() || m_stopFlag == ePause) {
-            // Whatever is written so far is in the file before the user interface runs.
-            m_files.FlushAll();
-            mdlCommon::ProcessEvents(m_stopFlag == ePause);
-            continue;
-        }
-
-        out += insertHead;
-        endWrite();
-        if (!insert) {
-            insert.emplace(*rows, T, connection);
-            if (!P.empty()) {
-                soidsourcefield = rows->FieldIndex("soidsourcefield");
-                ssourcetable = rows->FieldIndex("ssourcetable");
-                ibitype = rows->FieldIndex("ibitype");
+    // Values that took another form than their column's type are reported after the table's
+    // data, also when the table ends early.
+    const auto reportOtherForms = [&] {
+        if (!insert)
+            return;
+        const std::string report = insert->OtherFormReport();
+        if (!report.empty())
+            LogFailure(objNode, FromUtf8(report));
+    };
+    try {
+        while (!rows->Eof()) {
+            if (m_stopFlag == eStop)
+                throw automation::AutomationError(kCancelled, QStringLiteral("任务取消!"));
+            if (mdlCommon::InputPending() || m_stopFlag == ePause) {
+                // Whatever is written so far is in the file before the user interface runs.
+                m_files.FlushAll();
+                mdlCommon::ProcessEvents(m_stopFlag == ePause);
+                continue;
             }
-        }
-        insert->AppendRow(out, *rows);
-        endWrite();
 
-        if (!P.empty()) {
-            // A missing column fails here, by name, as reading it from the row would.
-            const auto valueOf = [&](long index, const char* name) {
-                return PlainText(index >= 0 ? rows->Fields(index).GetValue() : rows->Fields(name).GetValue());
-            };
-            const std::string F = valueOf(soidsourcefield, "soidsourcefield");
-            const std::string R = valueOf(ssourcetable, "ssourcetable");
-            const std::string B = valueOf(ibitype, "ibitype");
-            const std::string K = LastTwoCharacters("0" + B);
-            out += "update " + T + " set " + P + " = (select isnull(max(" + F + "),'" + K + "0000000000000') from " +
-                   R + " where left(" + F + ",2) = '" + K + "') where ibitype = " + B + kCrLf;
+            out += insertHead;
+            endWrite(false);
+            if (!insert) {
+                insert.emplace(*rows, sqlname::InLiteral(T), connection);
+                if (!P.empty()) {
+                    soidsourcefield = rows->FieldIndex("soidsourcefield");
+                    ssourcetable = rows->FieldIndex("ssourcetable");
+                    ibitype = rows->FieldIndex("ibitype");
+                }
+            }
+            insert->AppendRow(out, *rows);
             endWrite();
+
+            if (!P.empty()) {
+                // A missing column fails here, by name, as reading it from the row would.
+                const auto valueOf = [&](long index, const char* name) {
+                    return PlainText(index >= 0 ? rows->Fields(index).GetValue() : rows->Fields(name).GetValue());
+                };
+                const std::string F = valueOf(soidsourcefield, "soidsourcefield");
+                const std::string R = valueOf(ssourcetable, "ssourcetable");
+                const std::string B = valueOf(ibitype, "ibitype");
+                // The row's values name a column and a table and give a number: as names and a
+                // literal they cannot change what the statement does.
+                const std::string K = LastTwoCharacters("0" + B);
+                const std::string column = sqlname::QuoteQualified(F);
+                std::string type = B.empty() ? "null" : B;
+                if (!B.empty() && !ValueLiteral::IsNumericLiteral(B)) {
+                    type.clear();
+                    ValueLiteral::AppendText(type, B, false);
+                }
+                out += "update " + T + " set " + special + " = (select isnull(max(" + column + "),";
+                ValueLiteral::AppendText(out, K + "0000000000000", false);
+                out += ") from " + sqlname::QuoteQualified(R) + " where left(" + column + ",2) = ";
+                ValueLiteral::AppendText(out, K, false);
+                out += ") where ibitype = " + type + kCrLf;
+                endWrite();
+            }
+            rows->MoveNext();
         }
-        rows->MoveNext();
+    } catch (...) {
+        reportOtherForms();
+        throw;
     }
+    reportOtherForms();
 }
