@@ -14,6 +14,7 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DTABRIX_FUZZ=ON >/de
 cmake --build "$build" -j2
 ctest --test-dir "$build" --output-on-failure
 
+passed=0
 for seeds in "$root"/fuzz/corpus/*/; do
   name=$(basename "$seeds")
   # New inputs the fuzzer finds go to the build folder's corpus, so later runs start from them.
@@ -31,4 +32,6 @@ for seeds in "$root"/fuzz/corpus/*/; do
   fi
   grep -E '^stat::(number_of_executed_units|new_units_added)|^Done' "$build/fuzz_$name.log" | tr '\n' ' '
   echo
+  passed=$((passed + 1))
 done
+echo "fuzz: $passed passed, 0 failed"

@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev sqlite3 libpugixml-dev
   unixodbc-dev tdsodbc libsqliteodbc
   libgtest-dev libbenchmark-dev
+  clang libclang-rt-14-dev
   fonts-noto-cjk
 )
 
