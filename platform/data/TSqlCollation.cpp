@@ -20,8 +20,19 @@ bool OneOf(std::string_view word, std::initializer_list<std::string_view> words)
 
 bool IsComparison(const TSqlTokens& tokens, size_t i)
 {
-    return i < tokens.Size() && tokens.Kind(i) == TokenKind::Punct &&
+    return i < tokens.Size() && tokens.Kind(i) == TokenKind::Punct && !tokens.Replaced(i) &&
            OneOf(tokens.Lower(i), {"=", "==", "<>", "!=", "<", ">", "<=", ">=", "!<", "!>"});
+}
+
+// The value an UPDATE assigns starts at first: "SET c = first" or ", c = first".
+bool AssignedValue(const TSqlTokens& tokens, const TSqlOperandTypes& types, size_t first)
+{
+    if (first < 3 || !tokens.Is(first - 1, "=") || !types.ColumnEndsAt(first - 2))
+        return false;
+    size_t target = first - 2;
+    while (target >= 2 && tokens.Is(target - 1, ".") && tokens.IsName(target - 2))
+        target -= 2;
+    return target > 0 && (tokens.Is(target - 1, "set") || tokens.Is(target - 1, ","));
 }
 
 bool NeedsCollation(const TSqlDataType& type)
@@ -30,8 +41,8 @@ bool NeedsCollation(const TSqlDataType& type)
 }
 
 // Whether the column first..last stands where its collation decides a result.
-bool Compared(const TSqlTokens& tokens, const TSqlQueryBlocks& blocks, const std::vector<bool>& ordered,
-              size_t first, size_t last)
+bool Compared(const TSqlTokens& tokens, const TSqlQueryBlocks& blocks, const TSqlOperandTypes& types,
+              const std::vector<bool>& ordered, size_t first, size_t last)
 {
     switch (blocks.ClauseOf(first)) {
     case TSqlClause::Condition:
@@ -41,8 +52,9 @@ bool Compared(const TSqlTokens& tokens, const TSqlQueryBlocks& blocks, const std
     case TSqlClause::From:
         return false;
     case TSqlClause::Set:
-        if (first > 0 && (tokens.Is(first - 1, "set") || tokens.Is(first - 1, ",")))
-            return false;  // the column an UPDATE assigns
+        if ((first > 0 && (tokens.Is(first - 1, "set") || tokens.Is(first - 1, ","))) ||
+            AssignedValue(tokens, types, first))
+            return false;  // the column an UPDATE assigns, or the value it assigns
         break;
     default:
         break;
@@ -129,7 +141,7 @@ void ApplyCollation(TSqlTokens& tokens, const TSqlQueryBlocks& blocks, const TSq
         if (!ref || tokens.Replaced(i))
             continue;
         i = ref->last;
-        if (Compared(tokens, blocks, ordered, ref->first, ref->last) && NeedsCollation(types.TypeOf(*ref)))
+        if (Compared(tokens, blocks, types, ordered, ref->first, ref->last) && NeedsCollation(types.TypeOf(*ref)))
             tokens.InsertAfter(ref->last, kCollate);
     }
 

@@ -53,7 +53,7 @@ std::vector<TSqlStatement> SplitStatements(TSqlTokens& tokens)
             const std::string& previous = tokens.Lower(i - 1);
             bool split = false;
             if (StartsStatement(lower))
-                split = !ContinuesWith(previous);
+                split = current.word == "set" || !ContinuesWith(previous);  // SET NOCOUNT ON, then a statement
             else if (lower == "set")
                 split = current.word != "update" || updateHasSet;
             else if (lower == "select")

@@ -120,7 +120,7 @@ std::string TSqlTokens::EmitAll(std::vector<size_t>* starts) const
     size_t next = 0;  // the next significant token
     for (size_t k = 0; k < m_all.size(); ++k) {
         if (starts && next < m_sig.size() && m_sig[next] == k)
-            (*starts)[next++] = out.size();
+            (*starts)[next++] = out.size() + m_edits[k].before.size();
         EmitToken(out, k);
     }
     return out;

@@ -48,7 +48,8 @@ public:
     // The rewritten text of the tokens first..last and what lies between them; what was inserted
     // before the first belongs to what comes before and is left out.
     std::string Emit(size_t first, size_t last) const;
-    // The whole rewritten text; starts, when given, receives where each token's output begins.
+    // The whole rewritten text; starts, when given, receives where each token's own text begins
+    // (after what was inserted before it).
     std::string EmitAll(std::vector<size_t>* starts = nullptr) const;
 
 private:

@@ -110,3 +110,28 @@ TEST(SqliteTSql, ScriptTextsJoinedWithNulsStoreTheirBytes)
     EXPECT_EQ(rows[1][0], std::string("\0", 1));
     EXPECT_EQ(rows[1][1], std::string("\0z", 2));
 }
+
+// Variables live for their batch: a SELECT that finds no row leaves them as they were, the last
+// row counts, values take the declared type.
+TEST(SqliteTSql, VariablesKeepSqlServerSemantics)
+{
+    struct Case {
+        const char* sql;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"declare @x int = 7 select @x = FID from t where 1 = 0 select @x", "7"},
+        {"declare @x int select @x = FID from t order by FID select @x", "3"},
+        {"declare @d date = '2024-01-31T10:00' declare @t datetime = @d select @d, @t",
+         "2024-01-31|2024-01-31 00:00:00.000"},
+        {"declare @n int = 'x'", "Conversion failed when converting the varchar value 'x' to data type int."},
+        {"declare @name varchar(5) = 'B' select FID from t where FName = @name", "2"},
+        {"select @x", "Must declare the scalar variable \"@x\"."},
+    };
+    const SqliteTestDatabase db(kSchema);
+    const ConnectionPtr connection = db.Open(adModeRead);
+    for (const Case& c : cases)
+        EXPECT_EQ(Outcome(*connection, c.sql), c.expected) << c.sql;
+    // Each batch starts with its variables unset.
+    EXPECT_EQ(Outcome(*connection, "declare @x int select @x"), "NULL");
+}

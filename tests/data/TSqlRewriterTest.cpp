@@ -164,3 +164,57 @@ TEST(TSqlRewriter, TopConvertAndJoinedTexts)
     EXPECT_EQ(rewritten("select name + 'x' + code, id + 1, dateadd(dd, 1, born) from t, u"),
               "select name || 'x' || code, id + 1, dateadd('dd', 1, born) from t, u");
 }
+
+// Variables become SQLite parameters; what assigns them becomes a SELECT whose columns name them.
+TEST(TSqlRewriter, VariablesAndStatementsOfABatch)
+{
+    const TwoTables catalogue;
+    struct Case {
+        const char* text;
+        const char* sql;
+    };
+    const Case cases[] = {
+        {"declare @n int = 5, @s varchar(3), @d datetime = getdate() select @n",
+         " SELECT 5 AS \"@n\" , getdate() AS \"@d\" ;select @n"},
+        {"DECLARE @s nvarchar(10) SET @s = N'x' + 'y'", " ; SELECT 'x' || 'y' AS \"@s\""},
+        {"declare @n int set @n *= 2", " ; SELECT @n *( 2) AS \"@n\""},
+        {"declare @x varchar(5) select @x = name from t where id = 1",
+         " ;select  name AS \"@x\" from t where id = 1"},
+        {"set nocount on\nupdate t set name = 'a' where id = 2 set ansi_nulls off",
+         "\n;update t set name = 'a' where id = 2 ;"},
+        {"select a.name from t a with (nolock) where exists (select 1 from u where u.code = a.name)",
+         "select a.name from t a  where exists (select 1 from u where u.code COLLATE database_default = a.name "
+         "COLLATE database_default)"},
+        {"update a set name = u.code from t a join u on u.id = a.id where a.name = 'x'",
+         "update a set name = u.code from t a join u on u.id = a.id where a.name COLLATE database_default = 'x'"},
+        {"select datalength(code), datalength(name) from t, u", "select datalength(code, 1), datalength(name) from t, u"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(RewriteTSql(c.text, &catalogue).sql, c.sql) << c.text;
+
+    const ado::provider::TSqlText declared = RewriteTSql("declare @n int = 1, @s char(2) select @n", &catalogue);
+    ASSERT_EQ(declared.variables.size(), 2u);
+    EXPECT_EQ(declared.variables[1].name, "@s");
+    EXPECT_EQ(declared.variables[1].type.Text(), "char(2)");
+    ASSERT_EQ(declared.assignments.size(), 1u);
+    EXPECT_TRUE(declared.IsAssignment(0, declared.sql.find(';')));
+    EXPECT_FALSE(declared.IsAssignment(declared.sql.find(';'), declared.sql.size()));
+
+    struct Failure {
+        const char* text;
+        const char* error;
+    };
+    const Failure failures[] = {
+        {"select @n", "Must declare the scalar variable \"@n\"."},
+        {"select @N declare @n int", "Must declare the scalar variable \"@N\"."},
+        {"declare @n int declare @N int", "The variable name '@N' has already been declared. Variable names must be "
+                                          "unique within a query batch or stored procedure."},
+        {"declare @n money2", "Column, parameter, or variable #1: Cannot find data type money2."},
+        {"declare @n int select @n = 1, 2", "A SELECT statement that assigns a value to a variable must not be combined "
+                                            "with data-retrieval operations."},
+        {"declare n int", "Incorrect syntax near 'n'."},
+        {"declare @n int set @n", "Incorrect syntax near '@n'."},
+    };
+    for (const Failure& f : failures)
+        EXPECT_EQ(ErrorOfRewrite(f.text), f.error) << f.text;
+}
