@@ -25,32 +25,32 @@ TSqlQueryBlocks::TSqlQueryBlocks(TSqlTokens& tokens, const std::vector<TSqlState
 {
     for (const TSqlStatement& s : statements) {
         if (s.word == "update" || s.word == "delete")
-            AddBlock(s.first, s.last, -1);
+            AddBlock(s.first, s.last);
         for (size_t i = s.first; i <= s.last; ++i)
             if (tokens.Kind(i) == TokenKind::Word && tokens.Lower(i) == "select")
-                AddBlock(i, s.last, -1);
+                AddBlock(i, s.last);
     }
-    // Blocks were added in text order; the parent of one is the last block before it that holds it.
+    // Blocks were added in text order; the parent of one is the innermost block before it that
+    // still holds it.
+    std::vector<size_t> open;
     for (size_t b = 0; b < m_blocks.size(); ++b) {
-        for (size_t p = b; p-- > 0;) {
-            if (m_blocks[p].first <= m_blocks[b].first && m_blocks[b].last <= m_blocks[p].last) {
-                m_blocks[b].parent = static_cast<int>(p);
-                break;
-            }
-        }
+        while (!open.empty() && m_blocks[open.back()].last < m_blocks[b].first)
+            open.pop_back();
+        if (!open.empty())
+            m_blocks[b].parent = static_cast<int>(open.back());
+        open.push_back(b);
         for (size_t i = m_blocks[b].first; i <= m_blocks[b].last; ++i)
             m_blockOf[i] = static_cast<int>(b);
         ReadClauses(m_blocks[b], static_cast<int>(b));
     }
 }
 
-void TSqlQueryBlocks::AddBlock(size_t first, size_t statementLast, int parent)
+void TSqlQueryBlocks::AddBlock(size_t first, size_t statementLast)
 {
     TSqlQueryBlock block;
     block.first = first;
     block.last = statementLast;
     block.depth = m_tokens.Depth(first);
-    block.parent = parent;
     for (size_t j = first + 1; j <= statementLast; ++j) {
         if (m_tokens.Depth(j) < block.depth) {
             block.last = j - 1;
@@ -171,6 +171,7 @@ void TSqlQueryBlocks::ReadTable(TSqlQueryBlock& block, size_t& i, size_t end)
             while (m_tokens.Is(i, "."))
                 ++i;
         }
+        i = std::min(i, end);  // a name that ends in "." at the end of its block
         if (m_tokens.Is(i + 1, "(") && m_tokens.Match(i + 1) != TSqlTokens::npos) {
             ref.table.clear();  // a table-valued function
             i = m_tokens.Match(i + 1);

@@ -58,7 +58,7 @@ public:
     TSqlClause ClauseOf(size_t token) const { return m_clauseOf[token]; }
 
 private:
-    void AddBlock(size_t first, size_t statementLast, int parent);
+    void AddBlock(size_t first, size_t statementLast);
     void ReadClauses(TSqlQueryBlock& block, int index);
     // A table reference at tokens[i] in a FROM clause; i moves past it.
     void ReadTable(TSqlQueryBlock& block, size_t& i, size_t end);
