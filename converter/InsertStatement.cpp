@@ -50,17 +50,23 @@ void InsertStatement::AppendRow(std::string& out, const ado::Recordset& rows)
     out.push_back(')');
 }
 
+std::vector<TableFacts::OtherForm> InsertStatement::OtherForms() const
+{
+    std::vector<TableFacts::OtherForm> forms;
+    for (const Column& column : m_columns)
+        if (column.otherForms > 0)
+            forms.push_back({column.name, column.otherForms, column.firstRow});
+    return forms;
+}
+
 std::string InsertStatement::OtherFormReport() const
 {
     std::string columns;
-    for (const Column& column : m_columns) {
-        if (column.otherForms == 0)
-            continue;
+    for (const TableFacts::OtherForm& form : OtherForms()) {
         if (!columns.empty())
             columns += ", ";
-        columns += column.name + " (" + std::to_string(column.otherForms) +
-                   (column.otherForms == 1 ? " value" : " values") + ", first at row " +
-                   std::to_string(column.firstRow) + ")";
+        columns += form.column + " (" + std::to_string(form.values) + (form.values == 1 ? " value" : " values") +
+                   ", first at row " + std::to_string(form.firstRow) + ")";
     }
     return columns.empty() ? columns : "values written in another form than their column's type: " + columns;
 }

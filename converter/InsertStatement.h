@@ -2,6 +2,7 @@
 
 #include "Connection.h"
 #include "Recordset.h"
+#include "TableFacts.h"
 #include "ValueLiteral.h"
 
 #include <string>
@@ -23,6 +24,8 @@ public:
     // The columns whose values had to be written in another form than their type gives, with
     // how many and the first row (counted from 1); empty when there were none.
     std::string OtherFormReport() const;
+    // The same columns, for a host's report.
+    std::vector<TableFacts::OtherForm> OtherForms() const;
 
 private:
     struct Column {

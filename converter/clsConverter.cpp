@@ -3,11 +3,13 @@
 #include "AutomationError.h"
 #include "Dispatch.h"
 #include "InsertStatement.h"
+#include "RowEstimate.h"
 #include "SqlIdentifier.h"
 #include "mdlCommon.h"
 
 #include <QStringList>
 
+#include <chrono>
 #include <optional>
 
 namespace {
@@ -251,26 +253,50 @@ void clsConverter::LogFailure(const xml::XmlElement& objNode, const QString& des
     emit LogLine(line);
 }
 
+template <class Body>
+void clsConverter::RunTable(const xml::XmlElement& objNode, int iType, Body&& body)
+{
+    const auto start = std::chrono::steady_clock::now();
+    TableFacts facts;
+    facts.iType = iType;
+    try {
+        const TableNames names(objNode);
+        facts.server = names.server;
+        facts.database = names.database;
+        facts.table = names.table;
+        body(facts);
+    } catch (...) {
+        const QString description = automation::InfoFromCurrentException().description;
+        facts.error = description.toStdString();
+        LogFailure(objNode, description);
+    }
+    facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    emit TableFinished(facts.ToMap());
+}
+
+void clsConverter::StartTable(const TableFacts& facts)
+{
+    emit TableStarted(FromUtf8(facts.server), FromUtf8(facts.database), FromUtf8(facts.table), facts.iType,
+                      facts.estimatedRows);
+}
+
 void clsConverter::ExportTableStruct(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo)
 {
     automation::Guard([&] {
         RunScope run(*this);
-        try {
-            ExportTableStructBody(objCon, objNode, lbInfo);
-        } catch (...) {
-            LogFailure(objNode, automation::InfoFromCurrentException().description);
-        }
+        RunTable(objNode, 1, [&](TableFacts& facts) { ExportTableStructBody(objCon, objNode, lbInfo, facts); });
     });
 }
 
 void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode,
-                                         QObject* lbInfo)
+                                         QObject* lbInfo, TableFacts& facts)
 {
     clsUtility& utility = mdlCommon::Utility();
     ado::ConnectionPtr connection = objCon;
     const TableNames names(objNode);
     const std::string T = sqlname::QuoteQualified(names.table);
     const std::string objectName = sqlname::InLiteral(T);  // as it stands inside object_id('...')
+    StartTable(facts);
     SetCaption(lbInfo, QStringLiteral("导出表结构 : ") + names.Path());
 
     Write(objNode, "drop table " + T + kCrLf, 1);
@@ -370,15 +396,12 @@ void clsConverter::ExportTable(const ado::ConnectionPtr& objCon, const xml::XmlE
 {
     automation::Guard([&] {
         RunScope run(*this);
-        try {
-            ExportTableBody(objCon, objNode, lbInfo);
-        } catch (...) {
-            LogFailure(objNode, automation::InfoFromCurrentException().description);
-        }
+        RunTable(objNode, 0, [&](TableFacts& facts) { ExportTableBody(objCon, objNode, lbInfo, facts); });
     });
 }
 
-void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo)
+void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo,
+                                   TableFacts& facts)
 {
     ado::ConnectionPtr connection = objCon;
     const TableNames names(objNode);
@@ -386,17 +409,38 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
     const std::string E = Attr(objNode, "expr");
     const std::string P = Attr(objNode, "special");
     const std::string special = sqlname::QuoteQualified(P);
+    // The estimate costs a query: asked only for a host that shows it, and not for a run
+    // that is stopping anyway.
+    if (connection && m_stopFlag != eStop && isSignalConnected(QMetaMethod::fromSignal(&clsConverter::TableStarted)))
+        facts.estimatedRows = RowEstimate::Of(*connection, T, sqlname::InLiteral(T), E);
+    StartTable(facts);
     SetCaption(lbInfo, QStringLiteral("导出表数据 : ") + names.Path());
 
     // Without a data file the statements are still composed (and failures logged), then dropped.
     OutputFile* file = DataFile(objNode);
     std::string discarded;
     std::string& out = file ? file->Text() : discarded;
+    size_t writeStart = out.size();
     const auto endWrite = [&](bool statementComplete = true) {
+        facts.bytes += static_cast<long long>(out.size() - writeStart) + 2;  // and its CR LF
         if (file)
             file->EndWrite(statementComplete);
         else
             discarded.clear();
+        writeStart = out.size();
+    };
+    // Progress for a host that listens: a look at the clock every few rows, a signal a few
+    // times a second, and always before the user interface runs.
+    const bool progressWanted = isSignalConnected(QMetaMethod::fromSignal(&clsConverter::RowsWritten));
+    auto lastProgress = std::chrono::steady_clock::now();
+    const auto reportProgress = [&](bool now) {
+        if (!progressWanted)
+            return;
+        const auto time = std::chrono::steady_clock::now();
+        if (!now && time - lastProgress < std::chrono::milliseconds(100))
+            return;
+        lastProgress = time;
+        emit RowsWritten(facts.rows, facts.bytes);
     };
 
     out += "delete from " + T + " " + E + kCrLf;
@@ -413,17 +457,21 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
     const auto reportOtherForms = [&] {
         if (!insert)
             return;
+        facts.otherForms = insert->OtherForms();
         const std::string report = insert->OtherFormReport();
         if (!report.empty())
             LogFailure(objNode, FromUtf8(report));
     };
     try {
         while (!rows->Eof()) {
-            if (m_stopFlag == eStop)
+            if (m_stopFlag == eStop) {
+                facts.cancelled = true;
                 throw automation::AutomationError(kCancelled, QStringLiteral("任务取消!"));
+            }
             if (mdlCommon::InputPending() || m_stopFlag == ePause) {
                 // Whatever is written so far is in the file before the user interface runs.
                 m_files.FlushAll();
+                reportProgress(true);
                 mdlCommon::ProcessEvents(m_stopFlag == ePause);
                 continue;
             }
@@ -440,6 +488,8 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
             }
             insert->AppendRow(out, *rows);
             endWrite();
+            if ((++facts.rows & 63) == 0)
+                reportProgress(false);
 
             if (!P.empty()) {
                 // A missing column fails here, by name, as reading it from the row would.

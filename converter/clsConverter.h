@@ -1,9 +1,11 @@
 #pragma once
 
 #include "OutputFiles.h"
+#include "TableFacts.h"
 #include "XmlElement.h"
 #include "clsConnection.h"
 
+#include <QMetaMethod>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
@@ -63,6 +65,16 @@ signals:
     // Every log line, also when the server element names no log file, so a host can tell
     // whether any table failed or was cancelled.
     void LogLine(const QString& strLine);
+    // A table's structure (iType 1) or data (iType 0) export begins. estimatedRows: the rows
+    // the data export will write as far as RowEstimate can tell cheaply, else -1; it is only
+    // asked while a host listens to this signal.
+    void TableStarted(const QString& strServer, const QString& strDatabase, const QString& strTable, int iType,
+                      qint64 estimatedRows);
+    // During a data export, a few times a second and whenever the user interface is let run:
+    // the rows and bytes of the table written so far.
+    void RowsWritten(qint64 rows, qint64 bytes);
+    // A table's structure or data export has ended, however it ended (TableFacts::ToMap).
+    void TableFinished(const QVariantMap& facts);
 
 private:
     class RunScope;
@@ -71,8 +83,15 @@ private:
     void Write(const xml::XmlElement& objNode, std::string_view strContent, int iType, bool statementComplete = true);
     OutputFile* DataFile(const xml::XmlElement& objNode);
     void LogFailure(const xml::XmlElement& objNode, const QString& description);
-    void ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo);
-    void ExportTableBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo);
+    void ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo,
+                               TableFacts& facts);
+    void ExportTableBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo,
+                         TableFacts& facts);
+    // Runs one table's export (body) with its facts: started with the table's names, logged
+    // and completed however the body ends, then told to the hosts.
+    template <class Body>
+    void RunTable(const xml::XmlElement& objNode, int iType, Body&& body);
+    void StartTable(const TableFacts& facts);
 
     xml::XmlElement m_typeMap;
     QString m_typeMapError;

@@ -35,6 +35,7 @@ void Connection::Open(const std::string& connectionText, ConnectModeEnum mode)
         m_session = provider::OpenSqlite(text, readOnly ? provider::SqliteOpenMode::ReadOnly
                                                  : mode == adModeCreate ? provider::SqliteOpenMode::Create
                                                                         : provider::SqliteOpenMode::ReadWrite);
+        m_embedded = true;
     } else if (odbc::IsOdbcText(text)) {
         m_session = provider::OpenOdbc(connectionText, readOnly);
     } else {
@@ -73,6 +74,7 @@ void Connection::Close()
 {
     m_session.reset();
     m_connectionText.clear();
+    m_embedded = false;
 }
 
 }  // namespace ado

@@ -35,6 +35,8 @@ public:
     void Close();
     long State() const { return m_session ? adStateOpen : adStateClosed; }
     const std::string& ConnectionString() const { return m_connectionText; }
+    // True while a SQLite file of the embedded provider is open.
+    bool IsEmbedded() const { return m_embedded; }
 
 private:
     // The open session; throws AutomationError 3704 when the connection is closed.
@@ -42,6 +44,7 @@ private:
 
     std::shared_ptr<provider::Session> m_session;
     std::string m_connectionText;
+    bool m_embedded = false;
 };
 
 using ConnectionPtr = std::shared_ptr<Connection>;
