@@ -122,6 +122,8 @@ void clsGetData::InitFieldColumns()
 ado::RecordsetPtr clsGetData::RunQuery(const QString& sql, QString* sMsg) const
 {
     try {
+        if (m_held)
+            return m_held->GetData(sql);
         const auto server = automation::ComponentRegistry::Instance().CreateAs<ClassInfo>(QStringLiteral("NorvMClass.ClassInfo"));
         return server->GetData(modPublic::GetPropsString(), sql);
     } catch (...) {
@@ -241,8 +243,7 @@ ado::RecordsetPtr clsGetData::QueryIndexes(qint32, const QString& strTableName, 
     return RunQuery(QStringLiteral("sp_helpindex '") + InLiteral(strTableName) + u'\'', sMsg);
 }
 
-ado::RecordsetPtr clsGetData::QueryFields(qint32 FinterID, const QString& strTableName, QString* sMsg,
-                                          const QString& orderColumn) const
+QString clsGetData::FieldSelectList() const
 {
     const QString language = modPublic::GetLanguage();
     QString descriptionColumn = QStringLiteral("FDescription");
@@ -256,20 +257,92 @@ ado::RecordsetPtr clsGetData::QueryFields(qint32 FinterID, const QString& strTab
     }
     const QString yes = modPublic::LocalText(QStringLiteral("是"));
     const QString no = modPublic::LocalText(QStringLiteral("否"));
+    return QStringLiteral("isnull(t1.FTableID,0) as FTableID,t2.Name as FFieldName,isnull(t1.") + descriptionColumn +
+           QStringLiteral(",'')as FDescription ,isnull(t1.") + noteColumn +
+           QStringLiteral(",'') as FFieldNote,t4.name as FFieldType,t2.length,isnull(t2.prec,0) as Prec,"
+                          "isnull(t2.scale,0) as Scale, ") +
+           QStringLiteral(" (case t2.isnullable when 0 then '") + no + QStringLiteral("' else '") + yes +
+           QStringLiteral("' end )as FIsNull");
+}
 
+ado::RecordsetPtr clsGetData::QueryFields(qint32 FinterID, const QString& strTableName, QString* sMsg,
+                                          const QString& orderColumn) const
+{
     const QString sql =
-        QStringLiteral("select isnull(t1.FTableID,0) as FTableID,t2.Name as FFieldName,isnull(t1.") + descriptionColumn +
-        QStringLiteral(",'')as FDescription ,isnull(t1.") + noteColumn +
-        QStringLiteral(",'') as FFieldNote,t4.name as FFieldType,t2.length,isnull(t2.prec,0) as Prec,"
-                       "isnull(t2.scale,0) as Scale, ") +
-        QStringLiteral(" (case t2.isnullable when 0 then '") + no + QStringLiteral("' else '") + yes +
-        QStringLiteral("' end )as FIsNull from syscolumns t2 left join t_FieldDescription t1  "
-                       "on(t1.FFieldname=t2.Name and t1.FTableID=") +
+        QStringLiteral("select ") + FieldSelectList() +
+        QStringLiteral(" from syscolumns t2 left join t_FieldDescription t1  on(t1.FFieldname=t2.Name and t1.FTableID=") +
         QString::number(FinterID) + u')' +
         QStringLiteral(" join sysobjects  t3 on(t3.ID=t2.ID) join systypes t4 on(t2.xusertype=t4.xusertype) "
                        "where  t3.Name='") +
         InLiteral(strTableName) + QStringLiteral("' order by ") + orderColumn;
     return RunQuery(sql, sMsg);
+}
+
+std::optional<clsGetData::FieldRowsByTable> clsGetData::GetAllFieldRows(QString* sMsg) const
+{
+    // The field query's select list and joins, with the described table in place of one name
+    // and one ID: the window asks for the trimmed FTableName and the row's FTableID.
+    const QString sql =
+        QStringLiteral("select t5.FTableID as FDescribedTableID,t5.FTableName as FDescribedTableName,") +
+        FieldSelectList() +
+        QStringLiteral(" from t_tabledescription t5 join sysobjects  t3 on(t3.Name=ltrim(t5.FTableName)) "
+                       "join syscolumns t2 on(t3.ID=t2.ID) "
+                       "left join t_FieldDescription t1  on(t1.FFieldname=t2.Name and t1.FTableID=t5.FTableID) "
+                       "join systypes t4 on(t2.xusertype=t4.xusertype) "
+                       "order by t5.FTableID, t5.FTableName, FFieldName");
+    const ado::RecordsetPtr rs = RunQuery(sql, sMsg);
+    if (!rs)
+        return std::nullopt;
+    try {
+        FieldRowsByTable result;
+        const ado::Field& id = rs->Fields("FDescribedTableID");
+        const ado::Field& name = rs->Fields("FDescribedTableName");
+        const std::vector<const ado::Field*> fields = LayoutFields(*rs, true);
+        VexaList* list = nullptr;
+        std::pair<qint32, QString> current;
+        qint32 counter = 0;
+        for (; !rs->Eof(); rs->MoveNext()) {
+            std::pair<qint32, QString> key{Text(id.GetValue()).toInt(), modPublic::TrimBlanks(Text(name.GetValue()))};
+            if (!list || key != current) {
+                current = key;
+                VexaListPtr& rows = result[key];
+                // A table described twice under one ID and name has its rows once.
+                list = rows ? nullptr : (rows = NewList()).get();
+                counter = 0;
+            }
+            if (list)
+                list->Add(NewRow(fields, m_fieldColumns, counter++));
+        }
+        return result;
+    } catch (...) {
+        const automation::ErrorInfo info = automation::InfoFromCurrentException();
+        if (sMsg)
+            *sMsg = info.description;
+        automation::ClearCurrentError();
+        return std::nullopt;
+    }
+}
+
+std::vector<const ado::Field*> clsGetData::LayoutFields(const ado::Recordset& rs, bool fieldList) const
+{
+    const std::vector<ColumnDef>& layout = fieldList ? m_fieldColumns : m_indexColumns;
+    std::vector<const ado::Field*> fields;
+    for (size_t i = 0; i < layout.size(); ++i)
+        fields.push_back(fieldList && i == 0 ? nullptr : &rs.Fields(layout[i].Name.toStdString()));
+    return fields;
+}
+
+VexaRecordPtr clsGetData::NewRow(const std::vector<const ado::Field*>& fields, const std::vector<ColumnDef>& layout,
+                                 qint32 counter) const
+{
+    const VexaRecordPtr record = NewRecord();
+    for (size_t i = 0; i < layout.size(); ++i) {
+        if (fields[i])
+            record->SetValue(layout[i].Name, modPublic::TrimBlanks(Text(fields[i]->GetValue())));
+        else
+            record->SetValue(layout[i].Name, QVariant::fromValue<qint32>(counter + 1));
+    }
+    return record;
 }
 
 automation::ObjectPtr clsGetData::BuildRows(qint32 FinterID, const QString& strTableName, qint32 nType,
@@ -293,17 +366,9 @@ automation::ObjectPtr clsGetData::BuildRows(qint32 FinterID, const QString& strT
         std::vector<const ado::Field*> fields;
         qint32 counter = 0;
         while (!rs->Eof()) {
-            if (fields.empty()) {
-                for (size_t i = 0; i < layout.size(); ++i)
-                    fields.push_back(fieldList && i == 0 ? nullptr : &rs->Fields(layout[i].Name.toStdString()));
-            }
-            const VexaRecordPtr record = NewRecord();
-            for (size_t i = 0; i < layout.size(); ++i) {
-                if (fields[i])
-                    record->SetValue(layout[i].Name, modPublic::TrimBlanks(Text(fields[i]->GetValue())));
-                else
-                    record->SetValue(layout[i].Name, QVariant::fromValue<qint32>(counter + 1));
-            }
+            if (fields.empty())
+                fields = LayoutFields(*rs, fieldList);
+            const VexaRecordPtr record = NewRow(fields, layout, counter);
             rs->MoveNext();
             ++counter;
             list->Add(record);

@@ -2,11 +2,16 @@
 
 #include "ClassInfo.h"
 #include "ComponentRegistry.h"
+#include "HeldConnection.h"
 #include "Recordset.h"
+#include "VexaList.h"
 
 #include <QObject>
 #include <QString>
 
+#include <map>
+#include <optional>
+#include <utility>
 #include <vector>
 
 // The browser's data access: the dictionary tree, the table-description query, the column
@@ -34,6 +39,19 @@ public:
     Q_INVOKABLE automation::ObjectPtr GetDataByInterID(qint32 FinterID, const QString& strTableName, qint32 nType,
                                                        QString* sMsg = nullptr);
 
+    // For a batch run: from now on every query of this instance runs on the held connection
+    // instead of on a new data server of its own, with the same SQL texts and the same rollback.
+    // Not reachable by name, so the window's instance keeps one data server per query.
+    void HoldConnection(HeldConnectionPtr connection) { m_held = std::move(connection); }
+
+    // Field rows by described table: its FTableID and its FTableName trimmed of blanks.
+    using FieldRowsByTable = std::map<std::pair<qint32, QString>, VexaListPtr>;
+    // For a batch that needs the field rows of every described table at once (the field search):
+    // the field query's select list and joins in one statement over the tables of
+    // t_tabledescription, each table's rows made as GetDataByInterID makes them. Described
+    // tables that do not exist have no entry. Nothing, with sMsg set, when the query fails.
+    std::optional<FieldRowsByTable> GetAllFieldRows(QString* sMsg) const;
+
 private:
     struct ColumnDef {
         QString Name;
@@ -48,10 +66,19 @@ private:
     void InitIndexColumns();
     void InitFieldColumns();
     ado::RecordsetPtr QueryIndexes(qint32 FinterID, const QString& strTableName, QString* sMsg) const;
+    // The field query's select list, without "select": the description and note columns of the
+    // language and its words for yes and no.
+    QString FieldSelectList() const;
     ado::RecordsetPtr QueryFields(qint32 FinterID, const QString& strTableName, QString* sMsg,
                                   const QString& orderColumn) const;
     automation::ObjectPtr BuildRows(qint32 FinterID, const QString& strTableName, qint32 nType, QString* sMsg) const;
+    // The record set's columns of the field (or index) layout; the sequence column has none.
+    std::vector<const ado::Field*> LayoutFields(const ado::Recordset& rs, bool fieldList) const;
+    // A row record: each layout value from its column, trimmed, the sequence number from counter.
+    VexaRecordPtr NewRow(const std::vector<const ado::Field*>& fields, const std::vector<ColumnDef>& layout,
+                         qint32 counter) const;
 
     std::vector<ColumnDef> m_indexColumns;
     std::vector<ColumnDef> m_fieldColumns;
+    HeldConnectionPtr m_held;
 };

@@ -4,6 +4,7 @@
 #include "MessageSeam.h"
 #include "VexaConvert.h"
 #include "WindowLook.h"
+#include "FindFilter.h"
 #include "clsGetData.h"
 #include "modPublic.h"
 
@@ -18,12 +19,6 @@ namespace {
 
 // A message box with the information icon and an OK button.
 constexpr int kInformationOk = 64;
-
-// What the database server says when typed text holds a single quote.
-const QString kOperatorMessage =
-    QStringLiteral("Invalid operator for data type. Operator equals modulo, type equals varchar.");
-const QString kUnclosedQuoteMessage =
-    QStringLiteral("Unclosed quotation mark before the character string '  order by FSubSystemID'.");
 
 // Places a control by its layout in twips.
 template <class Widget>
@@ -108,13 +103,6 @@ void frmFind::ShowMessage(const QString& text) const
     ui::ShowMessage(text, kInformationOk, modPublic::LocalText(QStringLiteral("Corvane提示")));
 }
 
-QString frmFind::QueryFailureMessage(const QString& sMsg) const
-{
-    if (sMsg == kOperatorMessage || sMsg == kUnclosedQuoteMessage)
-        return modPublic::LocalText(QStringLiteral("输入有误,请重新输入"));
-    return sMsg;
-}
-
 void frmFind::cmdFind_Click()
 {
     QString sMsg;
@@ -130,21 +118,12 @@ void frmFind::cmdFind_Click()
         const QString doneText = modPublic::LocalText(QStringLiteral("查找已经完成."));
 
         if (!m_rsHits) {
-            // The typed text goes into the filter as it stands: LIKE's own pattern characters
-            // keep their meaning, and a quote makes the database refuse the statement.
-            QString filter;
-            if (code.isEmpty())
-                filter = QStringLiteral(" FDescription Like '%") + name + QStringLiteral("%' ");
-            else if (!name.isEmpty())
-                filter = QStringLiteral(" FTableName like '%") + code + QStringLiteral("%' and FDescription Like '%") + name +
-                         QStringLiteral("%' ");
-            else
-                filter = QStringLiteral(" FTableName Like'%") + code + QStringLiteral("%' ");
+            const QString filter = findfilter::Filter(code, name);
             data = std::make_unique<clsGetData>();
             m_rsHits = data->GetMDetail(filter, &sMsg);
             data.reset();
             if (!m_rsHits) {
-                ShowMessage(QueryFailureMessage(sMsg));
+                ShowMessage(findfilter::FailureText(sMsg));
                 return;
             }
         }
@@ -168,7 +147,7 @@ void frmFind::cmdFind_Click()
         data.reset();
         m_rsHits.reset();
         automation::ClearCurrentError();
-        ShowMessage(QueryFailureMessage(sMsg));
+        ShowMessage(findfilter::FailureText(sMsg));
     }
 }
 

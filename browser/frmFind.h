@@ -40,8 +40,6 @@ private:
     void cmdFind_Click();
     void cmdCancel_Click();
     void ShowMessage(const QString& text) const;
-    // The message for a search that brought no record set back.
-    QString QueryFailureMessage(const QString& sMsg) const;
 
     QLabel* lblNumber;
     QComboBox* cboNumber;

@@ -6,6 +6,7 @@
 #include "WindowLook.h"
 #include "clsGetData.h"
 #include "frmFind.h"
+#include "TreeNodeText.h"
 #include "modPublic.h"
 
 #include <QApplication>
@@ -15,44 +16,11 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include <cmath>
 
 namespace {
 
 constexpr long kTypeMismatch = 13;
 constexpr int kKeyF = 70;
-
-// The number a text begins with (blanks before it skipped), 0 when it begins with none.
-double LeadingNumber(const QString& text)
-{
-    qsizetype end = 0;
-    while (end < text.size() && text[end] == QLatin1Char(' '))
-        ++end;
-    const qsizetype start = end;
-    if (end < text.size() && (text[end] == QLatin1Char('-') || text[end] == QLatin1Char('+')))
-        ++end;
-    bool point = false;
-    while (end < text.size() && (text[end].isDigit() || (text[end] == QLatin1Char('.') && !point))) {
-        point = point || text[end] == QLatin1Char('.');
-        ++end;
-    }
-    bool ok = false;
-    const double value = text.mid(start, end - start).toDouble(&ok);
-    return ok ? value : 0;
-}
-
-// The text as a 32-bit integer, rounded half to even; an error when it is no number or too large.
-qint32 ToLong(const QString& text)
-{
-    bool ok = false;
-    const double value = modPublic::TrimBlanks(text).toDouble(&ok);
-    if (!ok)
-        throw automation::AutomationError(kTypeMismatch, QStringLiteral("Type mismatch"));
-    const double rounded = std::nearbyint(value);
-    if (rounded < -2147483648.0 || rounded > 2147483647.0)
-        throw automation::AutomationError(6, QStringLiteral("Overflow"));
-    return static_cast<qint32>(rounded);
-}
 
 QString NodeText(QObject* node, const char* name)
 {
@@ -196,7 +164,7 @@ void frmLoad::Browser_NodeClick(QObject* Node)
 void frmLoad::SelectTable(QObject* Node)
 {
     QObject* browser = m_browser.get();
-    if (LeadingNumber(NodeText(Node, "Tag")) == 0) {
+    if (nodetext::LeadingNumber(NodeText(Node, "Tag")) == 0) {
         automation::SetProperty(browser, "IndexRows", QVariant::fromValue(automation::ObjectPtr()));
         automation::SetProperty(browser, "FieldRows", QVariant::fromValue(automation::ObjectPtr()));
         return;
@@ -205,12 +173,8 @@ void frmLoad::SelectTable(QObject* Node)
     try {
         const WaitCursor hourglass;
         const QString text = NodeText(Node, "Text");
-        QString strTableName = text.mid(text.indexOf(QLatin1Char('(')) + 1);
-        if (strTableName.isEmpty())
-            throw automation::AutomationError(5, QStringLiteral("Invalid procedure call or argument"));
-        strTableName.chop(1);
-        const QString key = NodeText(Node, "Key");
-        const qint32 tableId = ToLong(key.mid(key.indexOf(QLatin1Char('.')) + 1));
+        const QString strTableName = nodetext::TableName(text);
+        const qint32 tableId = nodetext::TableId(NodeText(Node, "Key"));
 
         QObject* data = m_clsData.get();
         automation::SetProperty(browser, "IndexRows",
@@ -242,7 +206,7 @@ void frmLoad::LocateTable(qint32 FTableID)
         if (NodeText(node, "Tag") != QLatin1String("1"))
             continue;
         const QString key = NodeText(node, "Key");
-        if (LeadingNumber(key.mid(key.indexOf(QLatin1Char('.')) + 1)) != FTableID)
+        if (nodetext::LeadingNumber(key.mid(key.indexOf(QLatin1Char('.')) + 1)) != FTableID)
             continue;
         SelectTable(node);
         automation::SetProperty(node, "Selected", true);

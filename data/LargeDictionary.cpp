@@ -44,6 +44,14 @@ INSERT INTO t_Subsystem SELECT i, '子系统' || i, '子系統' || i, 'Subsystem
 
 constexpr int kWideColumns = 300;
 
+// How many generated tables are created before their schema rows are put aside.
+constexpr int kTablesPerBatch = 250;
+constexpr const char* kPutGeneratedSchemaAside =
+    "PRAGMA writable_schema = ON; "
+    "INSERT INTO temp.schema_aside SELECT * FROM main.sqlite_schema WHERE tbl_name GLOB 't_Table[0-9]*' ORDER BY rowid; "
+    "DELETE FROM main.sqlite_schema WHERE tbl_name GLOB 't_Table[0-9]*'; "
+    "PRAGMA writable_schema = RESET;";
+
 // The declared types that the wide table's columns take in turn.
 constexpr const char* kWideTypes[] = {
     "int NULL", "nvarchar(80) NULL", "decimal(28,10) NULL", "datetime NULL", "varchar(30) NOT NULL DEFAULT ('')",
@@ -58,6 +66,8 @@ void WriteLargeDictionary(const QString& path, int tables)
         throw std::invalid_argument("The number of tables of a dictionary cannot be negative");
     NewDatabaseFile file(path);
     SqliteFile& db = file.Db();
+    // Root pages must stay where they are made while schema rows are put aside.
+    db.Exec("PRAGMA auto_vacuum = NONE");
     db.Exec("BEGIN");
     db.Exec(kDictionarySchema);
     db.Exec(QStringLiteral(
@@ -65,6 +75,12 @@ void WriteLargeDictionary(const QString& path, int tables)
                 "INSERT INTO t_tabledescription SELECT i % 15 + 1, i, 't_Table' || i, '数据表' || i, "
                 "'數據表' || i, 'Data table ' || i FROM n WHERE i <= %1")
                 .arg(tables));
+    // Each CREATE makes SQLite scan its whole schema table and walk every table it knows, so
+    // creating thousands of tables one after another costs the square of their number. The
+    // generated tables' schema rows are therefore put aside in batches (their pages stay where
+    // they are, none is freed) and SQLite's view of the schema reloaded, which keeps both small;
+    // the rows go back, in creation order, once all tables exist.
+    db.Exec("CREATE TEMP TABLE schema_aside AS SELECT * FROM main.sqlite_schema WHERE 0");
     for (int i = 1; i <= tables; ++i) {
         const QString name = QStringLiteral("t_Table%1").arg(i);
         db.Exec(QStringLiteral("CREATE TABLE %1 (FItemID int NOT NULL, FNumber varchar(80) NOT NULL DEFAULT (''), "
@@ -72,6 +88,8 @@ void WriteLargeDictionary(const QString& path, int tables)
                                "CONSTRAINT PK_%1 PRIMARY KEY (FItemID)); "
                                "CREATE INDEX ix_%1_Number ON %1 (FNumber DESC, FName);")
                     .arg(name));
+        if (i % kTablesPerBatch == 0 || i == tables)
+            db.Exec(kPutGeneratedSchemaAside);
     }
 
     QString wide = QStringLiteral("CREATE TABLE t_WideTable (FID int NOT NULL");
@@ -85,6 +103,9 @@ void WriteLargeDictionary(const QString& path, int tables)
     db.Exec(QStringLiteral("INSERT INTO t_FieldDescription SELECT %1, name, '字段' || cid, '欄位' || cid, 'Column ' || cid, "
                            "'备注' || cid, '備註' || cid, 'Note ' || cid FROM pragma_table_info('t_WideTable')")
                 .arg(wideId));
+    db.Exec("PRAGMA writable_schema = ON; "
+            "INSERT INTO main.sqlite_schema SELECT * FROM temp.schema_aside ORDER BY rowid; "
+            "PRAGMA writable_schema = OFF;");
     db.Exec("COMMIT");
     file.Commit();
 }

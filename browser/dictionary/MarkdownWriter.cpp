@@ -1,0 +1,122 @@
+#include "MarkdownWriter.h"
+
+#include <map>
+#include <vector>
+
+namespace {
+
+QString Value(const VexaRecord& record, const char* name)
+{
+    return record.GetValue(QString::fromLatin1(name)).toString();
+}
+
+QString Row(const QStringList& cells)
+{
+    QString line = QStringLiteral("|");
+    for (const QString& cell : cells)
+        line += u' ' + MarkdownWriter::Escaped(cell) + QStringLiteral(" |");
+    return line + u'\n';
+}
+
+QString PipeTable(const QStringList& captions, const std::vector<QStringList>& rows)
+{
+    QString text = Row(captions) + u'|' + QStringLiteral(" --- |").repeated(captions.size()) + u'\n';
+    for (const QStringList& cells : rows)
+        text += Row(cells);
+    return text;
+}
+
+QString List(const VexaList& layout, const VexaList* rows)
+{
+    const QStringList names = DictionaryDocument::Names(&layout);
+    std::vector<QStringList> lines;
+    if (rows) {
+        for (const VexaRecordPtr& row : *rows) {
+            QStringList cells;
+            for (const QString& name : names)
+                cells << row->GetValue(name).toString();
+            lines.push_back(cells);
+        }
+    }
+    return PipeTable(DictionaryDocument::Captions(&layout), lines);
+}
+
+}  // namespace
+
+QString MarkdownWriter::Escaped(const QString& text)
+{
+    QString escaped;
+    escaped.reserve(text.size());
+    for (const QChar c : text) {
+        if (c == u'\n' || c == u'\r')
+            escaped += u' ';
+        else if (QStringLiteral("\\`*_[]<>|#~").contains(c))
+            escaped += u'\\' + QString(c);
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+QByteArray MarkdownWriter::Tree(const DictionaryDocument& document) const
+{
+    QString text = QStringLiteral("# ") + Escaped(document.title) + QStringLiteral("\n\n") + Escaped(document.account) +
+                   QStringLiteral("\n\n");
+    std::map<QString, std::vector<const VexaRecord*>> children;
+    std::map<QString, bool> keys;
+    for (const VexaRecordPtr& record : *document.tree) {
+        children[Value(*record, "FRelative")].push_back(record.get());
+        keys[Value(*record, "FKey")] = true;
+    }
+    const auto print = [&](const auto& self, const QString& parent, int depth) -> void {
+        for (const VexaRecord* node : children[parent]) {
+            text += QString(depth * 2, u' ') + QStringLiteral("- ") + Escaped(Value(*node, "FText")) + QStringLiteral(" `") +
+                    Value(*node, "FKey") + QStringLiteral("`\n");
+            self(self, Value(*node, "FKey"), depth + 1);
+        }
+    };
+    print(print, QString(), 0);
+    for (const auto& [parent, nodes] : children) {
+        if (parent.isEmpty() || keys.count(parent))
+            continue;
+        text += QStringLiteral("- `") + parent + QStringLiteral("`\n");
+        print(print, parent, 1);
+    }
+    return text.toUtf8();
+}
+
+QByteArray MarkdownWriter::Tables(const DictionaryDocument& document) const
+{
+    QString text = QStringLiteral("# ") + Escaped(document.title) + QStringLiteral("\n\n") + Escaped(document.account) +
+                   QStringLiteral("\n");
+    const QString tableLevel = document.singleTable ? QStringLiteral("## ") : QStringLiteral("### ");
+    for (const DictionaryGroup& group : document.groups) {
+        if (!document.singleTable)
+            text += QStringLiteral("\n## ") + (group.node ? Escaped(Value(*group.node, "FText")) : QString()) +
+                    QStringLiteral(" `") + group.key + QStringLiteral("`\n");
+        for (const DictionaryTable& table : group.tables) {
+            text += u'\n' + tableLevel + Escaped(table.node ? Value(*table.node, "FText") : table.name) + u'\n';
+            if (!table.message.isEmpty())
+                text += QStringLiteral("\n> ") + Escaped(table.message) + u'\n';
+            text += u'\n' + List(*document.indexLayout, table.indexes.get());
+            text += u'\n' + List(*document.fieldLayout, table.fields.get());
+        }
+    }
+    return text.toUtf8();
+}
+
+QByteArray MarkdownWriter::Rows(const DictionaryRows& rows) const
+{
+    std::vector<QStringList> lines;
+    for (const QVariantList& row : rows.rows) {
+        QStringList cells;
+        for (const QVariant& value : row)
+            cells << value.toString();
+        lines.push_back(cells);
+    }
+    QString text = QStringLiteral("# ") + Escaped(rows.title) + QStringLiteral("\n\n") + Escaped(rows.account) +
+                   QStringLiteral("\n\n") + PipeTable(rows.captions, lines);
+    if (!rows.summary.isEmpty())
+        text += u'\n' + Escaped(rows.summary) + u'\n';
+    return text.toUtf8();
+}
