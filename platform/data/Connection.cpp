@@ -65,6 +65,11 @@ void Connection::BeginTrans()
     OpenSession().BeginTrans();
 }
 
+void Connection::CommitTrans()
+{
+    OpenSession().CommitTrans();
+}
+
 void Connection::RollbackTrans()
 {
     OpenSession().RollbackTrans();

@@ -28,9 +28,11 @@ public:
     void Open(const std::string& connectionText, ConnectModeEnum mode = adModeUnknown);
     // Runs one statement. A statement without a result set gives a closed record set.
     RecordsetPtr Execute(const std::string& sql, CursorTypeEnum cursorType = adOpenForwardOnly);
-    // Starts a transaction; RollbackTrans ends it and undoes every change made since. Both throw
-    // AutomationError with the provider's description when the provider refuses.
+    // Starts a transaction; CommitTrans ends it keeping every change made since, RollbackTrans
+    // ends it undoing them. Each throws AutomationError with the provider's description when the
+    // provider refuses.
     void BeginTrans();
+    void CommitTrans();
     void RollbackTrans();
     void Close();
     long State() const { return m_session ? adStateOpen : adStateClosed; }

@@ -75,14 +75,24 @@ void OdbcSession::BeginTrans()
         SetAutocommit(*link, false);
 }
 
+void OdbcSession::CommitTrans()
+{
+    EndTransaction(SQL_COMMIT);
+}
+
 void OdbcSession::RollbackTrans()
 {
-    // Every connection is rolled back even when one fails; the first failure is reported.
+    EndTransaction(SQL_ROLLBACK);
+}
+
+void OdbcSession::EndTransaction(SQLSMALLINT completion)
+{
+    // Every connection is ended even when one fails; the first failure is reported.
     m_inTransaction = false;
     std::exception_ptr failure;
     for (const auto& link : m_links) {
         try {
-            link->connection.Check(SQLEndTran(SQL_HANDLE_DBC, link->connection.Get(), SQL_ROLLBACK), "SQLEndTran");
+            link->connection.Check(SQLEndTran(SQL_HANDLE_DBC, link->connection.Get(), completion), "SQLEndTran");
             SetAutocommit(*link, true);
         } catch (...) {
             if (!failure)

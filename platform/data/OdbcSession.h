@@ -27,9 +27,10 @@ public:
 
     std::unique_ptr<provider::Cursor> Execute(std::string_view sql) override;
     // Automatic commit off on every connection of the session, including those opened later,
-    // until RollbackTrans rolls each back and turns automatic commit on again. Throws OdbcError
-    // when the driver refuses.
+    // until CommitTrans commits or RollbackTrans rolls back each and turns automatic commit on
+    // again. Throws OdbcError when the driver refuses.
     void BeginTrans() override;
+    void CommitTrans() override;
     void RollbackTrans() override;
     // True when text travels through the wide functions.
     bool Wide() const { return m_wide; }
@@ -42,6 +43,8 @@ private:
 
     std::unique_ptr<Link> Connect() const;
     static void SetAutocommit(const Link& link, bool on);
+    // Commits or rolls back (SQL_COMMIT, SQL_ROLLBACK) on every connection.
+    void EndTransaction(SQLSMALLINT completion);
     static bool KeepsUnicode(SQLHDBC connection);
     Link& IdleLink();
 

@@ -27,10 +27,11 @@ class Session : public std::enable_shared_from_this<Session> {
 public:
     virtual ~Session() = default;
     virtual std::unique_ptr<Cursor> Execute(std::string_view sql) = 0;
-    // A transaction around the statements that follow, ended by RollbackTrans, which undoes
-    // whatever they changed. A provider that answers SQL Server's SQL itself takes SQL Server's
-    // statements; one whose driver holds the transaction overrides both.
+    // A transaction around the statements that follow, ended by CommitTrans, which keeps what
+    // they changed, or RollbackTrans, which undoes it. A provider that answers SQL Server's SQL
+    // itself takes SQL Server's statements; one whose driver holds the transaction overrides them.
     virtual void BeginTrans() { Execute("BEGIN TRANSACTION"); }
+    virtual void CommitTrans() { Execute("COMMIT TRANSACTION"); }
     virtual void RollbackTrans() { Execute("ROLLBACK TRANSACTION"); }
 };
 

@@ -33,11 +33,13 @@ bool OnlySeparators(const char* text, const char* end)
     return true;
 }
 
-// What compiling a statement showed of it: the tables it inserts into, and whether it makes,
-// drops or changes a table.
+// What compiling a statement showed of it: the tables it inserts into, whether it makes, drops
+// or changes a table, and whether it rolls back (which also takes away the identity triggers
+// made since the transaction began).
 struct StatementWatch {
     std::vector<std::string> inserts;
     bool changesTables = false;
+    bool rollsBack = false;
 
     static int Note(void* data, int action, const char* name, const char*, const char* database, const char*)
     {
@@ -47,6 +49,9 @@ struct StatementWatch {
             watch.inserts.emplace_back(name);
         else if (action == SQLITE_CREATE_TABLE || action == SQLITE_DROP_TABLE || action == SQLITE_ALTER_TABLE)
             watch.changesTables = true;
+        else if ((action == SQLITE_TRANSACTION || action == SQLITE_SAVEPOINT) && name &&
+                 sqlite3_stricmp(name, "ROLLBACK") == 0)
+            watch.rollsBack = true;
         return SQLITE_OK;
     }
 };
@@ -60,9 +65,11 @@ SqliteSession::SqliteSession(const std::string& path, SqliteOpenMode mode)
     std::error_code ec;
     if (mode != SqliteOpenMode::Create && path != ":memory:" && !std::filesystem::exists(path, ec) && !ec)
         throw ProviderError(kErrorOpen, "Cannot open database \"" + path + "\" requested by the login. The login failed.");
-    const int flags = mode == SqliteOpenMode::ReadOnly ? SQLITE_OPEN_READONLY
-                      : mode == SqliteOpenMode::Create ? (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
-                                                       : SQLITE_OPEN_READWRITE;
+    // A session is used by one thread at a time: SQLite need not lock the connection for every
+    // value read, which costs more than the read itself.
+    const int flags = SQLITE_OPEN_NOMUTEX | (mode == SqliteOpenMode::ReadOnly ? SQLITE_OPEN_READONLY
+                                             : mode == SqliteOpenMode::Create ? (SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE)
+                                                                              : SQLITE_OPEN_READWRITE);
     sqlite3* db = nullptr;
     const int rc = sqlite3_open_v2(path.c_str(), &db, flags, nullptr);
     m_db.reset(db);
@@ -86,9 +93,39 @@ SqliteSession::~SqliteSession() = default;
 std::unique_ptr<Cursor> SqliteSession::Execute(std::string_view sql)
 {
     m_schema->CheckBeforeNextUse();
+    if (const std::optional<SqliteInsertCache::Insert> insert = SqliteInsertCache::Read(sql))
+        if (std::unique_ptr<Cursor> done = ExecuteInsert(sql, *insert))
+            return done;
     if (const std::optional<std::vector<BatchPart>> parts = SplitBatch(sql))
         return RunParts(*parts);
     return ExecuteText(sql);
+}
+
+std::unique_ptr<Cursor> SqliteSession::ExecuteInsert(std::string_view sql, const SqliteInsertCache::Insert& insert)
+{
+    sqlite3_stmt* statement = m_inserts.Find(insert.shape);
+    if (!statement) {
+        const SqliteColumnTypes columnTypes(m_db.get());
+        const TSqlText text = RewriteTSql(sql, &columnTypes);
+        if (text.helpIndexTable || !text.variables.empty() || !text.assignments.empty())
+            return nullptr;
+        const std::optional<std::string> parameterised = SqliteInsertCache::Parameterised(text.sql, insert);
+        if (!parameterised)
+            return nullptr;
+        const char* const end = parameterised->data() + parameterised->size();
+        const char* tail = nullptr;
+        StatementPtr prepared = Prepare(parameterised->data(), end, tail, text.lastToken);
+        if (!prepared || !OnlySeparators(tail, end))
+            return nullptr;
+        statement = m_inserts.Keep(insert.shape, std::move(prepared));
+    }
+    const StatementReset reset(statement);
+    SqliteInsertCache::Bind(statement, insert);
+    const int step = sqlite3_step(statement);
+    if (step != SQLITE_DONE)
+        throw TranslateSqliteError(m_db.get(), step, insert.lastToken);
+    m_schema->Invalidate();
+    return std::make_unique<RowsCursor>();
 }
 
 std::unique_ptr<Cursor> SqliteSession::RunParts(const std::vector<BatchPart>& parts)
@@ -161,8 +198,10 @@ StatementPtr SqliteSession::Prepare(const char* text, const char* end, const cha
         StatementPtr statement(raw);
         if (rc != SQLITE_OK)
             throw TranslateSqliteError(db, rc, lastToken);
-        if (watch.changesTables)
+        if (watch.changesTables || watch.rollsBack) {
             m_identity->Forget();
+            m_inserts.Clear();
+        }
         // A trigger made just now is not in the statement compiled before it.
         if (!first || !m_identity->Cover(watch.inserts))
             return statement;

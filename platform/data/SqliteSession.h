@@ -3,6 +3,7 @@
 #include "Provider.h"
 #include "SqliteHandles.h"
 #include "SqliteIdentity.h"
+#include "SqliteInsertCache.h"
 #include "SqliteProvider.h"
 #include "SqliteSchema.h"
 #include "TSqlBatch.h"
@@ -29,6 +30,9 @@ public:
 private:
     // One text of statements, none of them control of flow.
     std::unique_ptr<Cursor> ExecuteText(std::string_view sql);
+    // An insert of literal values through the statement kept for its shape (made on its first
+    // use); null when the insert's text is not one the cache can serve.
+    std::unique_ptr<Cursor> ExecuteInsert(std::string_view sql, const SqliteInsertCache::Insert& insert);
     // The parts of a batch in order, each IF choosing its branch; the last part's rows come back.
     std::unique_ptr<Cursor> RunParts(const std::vector<BatchPart>& parts);
     std::unique_ptr<Cursor> HelpIndex(const std::string& tableName);
@@ -40,6 +44,7 @@ private:
     std::string m_databaseName;
     std::unique_ptr<SqliteSchema> m_schema;  // after m_db: its statements go first
     std::unique_ptr<SqliteIdentity> m_identity;
+    SqliteInsertCache m_inserts;  // after m_db: its statements go first
 };
 
 }  // namespace ado::provider

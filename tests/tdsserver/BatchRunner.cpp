@@ -78,7 +78,7 @@ std::size_t StatementStart(std::string_view s)
 }
 
 // Transaction manager request types.
-enum TransactionRequest : std::uint16_t { kBeginTransaction = 5, kRollbackTransaction = 8 };
+enum TransactionRequest : std::uint16_t { kBeginTransaction = 5, kCommitTransaction = 7, kRollbackTransaction = 8 };
 
 std::vector<ado::Value> CurrentRow(const ado::Recordset& rs)
 {
@@ -135,21 +135,26 @@ void BatchRunner::Transaction(const std::uint8_t* request, std::size_t size)
         TdsWriter& out = m_channel.Reply();
         if (type == kBeginTransaction) {
             BeginTransaction(out);
-        } else if (type == kRollbackTransaction) {
+        } else if (type == kRollbackTransaction || type == kCommitTransaction) {
             // A transaction name (a one-byte count of UTF-16 units) comes first, then the flags,
             // whose lowest bit asks for a new transaction at once.
+            const bool commit = type == kCommitTransaction;
             const std::size_t flags = 3 + (size > 2 ? std::size_t{request[2]} * 2 : 0);
             if (!m_inTransaction)
                 throw automation::AutomationError(
-                    0, QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."));
+                    0, commit ? QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION.")
+                              : QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."));
             m_inTransaction = false;
-            m_connection.RollbackTrans();
-            WriteTransactionChange(out, kEnvRollbackTransaction, m_transaction);
+            if (commit)
+                m_connection.CommitTrans();
+            else
+                m_connection.RollbackTrans();
+            WriteTransactionChange(out, commit ? kEnvCommitTransaction : kEnvRollbackTransaction, m_transaction);
             if (flags < size && (request[flags] & 1))
                 BeginTransaction(out);
         } else {
             throw automation::AutomationError(
-                0, QStringLiteral("This stand-in server takes only requests to begin or roll back a transaction."));
+                0, QStringLiteral("This stand-in server takes only requests to begin, commit or roll back a transaction."));
         }
         WriteDone(out, kDoneFinal);
     } catch (const ClientGone&) {

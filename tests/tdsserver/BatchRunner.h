@@ -26,8 +26,8 @@ public:
     // Runs one batch and sends its whole reply.
     void Run(std::string_view sql);
     // Answers a transaction manager request (request: the message after its headers): begin,
-    // or roll back and, when asked, begin anew. The provider's transaction undoes the batches
-    // run in between.
+    // or commit or roll back and, when asked, begin anew. The provider's transaction keeps or
+    // undoes the batches run in between.
     void Transaction(const std::uint8_t* request, std::size_t size);
 
 private:

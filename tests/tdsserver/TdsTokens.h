@@ -16,6 +16,7 @@ enum EnvChangeType : std::uint8_t {
     kEnvLanguage = 2,
     kEnvPacketSize = 4,
     kEnvBeginTransaction = 8,
+    kEnvCommitTransaction = 9,
     kEnvRollbackTransaction = 10,
 };
 
