@@ -51,6 +51,7 @@ inline void Print(std::FILE* stream, const char* text) { Print(stream, std::stri
 int CmdDemoDb(CommandLine& line);
 int CmdQuery(CommandLine& line);
 int CmdExport(CommandLine& line);
+int CmdApply(CommandLine& line);
 int CmdConvert(CommandLine& line);
 int CmdDictionary(CommandLine& line);
 int CmdBrowse(CommandLine& line);

@@ -7,6 +7,7 @@
 #include "Dispatch.h"
 #include "ExportOutputs.h"
 #include "TypeMapScope.h"
+#include "VerifyAfterExport.h"
 #include "XmlElement.h"
 #include "mdlCommon.h"
 
@@ -149,17 +150,31 @@ automation::ObjectPtr CreateConverter()
 
 QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
+// --batch: how many inserts go into one transaction of the data script.
+constexpr int kMostBatch = 1000000000;
+bool IsBatchSize(const QString& text)
+{
+    bool ok = false;
+    const int size = text.toInt(&ok);
+    return ok && size >= 1 && size <= kMostBatch && text == QString::number(size);
+}
+
 }  // namespace
 
 int CmdExport(CommandLine& line)
 {
-    std::optional<QString> templatePath, structFile, dataFile, logFile;
-    bool append = false;
+    std::optional<QString> templatePath, structFile, dataFile, logFile, batch;
+    bool append = false, verify = false;
     for (qsizetype i = 0; i < line.args.size(); ++i) {
         std::optional<QString> value;
         const QString& arg = line.args[i];
-        if (arg == QLatin1String("--append")) {
-            append = true;
+        if (arg == QLatin1String("--append") || arg == QLatin1String("--verify")) {
+            (arg == QLatin1String("--append") ? append : verify) = true;
+            continue;
+        }
+        if (MatchOption(line.args, i, QLatin1StringView("--batch"), batch)) {
+            if (!batch || !IsBatchSize(*batch))
+                return UsageError(line, QStringLiteral("--batch needs a number of inserts from 1 to %1").arg(kMostBatch));
             continue;
         }
         bool matched = false;
@@ -195,7 +210,7 @@ int CmdExport(CommandLine& line)
     const std::vector<xml::XmlElement> servers = document.DocumentElement().Children();
     for (xml::XmlElement server : servers) {
         for (auto [attribute, option] : {std::pair{"datafile", &dataFile}, std::pair{"structfile", &structFile},
-                                         std::pair{"logfile", &logFile}})
+                                         std::pair{"logfile", &logFile}, std::pair{"batch", &batch}})
             if (server.Attribute(attribute).empty() && *option)
                 server.SetAttribute(attribute, (*option)->toStdString());
     }
@@ -291,7 +306,14 @@ int CmdExport(CommandLine& line)
                           .arg(files.join(QStringLiteral(", "))));
         return 2;
     }
-    return log.Lines() == 0 && failedDatabases == 0 ? 0 : 3;
+    const int status = log.Lines() == 0 && failedDatabases == 0 ? 0 : 3;
+    if (verify && stopRequested) {
+        Print(stderr, std::string_view("tabrix: the run was stopped, so its scripts are not verified\n"));
+        return status;
+    }
+    if (verify && !VerifyAfterExport(servers, engine))
+        return 4;
+    return status;
 }
 
 #include "cmdExport.moc"

@@ -2,6 +2,7 @@
 
 #include "AutomationError.h"
 #include "Dispatch.h"
+#include "InsertBatches.h"
 #include "InsertStatement.h"
 #include "RowEstimate.h"
 #include "SqlIdentifier.h"
@@ -443,6 +444,8 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
         emit RowsWritten(facts.rows, facts.bytes);
     };
 
+    // Read before anything is written: a batch attribute that is no number fails the table.
+    InsertBatches batches(Attr(objNode.Parent().Parent(), "batch"));
     out += "delete from " + T + " " + E + kCrLf;
     endWrite();
 
@@ -476,6 +479,10 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                 continue;
             }
 
+            if (batches.BeforeRow()) {
+                out += InsertBatches::kBegin;
+                endWrite();
+            }
             out += insertHead;
             endWrite(false);
             if (!insert) {
@@ -515,11 +522,26 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                 out += ") where ibitype = " + type + kCrLf;
                 endWrite();
             }
+            if (batches.AfterRow()) {
+                out += InsertBatches::kCommit;
+                endWrite();
+            }
             rows->MoveNext();
         }
     } catch (...) {
+        // The open batch ends on a line of its own, also after a row that broke off.
+        if (batches.Close()) {
+            if (out.size() > writeStart)
+                out += kCrLf;
+            out += InsertBatches::kCommit;
+            endWrite();
+        }
         reportOtherForms();
         throw;
+    }
+    if (batches.Close()) {
+        out += InsertBatches::kCommit;
+        endWrite();
     }
     reportOtherForms();
 }

@@ -1,0 +1,209 @@
+#include "ScriptRunner.h"
+
+#include "AutomationError.h"
+#include "ScriptReader.h"
+#include "SqlTokenizer.h"
+
+#include <cctype>
+#include <optional>
+#include <vector>
+
+using ado::provider::EqualsNoCase;
+using ado::provider::Token;
+using ado::provider::TokenKind;
+using ado::provider::TokenText;
+
+namespace {
+
+// The significant tokens of a short statement.
+std::vector<Token> Significant(std::string_view text)
+{
+    std::vector<Token> tokens;
+    for (const Token& t : ado::provider::TokenizeSql(text))
+        if (t.Significant())
+            tokens.push_back(t);
+    return tokens;
+}
+
+bool IsWord(std::string_view text, const Token& t, std::string_view word)
+{
+    return t.kind == TokenKind::Word && EqualsNoCase(TokenText(text, t), word);
+}
+
+bool StartsWithLetter(std::string_view text, std::string_view letters)
+{
+    return !text.empty() && letters.find(static_cast<char>(text.front() | 0x20)) != std::string_view::npos;
+}
+
+enum class TransactionWord { None, Begin, Commit, Rollback };
+
+// "begin tran[saction] [name]", "commit [tran[saction]|work] [name]", "rollback ..." alike.
+TransactionWord TransactionStatement(std::string_view text)
+{
+    if (!StartsWithLetter(text, "bcr"))
+        return TransactionWord::None;
+    const std::vector<Token> t = Significant(text);
+    if (t.empty() || t.size() > 3 || (t.size() == 3 && t[2].kind != TokenKind::Word && t[2].kind != TokenKind::QuotedName))
+        return TransactionWord::None;
+    const bool tranWord = t.size() >= 2 && (IsWord(text, t[1], "tran") || IsWord(text, t[1], "transaction"));
+    if (IsWord(text, t[0], "begin") && tranWord)
+        return TransactionWord::Begin;
+    const bool tail = t.size() == 1 || tranWord || (t.size() == 2 && IsWord(text, t[1], "work"));
+    if (IsWord(text, t[0], "commit") && tail)
+        return TransactionWord::Commit;
+    if (IsWord(text, t[0], "rollback") && tail)
+        return TransactionWord::Rollback;
+    return TransactionWord::None;
+}
+
+// The table of "drop table NAME" as the statement writes it; nothing for any other statement.
+std::optional<std::string> DroppedTable(std::string_view text)
+{
+    if (!StartsWithLetter(text, "d"))
+        return std::nullopt;
+    const std::vector<Token> t = Significant(text);
+    if (t.size() < 3 || !IsWord(text, t[0], "drop") || !IsWord(text, t[1], "table"))
+        return std::nullopt;
+    for (size_t i = 2; i < t.size(); ++i) {
+        const bool name = t[i].kind == TokenKind::Word || t[i].kind == TokenKind::QuotedName;
+        const bool dot = t[i].kind == TokenKind::Punct && TokenText(text, t[i]) == ".";
+        if ((i % 2 == 0) != name || (i % 2 == 1 && !dot))
+            return std::nullopt;
+    }
+    if (t.size() % 2 == 0)
+        return std::nullopt;  // ends on a dot
+    return std::string(text.substr(t[2].begin, t.back().end - t[2].begin));
+}
+
+}  // namespace
+
+ScriptRunner::ScriptRunner(ado::Connection& connection, bool oneTransaction)
+    : m_connection(connection), m_oneTransaction(oneTransaction)
+{
+    if (m_oneTransaction) {
+        m_connection.BeginTrans();
+        m_runOpen = true;
+    }
+}
+
+ScriptRunner::~ScriptRunner()
+{
+    if (m_runOpen || m_depth > 0)
+        RollbackQuietly();
+}
+
+void ScriptRunner::Run(std::string_view script)
+{
+    if (script.substr(0, 3) == "\xEF\xBB\xBF")
+        script.remove_prefix(3);  // a byte-order mark is no part of the first statement
+    ScriptReader reader(script);
+    while (const std::optional<ScriptStatement> statement = reader.Next()) {
+        RunStatement(statement->text, statement->line);
+        if (m_progress && (m_statements & 255) == 0)
+            m_progress(reader.Position());
+    }
+    if (m_depth > 0)
+        throw ScriptFailure(m_outerBeginLine,
+                            QStringLiteral("The script ends inside the transaction begun on this line; its statements "
+                                           "are not applied."));
+}
+
+void ScriptRunner::Commit()
+{
+    if (!m_runOpen)
+        return;
+    m_connection.CommitTrans();
+    m_runOpen = false;
+}
+
+void ScriptRunner::RunStatement(std::string_view text, long line)
+{
+    ++m_statements;
+    if (RunTransactionStatement(text, line))
+        return;
+    if (m_skipUpdates && StartsWithLetter(text, "u") && EqualsNoCase(text.substr(0, 6), "update") &&
+        (text.size() == 6 || std::isspace(static_cast<unsigned char>(text[6]))))
+        return;
+    try {
+        m_connection.Execute(std::string(text));
+    } catch (const automation::AutomationError& e) {
+        if (TableMissing(text)) {
+            ++m_missingDrops;
+            return;
+        }
+        throw ScriptFailure(line, e.Description());
+    } catch (const std::exception& e) {
+        throw ScriptFailure(line, QString::fromUtf8(e.what()));
+    }
+}
+
+bool ScriptRunner::RunTransactionStatement(std::string_view text, long line)
+{
+    const TransactionWord word = TransactionStatement(text);
+    switch (word) {
+    case TransactionWord::None:
+        return false;
+    case TransactionWord::Begin:
+        if (m_depth == 0) {
+            m_outerBeginLine = line;
+            if (!m_oneTransaction)
+                m_connection.BeginTrans();
+        }
+        ++m_depth;
+        return true;
+    case TransactionWord::Commit:
+        if (m_depth == 0)
+            throw ScriptFailure(line, QStringLiteral("The COMMIT TRANSACTION request has no corresponding BEGIN "
+                                                     "TRANSACTION."));
+        if (--m_depth == 0 && !m_oneTransaction) {
+            try {
+                m_connection.CommitTrans();
+            } catch (const automation::AutomationError& e) {
+                throw ScriptFailure(line, e.Description());
+            }
+        }
+        return true;
+    case TransactionWord::Rollback:
+        if (m_oneTransaction)
+            throw ScriptFailure(line, QStringLiteral("A ROLLBACK in the script would undo the whole run, which is one "
+                                                     "transaction; nothing is applied."));
+        if (m_depth == 0)
+            throw ScriptFailure(line, QStringLiteral("The ROLLBACK TRANSACTION request has no corresponding BEGIN "
+                                                     "TRANSACTION."));
+        m_depth = 0;
+        try {
+            m_connection.RollbackTrans();
+        } catch (const automation::AutomationError& e) {
+            throw ScriptFailure(line, e.Description());
+        }
+        return true;
+    }
+    return false;
+}
+
+bool ScriptRunner::TableMissing(std::string_view text)
+{
+    const std::optional<std::string> table = DroppedTable(text);
+    if (!table)
+        return false;
+    std::string literal;
+    for (const char c : *table)
+        literal += c == '\'' ? std::string("''") : std::string(1, c);
+    try {
+        const ado::RecordsetPtr id = m_connection.Execute("select object_id('" + literal + "')");
+        return !id->Eof() && ado::IsNull(id->Fields(0L).GetValue());
+    } catch (const automation::AutomationError&) {
+        return false;  // the drop's own failure is the one to report
+    }
+}
+
+void ScriptRunner::RollbackQuietly()
+{
+    m_runOpen = false;
+    m_depth = 0;
+    try {
+        m_connection.RollbackTrans();
+    } catch (const automation::AutomationError&) {
+        // Nothing was open any more (a provider may end a transaction on its own failure).
+    }
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "Connection.h"
+
+#include <QString>
+
+#include <cstddef>
+#include <exception>
+#include <functional>
+#include <string>
+#include <string_view>
+
+// A statement of a script that did not run: the line it starts on and why.
+class ScriptFailure : public std::exception {
+public:
+    ScriptFailure(long line, QString message) : m_line(line), m_message(std::move(message)), m_what(m_message.toStdString()) {}
+    long Line() const { return m_line; }
+    const QString& Message() const { return m_message; }
+    const char* what() const noexcept override { return m_what.c_str(); }
+
+private:
+    long m_line;
+    QString m_message;
+    std::string m_what;
+};
+
+// Runs scripts as the converter writes them on an open database, statement by statement (see
+// ScriptReader), by default all of them in one transaction that only Commit makes lasting.
+//
+// The scripts' own "begin tran" and "commit tran" lines nest as they do on SQL Server: inside
+// the run's transaction they only count; without one (oneTransaction false) the outermost pair
+// is a transaction of the database. A script must close every transaction it opens. A script's
+// "rollback" would undo the run's transaction with everything before it, so inside one it fails
+// the run instead.
+//
+// A "drop table" of a table the database does not have is passed over: the structure script
+// drops every table before it creates it, and a new database has none.
+class ScriptRunner {
+public:
+    ScriptRunner(ado::Connection& connection, bool oneTransaction);
+    // Rolls back whatever transaction is still open: a run that did not reach Commit failed.
+    ~ScriptRunner();
+    ScriptRunner(const ScriptRunner&) = delete;
+    ScriptRunner& operator=(const ScriptRunner&) = delete;
+
+    // Runs every statement of a script in order; throws ScriptFailure at the first that fails.
+    void Run(std::string_view script);
+    // Makes the run's transaction lasting (nothing to do without one).
+    void Commit();
+
+    // Passes over the data script's "update" statements (the `special` recomputations): they
+    // read tables of the target database that a copy of the exported tables may not have.
+    void SkipUpdates() { m_skipUpdates = true; }
+    // Called every few hundred statements with the bytes of the current script read so far.
+    void SetProgress(std::function<void(std::size_t position)> progress) { m_progress = std::move(progress); }
+
+    long Statements() const { return m_statements; }
+    long MissingTablesNotDropped() const { return m_missingDrops; }
+
+private:
+    void RunStatement(std::string_view text, long line);
+    // The script's own transaction statements; false when text is none.
+    bool RunTransactionStatement(std::string_view text, long line);
+    // After a failed "drop table": true when the table is not there (nothing to drop).
+    bool TableMissing(std::string_view text);
+    void RollbackQuietly();
+
+    ado::Connection& m_connection;
+    bool m_oneTransaction;
+    bool m_skipUpdates = false;
+    bool m_runOpen = false;  // the run's own transaction
+    int m_depth = 0;         // the scripts' begin tran not yet committed
+    long m_outerBeginLine = 0;
+    long m_statements = 0;
+    long m_missingDrops = 0;
+    std::function<void(std::size_t)> m_progress;
+};

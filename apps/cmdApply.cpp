@@ -1,0 +1,168 @@
+// tabrix apply: runs structure and data scripts as the converter writes them on a database, the
+// embedded provider's file or any server a connection text reaches.
+#include "Commands.h"
+
+#include "AutomationError.h"
+#include "Connection.h"
+#include "ScriptFile.h"
+#include "ScriptRunner.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
+#include <chrono>
+#include <memory>
+#include <vector>
+
+namespace {
+
+// The progress line on a terminal: the script and how far into it the run is.
+class ApplyProgress {
+public:
+    explicit ApplyProgress(bool show) : m_show(show) {}
+    ~ApplyProgress() { Clear(); }
+
+    void Start(const QString& name, std::size_t size)
+    {
+        m_name = name;
+        m_size = size;
+    }
+    void At(std::size_t position, long statements)
+    {
+        if (!m_show)
+            return;
+        const auto now = std::chrono::steady_clock::now();
+        if (now - m_drawn < std::chrono::milliseconds(200))
+            return;
+        m_drawn = now;
+        const int percent = m_size ? static_cast<int>(position * 100 / m_size) : 100;
+        Print(stderr, QStringLiteral("\r\033[Kapplying %1: %2% (%3 statements)").arg(m_name).arg(percent).arg(statements));
+        std::fflush(stderr);
+    }
+    void Clear() const
+    {
+        if (m_show)
+            Print(stderr, std::string_view("\r\033[K"));
+    }
+
+private:
+    bool m_show;
+    QString m_name;
+    std::size_t m_size = 0;
+    std::chrono::steady_clock::time_point m_drawn;
+};
+
+}  // namespace
+
+int CmdApply(CommandLine& line)
+{
+    DatabaseOptions database;
+    QStringList scripts;
+    bool create = false, oneTransaction = true;
+    for (qsizetype i = 0; i < line.args.size(); ++i) {
+        const QString& arg = line.args[i];
+        if (arg == QLatin1String("--create")) {
+            create = true;
+        } else if (arg == QLatin1String("--no-transaction")) {
+            oneTransaction = false;
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            QString error;
+            if (!MatchDatabaseOption(line.args, i, database, error))
+                return UsageError(line, QStringLiteral("unknown option '%1'").arg(arg));
+            if (!error.isEmpty())
+                return UsageError(line, error);
+        } else {
+            scripts << arg;
+        }
+    }
+    if (scripts.isEmpty())
+        return UsageError(line, QStringLiteral("no script given"));
+    if (!database.file && !database.connection)
+        return UsageError(line, QStringLiteral("give either --db or --connection"));
+    if (create && !database.file)
+        return UsageError(line, QStringLiteral("--create makes a SQLite file: give it with --db"));
+    if (create) {
+        if (database.file->contains(u';'))
+            return UsageError(line, QStringLiteral("a file name with ';' cannot go into a connection text; use --connection"));
+        if (QFileInfo::exists(*database.file)) {
+            Print(stderr, QStringLiteral("tabrix: '%1' already exists; --create makes a new file\n").arg(*database.file));
+            return 2;
+        }
+    } else if (const int status = CheckDatabaseOptions(line, database)) {
+        return status;
+    }
+
+    // Every script must be readable before anything runs.
+    std::vector<std::unique_ptr<ScriptFile>> files;
+    for (const QString& path : scripts) {
+        files.push_back(std::make_unique<ScriptFile>(path));
+        QString error;
+        if (!files.back()->Open(error)) {
+            Print(stderr, QStringLiteral("tabrix: %1; nothing applied\n").arg(error));
+            return 2;
+        }
+    }
+
+    const auto start = std::chrono::steady_clock::now();
+    auto connection = std::make_unique<ado::Connection>();
+    try {
+        if (database.file)
+            connection->Open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(*database.file).toStdString(),
+                             create ? ado::adModeCreate : ado::adModeReadWrite);
+        else
+            connection->Open(database.connection->toStdString(), ado::adModeReadWrite);
+    } catch (const automation::AutomationError& e) {
+        Print(stderr, QStringLiteral("tabrix: %1\n").arg(e.Description()));
+        return 2;
+    }
+
+    ApplyProgress progress(::isatty(STDERR_FILENO) != 0);
+    QString failure;
+    long statements = 0, missingDrops = 0;
+    try {
+        ScriptRunner runner(*connection, oneTransaction);
+        const ScriptFile* current = nullptr;
+        runner.SetProgress([&](std::size_t position) { progress.At(position, runner.Statements()); });
+        try {
+            for (const auto& file : files) {
+                current = file.get();
+                progress.Start(file->Path(), file->Text().size());
+                runner.Run(file->Text());
+            }
+            runner.Commit();
+        } catch (const ScriptFailure& e) {
+            failure = QStringLiteral("%1:%2: %3").arg(current->Path()).arg(e.Line()).arg(e.Message());
+        }
+        statements = runner.Statements();
+        missingDrops = runner.MissingTablesNotDropped();
+    } catch (const automation::AutomationError& e) {
+        failure = e.Description();  // the transaction could not begin or commit
+    }
+    progress.Clear();
+    connection.reset();
+
+    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    if (!failure.isEmpty()) {
+        Print(stderr, QStringLiteral("tabrix: %1\n").arg(failure));
+        if (oneTransaction) {
+            // The run is one transaction: nothing of it stays, and a file made for it goes again.
+            if (create)
+                QFile::remove(*database.file);
+            Print(stderr, std::string_view("tabrix apply: nothing applied; the run is rolled back\n"));
+        } else {
+            Print(stderr, std::string_view("tabrix apply: stopped; the statements before the failing one stay applied "
+                                           "(those of a transaction left open are rolled back)\n"));
+        }
+        return 3;
+    }
+    QString summary = QStringLiteral("tabrix apply: %1 statements of %2 scripts applied in %3 s")
+                          .arg(statements)
+                          .arg(files.size())
+                          .arg(seconds, 0, 'f', 1);
+    if (missingDrops > 0)
+        summary += QStringLiteral(" (%1 drops of tables the database did not have passed over)").arg(missingDrops);
+    Print(stdout, summary + QLatin1Char('\n'));
+    return 0;
+}
