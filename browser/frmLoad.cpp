@@ -5,22 +5,32 @@
 #include "VexaList.h"
 #include "WindowLook.h"
 #include "clsGetData.h"
+#include "frmFieldSearch.h"
 #include "frmFind.h"
+#include "DictionaryExport.h"
+#include "MessageSeam.h"
+#include "SaveFileSeam.h"
+#include "SelectText.h"
 #include "TreeNodeText.h"
 #include "modPublic.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QScreen>
 #include <QVBoxLayout>
 
+#include <tuple>
+
 
 namespace {
 
 constexpr long kTypeMismatch = 13;
 constexpr int kKeyF = 70;
+// A message box with the information icon and an OK button.
+constexpr int kInformationOk = 64;
 
 QString NodeText(QObject* node, const char* name)
 {
@@ -109,6 +119,21 @@ void frmLoad::Form_Load()
                             QVariant::fromValue(ListResult(automation::Invoke(data, "GetInfo", {qint32(0)}))));
     automation::SetProperty(browser, "FieldColumns",
                             QVariant::fromValue(ListResult(automation::Invoke(data, "GetInfo", {qint32(1)}))));
+    AddOwnCommands();
+}
+
+void frmLoad::AddOwnCommands()
+{
+    QObject* browser = m_browser.get();
+    const std::tuple<const char*, const char*, const char*> commands[] = {
+        {"Toolbar", "FieldSearch", "字段查找"},
+        {"FieldList", "CopySelect", "复制为SELECT"},
+        {"FieldList", "CopyFieldList", "复制字段列表"},
+        {"Tree", "ExportDictionary", "导出数据字典…"},
+    };
+    for (const auto& [place, key, text] : commands)
+        automation::Invoke(browser, "AddHostCommand",
+                           {QString::fromLatin1(place), QString::fromLatin1(key), modPublic::LocalText(QString::fromUtf8(text))});
 }
 
 automation::ObjectPtr frmLoad::ListResult(const QVariant& result) const
@@ -133,6 +158,42 @@ void frmLoad::OpenFind()
     FindDialog()->exec();
 }
 
+frmFieldSearch* frmLoad::FieldSearchDialog()
+{
+    if (!m_frmFieldSearch) {
+        m_frmFieldSearch = new frmFieldSearch(this);
+        connect(m_frmFieldSearch, &frmFieldSearch::Locate, this, &frmLoad::m_frmFind_Locate);
+    }
+    return m_frmFieldSearch;
+}
+
+void frmLoad::CopySelect()
+{
+    const VexaListPtr rows =
+        VexaList::From(automation::GetProperty(m_browser.get(), "FieldRows").value<automation::ObjectPtr>());
+    if (m_tableName.isEmpty() || !rows || rows->Count() == 0)
+        return;
+    QApplication::clipboard()->setText(SelectText(m_tableName, *rows));
+}
+
+void frmLoad::ExportDictionaryTo()
+{
+    const QString path = ui::AskSaveFileName(
+        this, modPublic::LocalText(QStringLiteral("导出数据字典")),
+        {QStringLiteral("HTML (*.html)"), QStringLiteral("JSON (*.json)"), QStringLiteral("CSV (*.csv)"),
+         QStringLiteral("Markdown (*.md)"), modPublic::LocalText(QStringLiteral("文本文件")) + QStringLiteral(" (*.txt)")});
+    if (path.isEmpty())
+        return;
+    QString message;
+    bool written = false;
+    {
+        const WaitCursor hourglass;
+        written = ExportDictionary(FormatOfFileName(path), path, message);
+    }
+    if (!written)
+        ui::ShowMessage(message, kInformationOk, modPublic::LocalText(QStringLiteral("Corvane提示")));
+}
+
 bool frmLoad::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
@@ -153,6 +214,14 @@ void frmLoad::Browser_CommandClick(QObject* Command)
             OpenFind();
         else if (key == QLatin1String("Close"))
             close();
+        else if (key == QLatin1String("FieldSearch"))
+            FieldSearchDialog()->exec();
+        else if (key == QLatin1String("CopySelect"))
+            CopySelect();
+        else if (key == QLatin1String("CopyFieldList"))
+            QApplication::clipboard()->setText(automation::Invoke(m_browser.get(), "FieldListText").toString());
+        else if (key == QLatin1String("ExportDictionary"))
+            ExportDictionaryTo();
     });
 }
 
@@ -165,6 +234,7 @@ void frmLoad::SelectTable(QObject* Node)
 {
     QObject* browser = m_browser.get();
     if (nodetext::LeadingNumber(NodeText(Node, "Tag")) == 0) {
+        m_tableName.clear();
         automation::SetProperty(browser, "IndexRows", QVariant::fromValue(automation::ObjectPtr()));
         automation::SetProperty(browser, "FieldRows", QVariant::fromValue(automation::ObjectPtr()));
         return;
@@ -184,6 +254,7 @@ void frmLoad::SelectTable(QObject* Node)
                                 QVariant::fromValue(ListResult(automation::Invoke(data, "GetDataByInterID",
                                                                                   {tableId, strTableName, qint32(1)}))));
         automation::SetProperty(browser, "ContentCaption", text);
+        m_tableName = strTableName;
     } catch (...) {
         automation::ClearCurrentError();
     }

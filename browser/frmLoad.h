@@ -10,12 +10,15 @@
 
 class QObject;
 class clsGetData;
+class frmFieldSearch;
 class frmFind;
 
 // The dictionary browser's main window: the host's browser control filling the client area,
 // loaded with the dictionary tree and the layouts of the index and field lists. Picking a table
 // fetches its indexes and fields; the "Find" command or Ctrl+F opens the find dialog, whose hits
-// select their table. The window deletes itself once closed.
+// select their table. Beyond that: a field search on the toolbar, copies of the field list as a
+// SELECT text or as tab-separated text, and the whole dictionary's export from the tree's menu.
+// The window deletes itself once closed.
 class frmLoad : public QWidget {
     Q_OBJECT
 
@@ -32,6 +35,8 @@ public:
     frmFind* FindDialog();
     // Shows the find dialog modally; returns when it hides itself.
     void OpenFind();
+    // The field search, created on first use and kept; its picks locate as the find dialog's hits do.
+    frmFieldSearch* FieldSearchDialog();
 
 signals:
     // The window has unloaded (its data object is released); it is deleted soon after.
@@ -52,10 +57,18 @@ private slots:
 private:
     void SelectTable(QObject* Node);
     void LocateTable(qint32 FTableID);
+    // The window's commands beyond the Parts' ones: the field search from the toolbar, the field
+    // list's "Copy as SELECT" and "Copy field list", the tree's "Export dictionary...".
+    void AddOwnCommands();
+    void CopySelect();
+    void ExportDictionaryTo();
     // A data call's result: a Vexa list or nothing; anything else is a type mismatch.
     automation::ObjectPtr ListResult(const QVariant& result) const;
 
     automation::ObjectPtr m_browser;
     std::unique_ptr<clsGetData> m_clsData;
     QPointer<frmFind> m_frmFind;
+    QPointer<frmFieldSearch> m_frmFieldSearch;
+    // The table whose lists are shown, empty when none is.
+    QString m_tableName;
 };

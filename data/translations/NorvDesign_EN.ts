@@ -123,5 +123,77 @@
         <source>输入有误,请重新输入</source>
         <translation>Invalid input, please enter it again.</translation>
     </message>
+    <message>
+        <source>查找表或字段</source>
+        <translation>Find tables or fields</translation>
+    </message>
+    <message>
+        <source>子系统</source>
+        <translation>Subsystem</translation>
+    </message>
+    <message>
+        <source>表代码</source>
+        <translation>Table Code</translation>
+    </message>
+    <message>
+        <source>表号</source>
+        <translation>Table ID</translation>
+    </message>
+    <message>
+        <source>表名称</source>
+        <translation>Table Name</translation>
+    </message>
+    <message>
+        <source>差异</source>
+        <translation>Drift</translation>
+    </message>
+    <message>
+        <source>表不存在</source>
+        <translation>Described table does not exist</translation>
+    </message>
+    <message>
+        <source>表没有描述</source>
+        <translation>Table not described</translation>
+    </message>
+    <message>
+        <source>字段不存在</source>
+        <translation>Described field is not a column</translation>
+    </message>
+    <message>
+        <source>字段没有描述</source>
+        <translation>Column without description</translation>
+    </message>
+    <message>
+        <source>差异数:</source>
+        <translation>Differences:</translation>
+    </message>
+    <message>
+        <source>字段查找</source>
+        <translation>Field Search</translation>
+    </message>
+    <message>
+        <source>字段名称或描述(&amp;S):</source>
+        <translation>Field name or de&amp;scription:</translation>
+    </message>
+    <message>
+        <source>复制为SELECT</source>
+        <translation>Copy as SELECT</translation>
+    </message>
+    <message>
+        <source>复制字段列表</source>
+        <translation>Copy field list</translation>
+    </message>
+    <message>
+        <source>导出数据字典…</source>
+        <translation>Export dictionary…</translation>
+    </message>
+    <message>
+        <source>导出数据字典</source>
+        <translation>Export dictionary</translation>
+    </message>
+    <message>
+        <source>文本文件</source>
+        <translation>Text files</translation>
+    </message>
 </context>
 </TS>

@@ -126,21 +126,36 @@ void BrowserList::SortBy(int column)
     sortItems(column, m_sortOrder);
 }
 
+QStringList BrowserList::VisibleCells(const std::function<QString(int column)>& cell) const
+{
+    QStringList cells;
+    const QHeaderView* heading = header();
+    for (int visual = 0; visual < heading->count(); ++visual) {
+        const int column = heading->logicalIndex(visual);
+        if (!heading->isSectionHidden(column))
+            cells << cell(column);
+    }
+    return cells;
+}
+
 QString BrowserList::SelectedText() const
 {
     QStringList lines;
-    const QHeaderView* heading = header();
     for (int row = 0; row < topLevelItemCount(); ++row) {
         const QTreeWidgetItem* item = topLevelItem(row);
-        if (!item->isSelected())
-            continue;
-        QStringList cells;
-        for (int visual = 0; visual < heading->count(); ++visual) {
-            const int column = heading->logicalIndex(visual);
-            if (!heading->isSectionHidden(column))
-                cells << item->text(column);
-        }
-        lines << cells.join(QLatin1Char('\t'));
+        if (item->isSelected())
+            lines << VisibleCells([item](int column) { return item->text(column); }).join(QLatin1Char('\t'));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QString BrowserList::AllText() const
+{
+    const QTreeWidgetItem* heading = headerItem();
+    QStringList lines{VisibleCells([heading](int column) { return heading->text(column); }).join(QLatin1Char('\t'))};
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        const QTreeWidgetItem* item = topLevelItem(row);
+        lines << VisibleCells([item](int column) { return item->text(column); }).join(QLatin1Char('\t'));
     }
     return lines.join(QLatin1Char('\n'));
 }

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QTreeWidget>
 
+#include <functional>
 #include <vector>
 
 class VexaList;
@@ -25,6 +26,8 @@ public:
 
     // The selected rows in the order shown, cells of the visible columns joined by tabs.
     QString SelectedText() const;
+    // The headings, then every row in the order shown, as SelectedText joins them.
+    QString AllText() const;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -36,6 +39,8 @@ private:
     };
 
     void SortBy(int column);
+    // The cells of the visible columns in their order on screen.
+    QStringList VisibleCells(const std::function<QString(int column)>& cell) const;
 
     std::vector<Column> m_columns;
     int m_sortColumn = -1;

@@ -128,6 +128,34 @@ void NorvBrowser::AddCommand(const QString& key, const QString& text, int standa
     m_actions.insert(key, action);
 }
 
+void NorvBrowser::AddHostCommand(const QString& place, const QString& key, const QString& text)
+{
+    QWidget* owner = place == QLatin1String("Toolbar")     ? static_cast<QWidget*>(m_toolBar)
+                     : place == QLatin1String("Tree")      ? static_cast<QWidget*>(m_tree)
+                     : place == QLatin1String("FieldList") ? static_cast<QWidget*>(m_fieldList)
+                                                           : nullptr;
+    if (!owner)
+        return;
+    auto* action = new QAction(text, owner);
+    action->setObjectName(key);
+    if (owner == m_toolBar) {
+        // Beside the control's own Find, ahead of Close.
+        action->setIcon(style()->standardIcon(QStyle::SP_FileDialogContentsView));
+        m_toolBar->insertAction(m_actions.value(QStringLiteral("Close")), action);
+    } else {
+        owner->addAction(action);
+        owner->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+    auto* command = new BrowserCommand(key, action);
+    connect(action, &QAction::triggered, this, [this, command] { emit CommandClick(command); });
+    m_actions.insert(key, action);
+}
+
+QString NorvBrowser::FieldListText() const
+{
+    return m_fieldList->AllText();
+}
+
 void NorvBrowser::SetButtonState(const QString& key, bool state)
 {
     if (QAction* action = m_actions.value(key)) {

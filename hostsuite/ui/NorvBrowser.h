@@ -61,6 +61,13 @@ public:
     Q_INVOKABLE void SetButtonState(const QString& key, bool state);
     // The tree, whose Nodes property lists the nodes in the order they were built.
     Q_INVOKABLE QObject* TreeControl() const;
+    // Adds a host's own command, raised through CommandClick with its key like the control's:
+    // place "Toolbar" puts it on the toolbar before Close, "Tree" and "FieldList" in the context
+    // menu of the tree or of the field list. An unknown place is ignored.
+    Q_INVOKABLE void AddHostCommand(const QString& place, const QString& key, const QString& text);
+    // The field list as shown: headings and every row of the visible columns, in the order on
+    // screen, cells joined by tabs and rows by line breaks.
+    Q_INVOKABLE QString FieldListText() const;
 
     bool ButtonsSet() const { return m_buttonsSet; }
     void SetButtonsSet(bool buttonsSet);

@@ -1,0 +1,332 @@
+// Every output format read back and held against the records it was written from: the whole
+// demo dictionary in each language, the tree, a field search's rows; and the field search's
+// one-statement read against the window's own per-table queries.
+#include "DictionaryReader.h"
+#include "DictionaryWriter.h"
+#include "FieldSearch.h"
+#include "HeldConnection.h"
+#include "ShareProps.h"
+#include "TestDemoDb.h"
+#include "clsGetData.h"
+#include "modPublic.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QRegularExpression>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+namespace {
+
+using Rows = std::vector<QStringList>;
+
+void LogIn(const QString& language)
+{
+    modPublic::ReleaseModuleState();
+    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"), DemoConnectionText(language));
+    ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("AcctName"), QStringLiteral("Demo"));
+}
+
+QStringList Cells(const VexaRecord& record, const QStringList& names)
+{
+    QStringList cells;
+    for (const QString& name : names)
+        cells << record.GetValue(name).toString();
+    return cells;
+}
+
+// What each format must hold, in order: every index row, then every field row, of each table.
+Rows ExpectedRows(const DictionaryDocument& document)
+{
+    Rows rows;
+    for (const DictionaryGroup& group : document.groups)
+        for (const DictionaryTable& table : group.tables)
+            for (const auto& [layout, list] : {std::pair(document.indexLayout, table.indexes), std::pair(document.fieldLayout, table.fields)})
+                if (list)
+                    for (const VexaRecordPtr& row : *list)
+                        rows.push_back(Cells(*row, DictionaryDocument::Names(layout.get())));
+    return rows;
+}
+
+// Text: each row is a line of its cells in aligned columns, at least two blanks apart.
+Rows TextRows(const QString& text, const Rows& expected)
+{
+    Rows found;
+    const QStringList lines = text.split(u'\n');
+    qsizetype at = 0;
+    for (const QStringList& row : expected) {
+        QStringList parts;
+        for (const QString& cell : row)
+            parts << QRegularExpression::escape(cell);
+        const QRegularExpression line(u'^' + parts.join(QStringLiteral(" {2,}")) + u'$');
+        while (at < lines.size() && !line.match(lines[at]).hasMatch())
+            ++at;
+        if (at == lines.size())
+            break;
+        found.push_back(row);
+        ++at;
+    }
+    return found;
+}
+
+Rows JsonRows(const QString& text, const DictionaryDocument& document)
+{
+    Rows found;
+    const QJsonObject all = QJsonDocument::fromJson(text.toUtf8()).object();
+    for (const QJsonValue& group : all[QStringLiteral("subsystems")].toArray()) {
+        for (const QJsonValue& table : group[QStringLiteral("tables")].toArray()) {
+            for (const auto& [list, layout] : {std::pair(QStringLiteral("indexes"), document.indexLayout),
+                                               std::pair(QStringLiteral("fields"), document.fieldLayout)}) {
+                for (const QJsonValue& row : table[list].toArray()) {
+                    QStringList cells;
+                    for (const QString& name : DictionaryDocument::Names(layout.get()))
+                        cells << row[name].toVariant().toString();
+                    found.push_back(cells);
+                }
+            }
+        }
+    }
+    return found;
+}
+
+// RFC 4180 records.
+std::vector<QStringList> CsvRecords(const QString& text)
+{
+    std::vector<QStringList> records;
+    QStringList record;
+    QString cell;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (quoted) {
+            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"')
+                cell += u'"', ++i;
+            else if (c == u'"')
+                quoted = false;
+            else
+                cell += c;
+        } else if (c == u'"') {
+            quoted = true;
+        } else if (c == u',') {
+            record << cell, cell.clear();
+        } else if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') {
+            record << cell, cell.clear();
+            records.push_back(record), record.clear();
+            ++i;
+        } else {
+            cell += c;
+        }
+    }
+    return records;
+}
+
+Rows CsvRows(const QString& text, const DictionaryDocument& document)
+{
+    const std::vector<QStringList> records = CsvRecords(text);
+    const QStringList header = records.front();
+    Rows found;
+    for (size_t r = 1; r < records.size(); ++r) {
+        const QStringList& record = records[r];
+        const QString list = record[header.indexOf(QStringLiteral("list"))];
+        const VexaListPtr layout = list == QLatin1String("indexes") ? document.indexLayout
+                                   : list == QLatin1String("fields") ? document.fieldLayout
+                                                                     : nullptr;
+        if (!layout)
+            continue;
+        QStringList cells;
+        for (const QString& name : DictionaryDocument::Names(layout.get()))
+            cells << record[header.indexOf(name)];
+        found.push_back(cells);
+    }
+    return found;
+}
+
+// Markdown pipe tables: rows after each delimiter line, cells unescaped.
+Rows MarkdownRows(const QString& text)
+{
+    Rows found;
+    bool inTable = false;
+    for (const QString& line : text.split(u'\n')) {
+        if (line.startsWith(QLatin1String("| ---"))) {
+            inTable = true;
+            continue;
+        }
+        if (!line.startsWith(u'|')) {
+            inTable = false;
+            continue;
+        }
+        if (!inTable)
+            continue;
+        QStringList cells;
+        QString cell;
+        for (qsizetype i = 1; i < line.size(); ++i) {
+            if (line[i] == u'\\' && i + 1 < line.size())
+                cell += line[++i];
+            else if (line[i] == u'|')
+                cells << cell.mid(1, cell.size() - 2), cell.clear();
+            else
+                cell += line[i];
+        }
+        found.push_back(cells);
+    }
+    return found;
+}
+
+Rows HtmlRows(const QString& text)
+{
+    Rows found;
+    static const QRegularExpression row(QStringLiteral("<tr>(.*?)</tr>"));
+    static const QRegularExpression cell(QStringLiteral("<td>(.*?)</td>"));
+    for (auto rows = row.globalMatch(text); rows.hasNext();) {
+        QStringList cells;
+        for (auto cellMatch = cell.globalMatch(rows.next().captured(1)); cellMatch.hasNext();) {
+            QString value = cellMatch.next().captured(1);
+            value.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+                .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+                .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
+                .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+            cells << value;
+        }
+        if (!cells.isEmpty())
+            found.push_back(cells);
+    }
+    return found;
+}
+
+struct FormatCase {
+    const char* format;
+    std::function<Rows(const QString& text, const DictionaryDocument& document, const Rows& expected)> rows;
+};
+
+const FormatCase kFormats[] = {
+    {"text", [](const QString& text, const DictionaryDocument&, const Rows& expected) { return TextRows(text, expected); }},
+    {"json", [](const QString& text, const DictionaryDocument& document, const Rows&) { return JsonRows(text, document); }},
+    {"csv", [](const QString& text, const DictionaryDocument& document, const Rows&) { return CsvRows(text, document); }},
+    {"markdown", [](const QString& text, const DictionaryDocument&, const Rows&) { return MarkdownRows(text); }},
+    {"html", [](const QString& text, const DictionaryDocument&, const Rows&) { return HtmlRows(text); }},
+};
+
+TEST(DictionaryFormatsTest, EveryFormatHoldsTheRecordsItWasWrittenFrom)
+{
+    for (const char* language : {"CHS", "CHT", "EN"}) {
+        LogIn(QString::fromLatin1(language));
+        clsGetData data;
+        data.HoldConnection(std::make_shared<HeldConnection>(modPublic::GetPropsString()));
+        DictionaryReader reader(data);
+        DictionaryDocument document;
+        QString message;
+        ASSERT_TRUE(reader.ReadTree(document, message)) << message.toStdString();
+        reader.ReadAll(document);
+        const Rows expected = ExpectedRows(document);
+        ASSERT_GT(expected.size(), 500u);
+
+        // A field search's rows, and the tree's records through the formats that carry them whole.
+        const DictionaryRows hits = FieldSearch::Rows(document, FieldSearch::Find(document, QStringLiteral("fnumber")));
+        ASSERT_GT(hits.rows.size(), 10u);
+        Rows hitCells;
+        for (const QVariantList& row : hits.rows) {
+            QStringList cells;
+            for (const QVariant& value : row)
+                cells << value.toString();
+            hitCells.push_back(cells);
+        }
+
+        for (const FormatCase& format : kFormats) {
+            SCOPED_TRACE(std::string(language) + " " + format.format);
+            const auto writer = DictionaryWriter::ForFormat(QString::fromLatin1(format.format));
+            ASSERT_TRUE(writer);
+            const QString tables = QString::fromUtf8(writer->Tables(document));
+            EXPECT_EQ(format.rows(tables, document, expected), expected);
+            // Formats for people head the lists with the language's captions (those for tools use value names).
+            const bool forPeople = QLatin1String(format.format) != QLatin1String("json") &&
+                                   QLatin1String(format.format) != QLatin1String("csv");
+            for (const QString& caption : DictionaryDocument::Captions(document.fieldLayout.get()))
+                EXPECT_TRUE(!forPeople || tables.contains(caption)) << caption.toStdString();
+
+            const QString rows = QString::fromUtf8(writer->Rows(hits));
+            if (QLatin1String(format.format) == QLatin1String("json")) {
+                const QJsonArray array = QJsonDocument::fromJson(rows.toUtf8()).object()[QStringLiteral("rows")].toArray();
+                Rows found;
+                for (const QJsonValue& row : array) {
+                    QStringList cells;
+                    for (const QString& name : hits.names)
+                        cells << row[name].toVariant().toString();
+                    found.push_back(cells);
+                }
+                EXPECT_EQ(found, hitCells);
+            } else if (QLatin1String(format.format) == QLatin1String("csv")) {
+                Rows found = CsvRecords(rows);
+                EXPECT_EQ(found.front(), hits.names);
+                found.erase(found.begin());
+                EXPECT_EQ(found, hitCells);
+            } else if (QLatin1String(format.format) == QLatin1String("text")) {
+                EXPECT_EQ(TextRows(rows, hitCells), hitCells);
+            } else {
+                EXPECT_EQ(format.rows(rows, document, hitCells), hitCells);
+            }
+        }
+
+        // The tree: JSON keeps each record's values with their types, CSV their texts.
+        const QJsonArray tree = QJsonDocument::fromJson(DictionaryWriter::ForFormat(QStringLiteral("json"))->Tree(document)).array();
+        const std::vector<QStringList> treeCsv = CsvRecords(QString::fromUtf8(DictionaryWriter::ForFormat(QStringLiteral("csv"))->Tree(document)));
+        ASSERT_EQ(tree.size(), document.tree->Count());
+        ASSERT_EQ(static_cast<int>(treeCsv.size()), document.tree->Count() + 1);
+        for (int i = 0; i < document.tree->Count(); ++i) {
+            const VexaRecord& record = *document.tree->Record(i);
+            for (int v = 0; v < record.Count(); ++v) {
+                const QVariant value = record.Value(v);
+                const QJsonValue json = tree[i][record.Name(v)];
+                EXPECT_EQ(json.isDouble(), value.typeId() != QMetaType::QString) << record.Name(v).toStdString();
+                EXPECT_EQ(json.toVariant().toString(), value.toString());
+                EXPECT_EQ(treeCsv[static_cast<size_t>(i) + 1][v], value.toString());
+            }
+        }
+    }
+}
+
+// The field search reads every table's field rows in one statement; they are the rows the
+// window's own field query gives each table.
+TEST(DictionaryFormatsTest, FieldRowsReadAtOnceAreTheWindowsRows)
+{
+    for (const char* language : {"CHS", "EN"}) {
+        SCOPED_TRACE(language);
+        LogIn(QString::fromLatin1(language));
+        clsGetData data;
+        data.HoldConnection(std::make_shared<HeldConnection>(modPublic::GetPropsString()));
+        DictionaryReader reader(data);
+        DictionaryDocument perTable;
+        DictionaryDocument atOnce;
+        QString message;
+        ASSERT_TRUE(reader.ReadTree(perTable, message));
+        ASSERT_TRUE(reader.ReadTree(atOnce, message));
+        reader.ReadAll(perTable, false);
+        ASSERT_TRUE(reader.ReadAllFields(atOnce, message)) << message.toStdString();
+        ASSERT_EQ(perTable.groups.size(), atOnce.groups.size());
+        const QStringList names = DictionaryDocument::Names(perTable.fieldLayout.get());
+        size_t compared = 0;
+        for (size_t g = 0; g < perTable.groups.size(); ++g) {
+            ASSERT_EQ(perTable.groups[g].tables.size(), atOnce.groups[g].tables.size());
+            for (size_t t = 0; t < perTable.groups[g].tables.size(); ++t) {
+                const DictionaryTable& one = perTable.groups[g].tables[t];
+                const DictionaryTable& all = atOnce.groups[g].tables[t];
+                SCOPED_TRACE(one.name.toStdString());
+                ASSERT_EQ(one.fields != nullptr, all.fields != nullptr);
+                if (!one.fields)
+                    continue;
+                ASSERT_EQ(one.fields->Count(), all.fields->Count());
+                for (int r = 0; r < one.fields->Count(); ++r) {
+                    EXPECT_EQ(Cells(*one.fields->Record(r), names), Cells(*all.fields->Record(r), names));
+                    EXPECT_EQ(one.fields->Record(r)->GetValue(names[0]), all.fields->Record(r)->GetValue(names[0]));
+                    ++compared;
+                }
+            }
+        }
+        EXPECT_GT(compared, 500u);
+    }
+}
+
+}  // namespace
