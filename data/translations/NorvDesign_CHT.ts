@@ -125,7 +125,7 @@
     </message>
     <message>
         <source>查找表或字段</source>
-        <translation>查找表或欄位</translation>
+        <translation>尋找表或欄位</translation>
     </message>
     <message>
         <source>子系统</source>
@@ -169,7 +169,7 @@
     </message>
     <message>
         <source>字段查找</source>
-        <translation>欄位查找</translation>
+        <translation>欄位尋找</translation>
     </message>
     <message>
         <source>字段名称或描述(&amp;S):</source>
