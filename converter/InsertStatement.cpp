@@ -40,8 +40,11 @@ void InsertStatement::AppendRow(std::string& out, const ado::Recordset& rows)
 {
     ++m_row;
     out += m_head;
+    const ado::Value* values = rows.CurrentRow();
+    if (!values)
+        rows.Fields(0L).GetValue();  // no current row: the record set's own error
     for (Column& column : m_columns) {
-        if (!column.literal.Append(out, rows.Fields(column.index).GetValue()) && column.otherForms++ == 0)
+        if (!column.literal.Append(out, values[column.index]) && column.otherForms++ == 0)
             column.firstRow = m_row;
         out.push_back(',');
     }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -22,14 +23,40 @@ bool IsBinaryType(ado::DataTypeEnum type)
     return type == ado::adBinary || type == ado::adVarBinary || type == ado::adLongVarBinary;
 }
 
-// Well-formed UTF-8 without surrogates or overlong forms.
-bool IsUtf8(std::string_view text)
+// What a text holds that decides how it is written.
+struct TextScan {
+    bool utf8 = true;      // well-formed UTF-8 without surrogates or overlong forms
+    bool special = false;  // a quote or a NUL, which a literal cannot take as they are
+};
+
+// One pass over the text; eight characters at a time while they are ASCII.
+TextScan Scan(std::string_view text)
 {
+    constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+    constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+    const auto hasZeroByte = [](std::uint64_t v) { return ((v - kOnes) & ~v & kHighs) != 0; };
+    TextScan scan;
     const auto* p = reinterpret_cast<const unsigned char*>(text.data());
     const auto* end = p + text.size();
     while (p < end) {
+        std::uint64_t eight;
+        if (end - p >= 8 && (std::memcpy(&eight, p, 8), (eight & kHighs) == 0)) {
+            if (hasZeroByte(eight) || hasZeroByte(eight ^ (kOnes * '\'')))
+                scan.special = true;
+            p += 8;
+            continue;
+        }
         if (*p < 0x80) {
+            if (*p == 0 || *p == '\'')
+                scan.special = true;
             ++p;
+            continue;
+        }
+        // Three bytes, as most characters beyond ASCII take (CJK among them): U+0800 on, no
+        // surrogate.
+        if ((*p & 0xF0) == 0xE0 && end - p >= 3 && (p[1] & 0xC0) == 0x80 && (p[2] & 0xC0) == 0x80 &&
+            (*p != 0xE0 || p[1] >= 0xA0) && (*p != 0xED || p[1] < 0xA0)) {
+            p += 3;
             continue;
         }
         size_t length;
@@ -44,21 +71,28 @@ bool IsUtf8(std::string_view text)
             length = 4;
             code = *p & 0x07;
         } else {
-            return false;
+            scan.utf8 = false;
+            return scan;
         }
-        if (static_cast<size_t>(end - p) < length)
-            return false;
+        if (static_cast<size_t>(end - p) < length) {
+            scan.utf8 = false;
+            return scan;
+        }
         for (size_t i = 1; i < length; ++i) {
-            if ((p[i] & 0xC0) != 0x80)
-                return false;
+            if ((p[i] & 0xC0) != 0x80) {
+                scan.utf8 = false;
+                return scan;
+            }
             code = code << 6 | (p[i] & 0x3F);
         }
         static constexpr std::uint32_t kSmallest[] = {0, 0, 0x80, 0x800, 0x10000};
-        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return false;
+        if (code < kSmallest[length] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) {
+            scan.utf8 = false;
+            return scan;
+        }
         p += length;
     }
-    return true;
+    return scan;
 }
 
 void AppendQuoted(std::string& out, std::string_view text)
@@ -66,11 +100,11 @@ void AppendQuoted(std::string& out, std::string_view text)
     const char* p = text.data();
     const char* end = p + text.size();
     while (const char* quote = static_cast<const char*>(std::memchr(p, '\'', static_cast<size_t>(end - p)))) {
-        out.append(p, quote + 1);
+        out.append(p, static_cast<size_t>(quote + 1 - p));
         out.push_back('\'');
         p = quote + 1;
     }
-    out.append(p, end);
+    out.append(p, static_cast<size_t>(end - p));
 }
 
 void AppendHex(std::string& out, const unsigned char* data, size_t size)
@@ -92,7 +126,15 @@ void AppendBytes(std::string& out, const ado::Bytes& bytes) { AppendHex(out, byt
 // A text that cannot stand in a UTF-8 script as it is goes as its bytes.
 void AppendTextOrBytes(std::string& out, std::string_view text, bool unicode, bool& ownForm)
 {
-    if (IsUtf8(text)) {
+    const TextScan scan = Scan(text);
+    if (scan.utf8 && !scan.special) {
+        // Most texts: the quotes around them and nothing else.
+        out += unicode ? std::string_view("N'") : std::string_view("'");
+        out += text;
+        out += '\'';
+        return;
+    }
+    if (scan.utf8) {
         ValueLiteral::AppendText(out, text, unicode);
         return;
     }
@@ -239,7 +281,10 @@ bool ValueLiteral::AppendNumber(std::string& out, const ado::Value& value) const
     std::visit(Overloaded{
                    [&](const ado::Null&) { out += "null"; },
                    [&](bool b) { out += b ? '1' : '0'; },
-                   [&](std::int64_t i) { clsUtility::AppendValueText(out, i, false); },
+                   [&](std::int64_t i) {
+                       char digits[24];
+                       out.append(digits, static_cast<size_t>(std::to_chars(digits, digits + sizeof digits, i).ptr - digits));
+                   },
                    [&](double d) {
                        if (std::isfinite(d)) {
                            clsUtility::AppendValueText(out, d, false);

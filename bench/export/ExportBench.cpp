@@ -1,11 +1,21 @@
-// Runs each export in a child process of its own, so that the child's peak resident size
-// (VmHWM) is the memory of that export alone.
+// Data export of a large table by the converter, side by side with sqlite3's .dump of the same
+// table; the cost of the progress estimate; and the client's processor time of the same
+// export through ODBC and the TDS stand-in.
 //
-//   bench_export [--rows N[,N...]]
+//   bench_export [--rows N[,N...]] [--repeat N] [--odbc-rows N] [--standin PROGRAM]
 //
-// Prints, per table size, the seconds of the converter's data export and of
-// `sqlite3 DB ".dump TABLE"` (both writing a file), their ratio and both peak memories.
+// Per table size: the best seconds of --repeat runs (default 3) of the converter's data export
+// and of `sqlite3 DB ".dump TABLE"`, taken in turns so that a busy machine slows both alike,
+// both writing a file; their ratio and both peak memories; then what the row estimate that the
+// hosts show progress against costs, as a share of our export.
+// Then, unless --odbc-rows is 0 (default 100,000), the same export over ODBC from the stand-in
+// (tests/tdsserver): the client's processor time and that time per 1,000,000 rows.
+//
+// Each export runs in a child process of its own, so that the child's peak resident size
+// (VmHWM) and its processor time are those of that export alone.
 #include "DemoDatabase.h"
+#include "RowEstimate.h"
+#include "SqlIdentifier.h"
 #include "XmlElement.h"
 #include "clsConverter.h"
 
@@ -15,14 +25,19 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
 #include <string>
+#include <thread>
 #include <vector>
 
 extern char** environ;
@@ -31,6 +46,7 @@ namespace {
 
 struct Measure {
     double seconds = 0;
+    double cpuSeconds = 0;  // user and system time of the child
     long peakKiB = 0;
     long long outputBytes = 0;
     bool ok = false;
@@ -51,15 +67,23 @@ long PeakKiB(pid_t pid)
     return peak;
 }
 
-// Spawns argv (standard output sent to outPath when redirect is set) and waits for it. The
-// peak memory is read from the running process: the resource usage that wait4 reports starts
-// from the spawning process's own size, which would hide a smaller child.
-Measure Run(const std::vector<std::string>& argv, const std::string& outPath, bool redirect)
+double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
+
+std::vector<char*> Arguments(const std::vector<std::string>& argv)
 {
     std::vector<char*> args;
     for (const std::string& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
+    return args;
+}
+
+// Spawns argv (standard output sent to outPath when redirect is set) and waits for it. The
+// peak memory is read from the running process: the resource usage that wait4 reports starts
+// from the spawning process's own size, which would hide a smaller child.
+Measure Run(const std::vector<std::string>& argv, const std::string& outPath, bool redirect)
+{
+    std::vector<char*> args = Arguments(argv);
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     if (redirect)
@@ -75,8 +99,9 @@ Measure Run(const std::vector<std::string>& argv, const std::string& outPath, bo
         return m;
     }
     int status = 0;
+    rusage usage = {};
     for (;;) {
-        const pid_t done = waitpid(pid, &status, WNOHANG);
+        const pid_t done = wait4(pid, &status, WNOHANG, &usage);
         if (done == pid)
             break;
         // The peak only grows, so the last reading before the exit is the peak.
@@ -85,25 +110,93 @@ Measure Run(const std::vector<std::string>& argv, const std::string& outPath, bo
         usleep(2000);
     }
     m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    m.cpuSeconds = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
     m.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     m.outputBytes = QFileInfo(QString::fromStdString(outPath)).size();
     return m;
 }
 
-// The child: the converter's data export of one table into outPath.
-int ExportChild(const std::string& db, const std::string& table, const std::string& outPath)
+// The child: the converter's data export of one table of the database that connectionText
+// opens into outPath.
+int ExportChild(const std::string& connectionText, const std::string& table, const std::string& outPath)
 {
-    const std::string text = "<t><s name=\"bench\" constr=\"Provider=SQLite;Data Source=" + db + "\" datafile=\"" +
-                             outPath + "\" logfile=\"" + outPath + ".log\"><d name=\"db\"><t name=\"" + table +
-                             "\"/></d></s></t>";
-    const xml::XmlDocument document = xml::XmlDocument::LoadText(text);
-    const xml::XmlElement tableElement = document.DocumentElement().Children().at(0).Children().at(0).Children().at(0);
+    const xml::XmlDocument document = xml::XmlDocument::LoadText("<t><s name=\"bench\"><d name=\"db\"><t/></d></s></t>");
+    xml::XmlElement server = document.DocumentElement().Children().at(0);
+    server.SetAttribute("constr", connectionText);
+    server.SetAttribute("datafile", outPath);
+    server.SetAttribute("logfile", outPath + ".log");
+    xml::XmlElement tableElement = server.Children().at(0).Children().at(0);
+    tableElement.SetAttribute("name", table);
     auto connection = std::make_shared<ado::Connection>();
-    connection->Open("Provider=SQLite;Data Source=" + db);
+    connection->Open(connectionText);
     clsConverter converter;
     converter.SetStopFlag(clsConverter::ePlay);
     converter.ExportTable(connection, tableElement);
     return QFileInfo(QString::fromStdString(outPath + ".log")).exists() ? 1 : 0;
+}
+
+// The best time of a few calls of the row estimate that a host showing progress asks for.
+double EstimateSeconds(const std::string& db, const std::string& table, long long& rows)
+{
+    ado::Connection connection;
+    connection.Open("Provider=SQLite;Data Source=" + db);
+    const std::string name = sqlname::QuoteQualified(table);
+    double best = 1e9;
+    for (int i = 0; i < 5; ++i) {
+        const auto start = std::chrono::steady_clock::now();
+        rows = RowEstimate::Of(connection, name, sqlname::InLiteral(name), "");
+        best = std::min(best, std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+    }
+    return best;
+}
+
+// A tds_standin serving the SQLite files of a folder, stopped when this goes.
+class Standin {
+public:
+    Standin(const std::string& program, const std::string& folder) : m_password("bench")
+    {
+        const std::string portFile = folder + "/port";
+        std::vector<std::string> argv = {program, "--dir", folder, "--user", "sa", "--password", m_password,
+                                         "--port", "0", "--port-file", portFile};
+        std::vector<char*> args = Arguments(argv);
+        if (posix_spawn(&m_pid, args[0], nullptr, nullptr, args.data(), environ) != 0) {
+            m_pid = -1;
+            return;
+        }
+        for (int i = 0; i < 200 && m_port.empty(); ++i) {
+            std::ifstream in(portFile);
+            std::getline(in, m_port);
+            if (m_port.empty())
+                std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        }
+    }
+    ~Standin()
+    {
+        if (m_pid > 0) {
+            kill(m_pid, SIGTERM);
+            waitpid(m_pid, nullptr, 0);
+        }
+    }
+    Standin(const Standin&) = delete;
+    Standin& operator=(const Standin&) = delete;
+
+    bool Started() const { return !m_port.empty(); }
+    std::string ConnectionText(const std::string& database) const
+    {
+        return "Provider=SQLOLEDB.1;User ID=sa;pwd=" + m_password + ";Initial Catalog=" + database +
+               ";Data Source=127.0.0.1," + m_port;
+    }
+
+private:
+    std::string m_password;
+    std::string m_port;
+    pid_t m_pid = -1;
+};
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: bench_export [--rows N[,N...]] [--repeat N] [--odbc-rows N] [--standin PROGRAM]\n");
+    return 1;
 }
 
 }  // namespace
@@ -115,24 +208,36 @@ int main(int argc, char* argv[])
 
     QCoreApplication app(argc, argv);
     std::vector<qint64> sizes = {100000, 1000000};
+    int repeat = 3;
+    qint64 odbcRows = 100000;
+    std::string standin = TABRIX_TDS_STANDIN;
     const QStringList args = app.arguments();
     for (int i = 1; i < args.size(); ++i) {
-        if (args[i] == QLatin1String("--rows") && i + 1 < args.size()) {
+        const bool hasValue = i + 1 < args.size();
+        if (args[i] == QLatin1String("--rows") && hasValue) {
             sizes.clear();
             for (const QString& n : args[++i].split(QLatin1Char(',')))
                 sizes.push_back(n.toLongLong());
+        } else if (args[i] == QLatin1String("--repeat") && hasValue) {
+            repeat = std::max(1, args[++i].toInt());
+        } else if (args[i] == QLatin1String("--odbc-rows") && hasValue) {
+            odbcRows = args[++i].toLongLong();
+        } else if (args[i] == QLatin1String("--standin") && hasValue) {
+            standin = args[++i].toStdString();
         } else {
-            std::fprintf(stderr, "usage: bench_export [--rows N[,N...]]\n");
-            return 1;
+            return Usage();
         }
     }
     QTemporaryDir temporary;
     const QString folder = temporary.path();
+    // The stand-in serves every file of its folder as the database of the file's name.
     const std::string db = (folder + QStringLiteral("/bench.db")).toStdString();
     const std::string self = QCoreApplication::applicationFilePath().toStdString();
+    const std::string ours = (folder + QStringLiteral("/ours.sql")).toStdString();
+    const std::string dump = (folder + QStringLiteral("/dump.sql")).toStdString();
 
-    std::printf("%10s %12s %12s %8s %14s %14s %12s %12s\n", "rows", "ours s", "sqlite3 s", "ratio", "ours peak MiB",
-                "sqlite3 MiB", "ours MiB out", "dump MiB out");
+    std::printf("%10s %10s %10s %7s %14s %12s %12s %12s %12s %10s\n", "rows", "ours s", "sqlite3 s", "ratio",
+                "ours peak MiB", "sqlite3 MiB", "ours MiB out", "dump MiB out", "estimate ms", "% of ours");
     for (qint64 rows : sizes) {
         const std::string table = "t_Large" + std::to_string(rows);
         try {
@@ -141,21 +246,61 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "%s\n", e.what());
             return 2;
         }
-        const std::string ours = (folder + QStringLiteral("/ours.sql")).toStdString();
-        const std::string dump = (folder + QStringLiteral("/dump.sql")).toStdString();
-        std::remove(ours.c_str());
-        const Measure a = Run({self, "--child-export", db, table, ours}, ours, false);
-        const Measure b = Run({"sqlite3", db, ".dump " + table}, dump, true);
-        if (!a.ok || !b.ok) {
-            std::fprintf(stderr, "an export failed (ours %d, sqlite3 %d)\n", a.ok, b.ok);
+        Measure a, b;
+        a.seconds = b.seconds = 1e9;
+        for (int run = 0; run < repeat; ++run) {
+            std::remove(ours.c_str());
+            const Measure x = Run({self, "--child-export", "Provider=SQLite;Data Source=" + db, table, ours}, ours, false);
+            const Measure y = Run({"sqlite3", db, ".dump " + table}, dump, true);
+            if (!x.ok || !y.ok) {
+                std::fprintf(stderr, "an export failed (ours %d, sqlite3 %d)\n", x.ok, y.ok);
+                return 2;
+            }
+            a.seconds = std::min(a.seconds, x.seconds);
+            b.seconds = std::min(b.seconds, y.seconds);
+            a.peakKiB = std::max(a.peakKiB, x.peakKiB);
+            b.peakKiB = std::max(b.peakKiB, y.peakKiB);
+            a.outputBytes = x.outputBytes;
+            b.outputBytes = y.outputBytes;
+        }
+        long long estimated = -1;
+        const double estimate = EstimateSeconds(db, table, estimated);
+        if (estimated != rows) {
+            std::fprintf(stderr, "the estimate gave %lld rows for %lld\n", estimated, static_cast<long long>(rows));
             return 2;
         }
-        std::printf("%10lld %12.3f %12.3f %8.2f %14.1f %14.1f %12.1f %12.1f\n", static_cast<long long>(rows), a.seconds,
-                    b.seconds, a.seconds / b.seconds, a.peakKiB / 1024.0, b.peakKiB / 1024.0,
-                    a.outputBytes / 1048576.0, b.outputBytes / 1048576.0);
+        std::printf("%10lld %10.3f %10.3f %7.2f %14.1f %12.1f %12.1f %12.1f %12.2f %10.2f\n",
+                    static_cast<long long>(rows), a.seconds, b.seconds, a.seconds / b.seconds, a.peakKiB / 1024.0,
+                    b.peakKiB / 1024.0, a.outputBytes / 1048576.0, b.outputBytes / 1048576.0, estimate * 1000,
+                    100 * estimate / a.seconds);
         std::fflush(stdout);
         std::remove(ours.c_str());
         std::remove(dump.c_str());
     }
+
+    if (odbcRows <= 0)
+        return 0;
+    const std::string table = "t_Odbc" + std::to_string(odbcRows);
+    demo::AddLargeTable(QString::fromStdString(db), odbcRows, QString::fromStdString(table));
+    const Standin server(standin, folder.toStdString());
+    if (!server.Started()) {
+        std::fprintf(stderr, "the TDS stand-in %s did not start\n", standin.c_str());
+        return 2;
+    }
+    std::printf("\n%10s %10s %14s %22s\n", "ODBC rows", "client s", "client CPU s", "client CPU s / 1M rows");
+    Measure best;
+    best.cpuSeconds = 1e9;
+    for (int run = 0; run < repeat; ++run) {
+        std::remove(ours.c_str());
+        const Measure m = Run({self, "--child-export", server.ConnectionText("bench"), table, ours}, ours, false);
+        if (!m.ok) {
+            std::fprintf(stderr, "the export through the stand-in failed\n");
+            return 2;
+        }
+        if (m.cpuSeconds < best.cpuSeconds)
+            best = m;
+    }
+    std::printf("%10lld %10.3f %14.3f %22.3f\n", static_cast<long long>(odbcRows), best.seconds, best.cpuSeconds,
+                best.cpuSeconds * 1e6 / static_cast<double>(odbcRows));
     return 0;
 }

@@ -6,12 +6,22 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 namespace ado::odbc {
 
 namespace {
 
 constexpr size_t kInitialUnits = 256;
+// A block of rows takes about this much memory, whatever the table: the cursor's memory stays
+// flat in rows.
+constexpr SQLLEN kBlockBytes = 1 << 20;
+constexpr SQLULEN kMostRowsPerBlock = 1024;
+// A value whose buffer would be larger is read with SQLGetData.
+constexpr SQLLEN kLargestBoundValue = 16 * 1024;
+// The text of the widest decimal (38 digits, sign, point, a leading zero) or time of day, and
+// its terminator.
+constexpr SQLLEN kNumberTextBytes = 64;
 
 template <class T>
 T& Slot(Value& value)
@@ -22,13 +32,14 @@ T& Slot(Value& value)
 }
 
 // Digits as drivers give them may lack the zero before the point (".5", "-.5").
-std::string DecimalDigits(std::string_view text)
+// Into digits, whose room is reused from row to row.
+void DecimalDigits(std::string_view text, std::string& digits)
 {
     while (!text.empty() && text.front() == ' ')
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
-    std::string digits;
+    digits.clear();
     if (!text.empty() && (text.front() == '-' || text.front() == '+')) {
         if (text.front() == '-')
             digits.push_back('-');
@@ -37,7 +48,6 @@ std::string DecimalDigits(std::string_view text)
     if (!text.empty() && text.front() == '.')
         digits.push_back('0');
     digits.append(text);
-    return digits;
 }
 
 // "08:05:09.1234567" as a time of day on the day the platform's dates count from, as the
@@ -53,6 +63,58 @@ DateTime TimeOfDay(const std::string& text)
             t.millisecond = 999;
     }
     return t;
+}
+
+// The C type and buffer width (a terminator included) of a column bound to a buffer; false
+// for a long or unbounded column, which is read with SQLGetData.
+bool BoundType(ValueKind kind, const FieldInfo& field, SQLULEN size, bool wide, SQLSMALLINT& cType, SQLLEN& width)
+{
+    switch (kind) {
+    case ValueKind::Integer:
+        cType = SQL_C_SBIGINT;
+        width = sizeof(SQLBIGINT);
+        return true;
+    case ValueKind::Boolean:
+        cType = SQL_C_BIT;
+        width = 1;
+        return true;
+    case ValueKind::Double:
+        cType = SQL_C_DOUBLE;
+        width = sizeof(double);
+        return true;
+    case ValueKind::Timestamp:
+        cType = SQL_C_TYPE_TIMESTAMP;
+        width = sizeof(SQL_TIMESTAMP_STRUCT);
+        return true;
+    case ValueKind::Decimal:
+    case ValueKind::Time:
+        cType = SQL_C_CHAR;
+        width = kNumberTextBytes;
+        return true;
+    case ValueKind::Text:
+    case ValueKind::Binary:
+        break;
+    }
+    if ((field.attributes & adFldLong) || size == 0 || size > static_cast<SQLULEN>(kLargestBoundValue))
+        return false;
+    const auto units = static_cast<SQLLEN>(size);
+    if (kind == ValueKind::Binary) {
+        cType = SQL_C_BINARY;
+        width = units;
+    } else if (wide) {
+        cType = SQL_C_WCHAR;
+        width = (units + 1) * static_cast<SQLLEN>(sizeof(SQLWCHAR));
+    } else {
+        // A driver without a Unicode interface hands its text over as UTF-8: up to four bytes a character.
+        cType = SQL_C_CHAR;
+        width = units * 4 + 1;
+    }
+    return width <= kLargestBoundValue;
+}
+
+SQLLEN TerminatorBytes(SQLSMALLINT cType)
+{
+    return cType == SQL_C_WCHAR ? static_cast<SQLLEN>(sizeof(SQLWCHAR)) : cType == SQL_C_CHAR ? 1 : 0;
 }
 
 }  // namespace
@@ -83,6 +145,7 @@ void OdbcCursor::FindResultSet()
         m_statement.Check(SQLNumResultCols(m_statement.Get(), &columns), "SQLNumResultCols");
         if (columns > 0) {
             Describe(columns);
+            Bind();
             return;
         }
         const SQLRETURN rc = SQLMoreResults(m_statement.Get());
@@ -142,23 +205,148 @@ void OdbcCursor::Describe(SQLSMALLINT columnCount)
         ColumnMapping mapping = MapColumn(column);
         m_fields.push_back(std::move(mapping.info));
         m_kinds.push_back(mapping.kind);
+        m_sizes.push_back(column.columnSize);
     }
+}
+
+void OdbcCursor::Bind()
+{
+    SQLHSTMT statement = m_statement.Get();
+    SQLLEN rowBytes = 0;
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        Binding binding;
+        if (!BoundType(m_kinds[i], m_fields[i], m_sizes[i], m_statement.Wide(), binding.cType, binding.width))
+            break;
+        rowBytes += binding.width + static_cast<SQLLEN>(sizeof(SQLLEN));
+        m_bindings.push_back(std::move(binding));
+    }
+    if (m_bindings.empty())
+        return;
+
+    // Blocks of rows only when no column needs SQLGetData, and only with a driver that says
+    // how many rows each fetch gave.
+    SQLULEN rows = 1;
+    const bool counted = SQL_SUCCEEDED(SQLSetStmtAttr(statement, SQL_ATTR_ROWS_FETCHED_PTR, &m_fetched, 0));
+    if (counted && m_bindings.size() == m_fields.size()) {
+        rows = std::clamp<SQLULEN>(static_cast<SQLULEN>(kBlockBytes / rowBytes), 1, kMostRowsPerBlock);
+        const SQLRETURN rc =
+            SQLSetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(rows), 0);
+        if (!SQL_SUCCEEDED(rc) || !SQL_SUCCEEDED(SQLGetStmtAttr(statement, SQL_ATTR_ROW_ARRAY_SIZE, &rows, 0, nullptr)) ||
+            rows == 0)
+            rows = 1;
+    }
+    m_arraySize = rows;
+    m_status.assign(rows, SQL_ROW_NOROW);
+    if (rows > 1)
+        m_statement.Check(SQLSetStmtAttr(statement, SQL_ATTR_ROW_STATUS_PTR, m_status.data(), 0),
+                          "SQLSetStmtAttr(SQL_ATTR_ROW_STATUS_PTR)");
+    for (size_t i = 0; i < m_bindings.size(); ++i) {
+        Binding& binding = m_bindings[i];
+        binding.buffer.resize(static_cast<size_t>(binding.width) * rows);
+        binding.indicators.resize(rows);
+        m_statement.Check(SQLBindCol(statement, static_cast<SQLUSMALLINT>(i + 1), binding.cType, binding.buffer.data(),
+                                     binding.width, binding.indicators.data()),
+                          "SQLBindCol");
+    }
+}
+
+bool OdbcCursor::FetchBlock()
+{
+    m_fetched = 0;
+    m_next = 0;
+    const SQLRETURN rc = SQLFetch(m_statement.Get());
+    if (rc == SQL_NO_DATA)
+        return false;
+    m_statement.Check(rc, "SQLFetch");
+    if (m_arraySize == 1) {
+        m_fetched = 1;  // also for a driver that does not count
+        return true;
+    }
+    for (SQLULEN row = 0; row < m_fetched; ++row)
+        if (m_status[row] == SQL_ROW_ERROR)
+            m_statement.Check(SQL_ERROR, "SQLFetch");
+    return m_fetched > 0;
 }
 
 bool OdbcCursor::Fetch(std::vector<Value>& row)
 {
     if (m_statement.Get() == nullptr)
         return false;
-    const SQLRETURN rc = SQLFetch(m_statement.Get());
-    if (rc == SQL_NO_DATA) {
+    if (m_next >= m_fetched && !FetchBlock()) {
         Finish();
         return false;
     }
-    m_statement.Check(rc, "SQLFetch");
+    const size_t current = m_next++;
     row.resize(m_fields.size());
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        ReadValue(static_cast<SQLUSMALLINT>(i + 1), m_kinds[i], row[i]);
+    for (size_t i = 0; i < m_fields.size(); ++i) {
+        if (i < m_bindings.size())
+            ReadBound(i, current, row[i]);
+        else
+            ReadValue(static_cast<SQLUSMALLINT>(i + 1), m_kinds[i], row[i]);
+    }
     return true;
+}
+
+void OdbcCursor::ReadBound(size_t column, size_t row, Value& value)
+{
+    const Binding& binding = m_bindings[column];
+    const SQLLEN length = binding.indicators[row];
+    if (length == SQL_NULL_DATA) {
+        value = Null{};
+        return;
+    }
+    const unsigned char* data = binding.buffer.data() + row * static_cast<size_t>(binding.width);
+    const auto fixed = [data](auto& out) {
+        std::memcpy(&out, data, sizeof out);
+        return out;
+    };
+    switch (m_kinds[column]) {
+    case ValueKind::Integer: {
+        SQLBIGINT number;
+        value = static_cast<std::int64_t>(fixed(number));
+        return;
+    }
+    case ValueKind::Boolean:
+        value = data[0] != 0;
+        return;
+    case ValueKind::Double: {
+        double number;
+        value = fixed(number);
+        return;
+    }
+    case ValueKind::Timestamp: {
+        SQL_TIMESTAMP_STRUCT t;
+        fixed(t);
+        value = DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000)};
+        return;
+    }
+    default:
+        break;
+    }
+    // A value longer than the driver described its column would lose its end: never taken.
+    if (length == SQL_NO_TOTAL || length < 0 || length > binding.width - TerminatorBytes(binding.cType))
+        throw OdbcError({{"01004", 0,
+                          "String data, right truncation: a value of column " + m_fields[column].name +
+                              " is longer than its declared size"}});
+    const auto* text = reinterpret_cast<const char*>(data);
+    const auto size = static_cast<size_t>(length);
+    switch (m_kinds[column]) {
+    case ValueKind::Decimal:
+        DecimalDigits(std::string_view(text, size), Slot<Decimal>(value).digits);
+        return;
+    case ValueKind::Time:
+        value = TimeOfDay(std::string(text, size));
+        return;
+    case ValueKind::Text:
+        if (binding.cType == SQL_C_WCHAR)
+            Utf16ToUtf8(reinterpret_cast<const char16_t*>(data), size / sizeof(SQLWCHAR), Slot<std::string>(value));
+        else
+            Slot<std::string>(value).assign(text, size);
+        return;
+    default:
+        Slot<Bytes>(value).assign(data, data + size);
+        return;
+    }
 }
 
 template <class Unit>
@@ -235,7 +423,7 @@ void OdbcCursor::ReadValue(SQLUSMALLINT column, ValueKind kind, Value& value)
             return;
         }
         if (kind == ValueKind::Decimal)
-            Slot<Decimal>(value).digits = DecimalDigits(std::string_view(m_narrow.data(), length));
+            DecimalDigits(std::string_view(m_narrow.data(), length), Slot<Decimal>(value).digits);
         else
             value = TimeOfDay(std::string(m_narrow.data(), length));
         return;

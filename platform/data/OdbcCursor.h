@@ -9,8 +9,11 @@
 
 namespace ado::odbc {
 
-// The rows of one executed statement, fetched row by row from the driver. The statement's
-// first result that has columns is the one read.
+// The rows of one executed statement. The statement's first result that has columns is the one
+// read. Columns of a bounded size are bound to buffers that the driver fills a block of rows
+// at a time (a row array); long and unbounded columns are read value by value with
+// SQLGetData, which drivers allow only after the bound columns and one row at a time: a
+// result with such a column fetches single rows, its columns before the first long one bound.
 class OdbcCursor final : public provider::Cursor {
 public:
     // statement has just been executed. busy, when given, is the connection's flag that says
@@ -25,11 +28,25 @@ public:
     const std::vector<FieldInfo>& Fields() const override { return m_fields; }
     bool Fetch(std::vector<Value>& row) override;
 
+    // Rows the driver hands over per fetch: 1 when a column has to be read with SQLGetData.
+    SQLULEN RowsPerFetch() const { return m_arraySize; }
+
 private:
+    // A column bound to a buffer of arraySize elements of width bytes.
+    struct Binding {
+        SQLSMALLINT cType = 0;
+        SQLLEN width = 0;  // bytes per row, a terminator included
+        std::vector<unsigned char> buffer;
+        std::vector<SQLLEN> indicators;
+    };
+
     void FindResultSet();
     void Describe(SQLSMALLINT columnCount);
+    void Bind();
+    bool FetchBlock();
     void Finish();
     void ReadValue(SQLUSMALLINT column, ValueKind kind, Value& value);
+    void ReadBound(size_t column, size_t row, Value& value);
     // Reads the whole value of a column in pieces into buffer, growing it; length receives the
     // units read. False for a null.
     template <class Unit>
@@ -43,6 +60,12 @@ private:
     bool* m_busy;
     std::vector<FieldInfo> m_fields;
     std::vector<ValueKind> m_kinds;
+    std::vector<SQLULEN> m_sizes;      // the column sizes the driver described
+    std::vector<Binding> m_bindings;   // the bound columns, from the first; the rest are read by SQLGetData
+    SQLULEN m_arraySize = 1;
+    SQLULEN m_fetched = 0;             // rows of the current block
+    SQLULEN m_next = 0;                // the block's next row to hand out
+    std::vector<SQLUSMALLINT> m_status;
     // Reused from value to value and row to row.
     std::vector<char16_t> m_wide;
     std::vector<char> m_narrow;

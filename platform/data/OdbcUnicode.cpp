@@ -6,23 +6,25 @@ namespace ado::odbc {
 
 namespace {
 
-void AppendCodePoint(std::string& out, char32_t c)
+// Writes the UTF-8 form of c at p; returns where the next character goes.
+char* PutCodePoint(char* p, char32_t c)
 {
     if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
+        *p++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        out.push_back(static_cast<char>(0xC0 | (c >> 6)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *p++ = static_cast<char>(0xC0 | (c >> 6));
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
     } else if (c < 0x10000) {
-        out.push_back(static_cast<char>(0xE0 | (c >> 12)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *p++ = static_cast<char>(0xE0 | (c >> 12));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out.push_back(static_cast<char>(0xF0 | (c >> 18)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        *p++ = static_cast<char>(0xF0 | (c >> 18));
+        *p++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        *p++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *p++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return p;
 }
 
 bool IsHighSurrogate(char16_t u) { return u >= 0xD800 && u <= 0xDBFF; }
@@ -33,21 +35,24 @@ bool IsLowSurrogate(char16_t u) { return u >= 0xDC00 && u <= 0xDFFF; }
 // Hand-written rather than through QString: this runs for every text value of every row.
 void Utf16ToUtf8(const char16_t* units, size_t count, std::string& out)
 {
-    out.clear();
-    out.reserve(count);
+    // At most three bytes a unit (a surrogate pair's four bytes come from two units).
+    out.resize(count * 3);
+    char* const start = out.data();
+    char* p = start;
     for (size_t i = 0; i < count; ++i) {
         const char16_t u = units[i];
         if (u < 0x80) {
-            out.push_back(static_cast<char>(u));
+            *p++ = static_cast<char>(u);
         } else if (IsHighSurrogate(u) && i + 1 < count && IsLowSurrogate(units[i + 1])) {
-            AppendCodePoint(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00));
+            p = PutCodePoint(p, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (units[i + 1] - 0xDC00));
             ++i;
         } else if (IsHighSurrogate(u) || IsLowSurrogate(u)) {
-            AppendCodePoint(out, 0xFFFD);
+            p = PutCodePoint(p, 0xFFFD);
         } else {
-            AppendCodePoint(out, u);
+            p = PutCodePoint(p, u);
         }
     }
+    out.resize(static_cast<size_t>(p - start));
 }
 
 std::u16string Utf8ToUtf16(std::string_view text)

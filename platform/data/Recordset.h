@@ -37,6 +37,9 @@ public:
     const Field& Fields(std::string_view name) const;
     // Position of a column by name without regard to case, or -1.
     long FieldIndex(std::string_view name) const;
+    // The values of the current row in field order, for a reader of every row that has
+    // checked Eof; null at the end of the set.
+    const Value* CurrentRow() const { return m_current; }
 
     // Sets the active connection to nothing; the rows stay readable.
     void Detach() { m_attached = false; }

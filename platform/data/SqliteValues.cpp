@@ -1,6 +1,9 @@
 #include "SqliteValues.h"
 
 #include <charconv>
+#include <cmath>
+#include <cstring>
+#include <utility>
 
 namespace ado::provider {
 
@@ -60,10 +63,43 @@ bool IsCalendarDay(int year, int month, int day)
     return day <= kDays[month - 1] + (month == 2 && IsLeapYear(year) ? 1 : 0);
 }
 
+// 'YYYY-MM-DD HH:MM:SS.fff', the form dates are stored in, read at fixed places; false for
+// any other text, which the general reading then takes.
+bool ParseStoredForm(std::string_view text, DateTime& out)
+{
+    const char* c = text.data();
+    if (text.size() != 23 || c[4] != '-' || c[7] != '-' || (c[10] != ' ' && c[10] != 'T') || c[13] != ':' ||
+        c[16] != ':' || c[19] != '.')
+        return false;
+    // Unsigned: a character below '0' wraps round to a large number.
+    const auto digit = [c](int at) { return static_cast<unsigned>(c[at] - '0'); };
+    const bool other = [&]<int... At>(std::integer_sequence<int, At...>) {
+        return ((digit(At) > 9) | ...);
+    }(std::integer_sequence<int, 0, 1, 2, 3, 5, 6, 8, 9, 11, 12, 14, 15, 17, 18, 20, 21, 22>{});
+    if (other)
+        return false;
+    const auto two = [&](int at) { return static_cast<int>(digit(at) * 10 + digit(at + 1)); };
+    const DateTime t{two(0) * 100 + two(2), two(5), two(8), two(11), two(14), two(17),
+                     static_cast<int>(digit(20) * 100 + digit(21) * 10 + digit(22))};
+    if (!IsCalendarDay(t.year, t.month, t.day) || t.hour >= 24 || t.minute >= 60 || t.second >= 60)
+        return false;
+    out = t;
+    return true;
+}
+
+// Into a string that usually has the room already: cheaper than assign, which allows for
+// the source overlapping the string.
+void CopyInto(std::string& target, const char* data, size_t size)
+{
+    target.resize(size);
+    if (size > 0)
+        std::memcpy(target.data(), data, size);
+}
+
 void SetText(Value& value, const char* data, size_t size)
 {
     if (auto* text = std::get_if<std::string>(&value))
-        text->assign(data, size);
+        CopyInto(*text, data, size);
     else
         value.emplace<std::string>(data, size);
 }
@@ -71,9 +107,56 @@ void SetText(Value& value, const char* data, size_t size)
 void SetDecimal(Value& value, const char* data, size_t size)
 {
     if (auto* decimal = std::get_if<Decimal>(&value))
-        decimal->digits.assign(data, size);
+        CopyInto(decimal->digits, data, size);
     else
         value.emplace<Decimal>(Decimal{std::string(data, size)});
+}
+
+// What std::to_chars gives in fixed notation, for the values amounts and quantities mostly
+// hold: sixteenths of a whole number of at most 15 significant digits. The exact decimal
+// expansion of such a double has at most four decimals, and no other decimal of 15 digits or
+// fewer reads back as the same double, so the expansion is the shortest text that does.
+// nullptr for any other value (and for zero, whose sign the general conversion keeps).
+char* ShortFixed(double d, char* buffer)
+{
+    if (!(std::fabs(d) < 1e15) || d == 0)
+        return nullptr;
+    const double sixteenths = d * 16;  // exact: a power of two
+    if (sixteenths != std::trunc(sixteenths))
+        return nullptr;
+    const auto m = static_cast<long long>(sixteenths);
+    // m / 16 = m * 625 / 10^4, below 2^64 for |m| < 1.6e16.
+    unsigned long long n = (m < 0 ? 0ULL - static_cast<unsigned long long>(m) : static_cast<unsigned long long>(m)) * 625;
+    int decimals = 4;
+    while (decimals > 0 && n % 10 == 0) {
+        n /= 10;
+        --decimals;
+    }
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, n).ptr;
+    const int count = static_cast<int>(end - digits);
+    if (count > 15)
+        return nullptr;
+    char* p = buffer;
+    if (m < 0)
+        *p++ = '-';
+    const int whole = count - decimals;
+    if (whole <= 0) {
+        *p++ = '0';
+        *p++ = '.';
+        for (int i = whole; i < 0; ++i)
+            *p++ = '0';
+        std::memcpy(p, digits, static_cast<size_t>(count));
+        return p + count;
+    }
+    std::memcpy(p, digits, static_cast<size_t>(whole));
+    p += whole;
+    if (decimals > 0) {
+        *p++ = '.';
+        std::memcpy(p, digits + whole, static_cast<size_t>(decimals));
+        p += decimals;
+    }
+    return p;
 }
 
 }  // namespace
@@ -96,6 +179,8 @@ ValueKind ValueKindOf(DataTypeEnum type)
 
 bool ParseDateTime(std::string_view text, DateTime& out)
 {
+    if (ParseStoredForm(text, out))
+        return true;
     DateTime t;
     if (text.size() >= 5 && text[2] == ':') {
         // A time alone sits on the day the platform's dates count from.
@@ -120,12 +205,15 @@ bool ParseDateTime(std::string_view text, DateTime& out)
 
 void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value)
 {
-    switch (sqlite3_column_type(statement, column)) {
+    // One look-up of the column, then its value read directly: the sessions open their
+    // connection without a mutex, where a column's value may be read like a function's argument.
+    sqlite3_value* const cell = sqlite3_column_value(statement, column);
+    switch (sqlite3_value_type(cell)) {
     case SQLITE_NULL:
         value.emplace<Null>();
         return;
     case SQLITE_INTEGER: {
-        const std::int64_t i = sqlite3_column_int64(statement, column);
+        const std::int64_t i = sqlite3_value_int64(cell);
         if (kind == ValueKind::Boolean) {
             value = i != 0;
         } else if (kind == ValueKind::Decimal) {
@@ -138,11 +226,13 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         return;
     }
     case SQLITE_FLOAT: {
-        const double d = sqlite3_column_double(statement, column);
+        const double d = sqlite3_value_double(cell);
         if (kind == ValueKind::Decimal) {
             // Fixed notation: decimals carry digits, never an exponent.
             char buffer[400];
-            const auto end = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::fixed).ptr;
+            char* end = ShortFixed(d, buffer);
+            if (!end)
+                end = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::fixed).ptr;
             SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
         } else {
             value = d;
@@ -150,8 +240,8 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         return;
     }
     case SQLITE_TEXT: {
-        const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(statement, column));
-        const auto size = static_cast<size_t>(sqlite3_column_bytes(statement, column));
+        const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(cell));
+        const auto size = static_cast<size_t>(sqlite3_value_bytes(cell));
         if (kind == ValueKind::Decimal) {
             SetDecimal(value, data, size);
         } else if (kind == ValueKind::Date) {
@@ -166,8 +256,8 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         return;
     }
     default: {
-        const auto* data = static_cast<const unsigned char*>(sqlite3_column_blob(statement, column));
-        const auto size = static_cast<size_t>(sqlite3_column_bytes(statement, column));
+        const auto* data = static_cast<const unsigned char*>(sqlite3_value_blob(cell));
+        const auto size = static_cast<size_t>(sqlite3_value_bytes(cell));
         if (auto* bytes = std::get_if<Bytes>(&value))
             bytes->assign(data, data + size);
         else
