@@ -44,39 +44,6 @@ std::pair<std::string, std::string_view> FirstWord(std::string_view s)
     return {Lower(s.substr(0, end)), Trim(s.substr(end))};
 }
 
-// Where the statement of "if <condition> <statement>" begins: the first statement keyword
-// outside parentheses, strings and quoted names; npos when there is none.
-std::size_t StatementStart(std::string_view s)
-{
-    static constexpr std::string_view kKeywords[] = {"select", "insert", "update", "delete", "drop", "create",
-                                                     "alter", "exec", "execute", "truncate", "set", "use"};
-    int depth = 0;
-    for (std::size_t i = 0; i < s.size();) {
-        const char c = s[i];
-        if (c == '\'' || c == '"' || c == '[') {
-            const char close = c == '[' ? ']' : c;
-            i = s.find(close, i + 1);
-            if (i == std::string_view::npos)
-                return i;
-            ++i;
-        } else if (c == '(' || c == ')') {
-            depth += c == '(' ? 1 : -1;
-            ++i;
-        } else if (IsWordChar(c)) {
-            std::size_t end = i;
-            while (end < s.size() && IsWordChar(s[end]))
-                ++end;
-            const std::string word = Lower(s.substr(i, end - i));
-            if (depth == 0 && std::find(std::begin(kKeywords), std::end(kKeywords), word) != std::end(kKeywords))
-                return i;
-            i = end;
-        } else {
-            ++i;
-        }
-    }
-    return std::string_view::npos;
-}
-
 // Transaction manager request types.
 enum TransactionRequest : std::uint16_t { kBeginTransaction = 5, kCommitTransaction = 7, kRollbackTransaction = 8 };
 
@@ -188,8 +155,6 @@ void BatchRunner::Statement(std::string_view sql)
         return WriteDone(m_channel.Reply(), kDoneFinal);
     if (word == "use")
         return UseStatement(rest);
-    if (word == "if")
-        return IfStatement(rest);
     const std::string text(sql);
     const ado::RecordsetPtr rs = m_connection.Execute(text);
     SendResult(*rs, text);
@@ -206,22 +171,6 @@ void BatchRunner::UseStatement(std::string_view rest)
     WriteEnvChange(out, kEnvDatabase, Utf8ToUtf16(m_database), Utf8ToUtf16(old));
     WriteMessage(out, 5701, 1, 0, "Changed database context to '" + m_database + "'.");
     WriteDone(out, kDoneFinal);
-}
-
-void BatchRunner::IfStatement(std::string_view rest)
-{
-    const std::size_t start = StatementStart(rest);
-    if (start == 0 || start == std::string_view::npos)
-        throw automation::AutomationError(0, QStringLiteral("Incorrect syntax near 'if'."));
-    const std::string condition(Trim(rest.substr(0, start)));
-    const ado::RecordsetPtr test =
-        m_connection.Execute("select case when " + condition + " then 1 else 0 end");
-    const ado::Value holds = test->Fields(0L).GetValue();
-    test->Close();
-    if (holds == ado::Value(std::int64_t{1}))
-        Statement(rest.substr(start));
-    else
-        WriteDone(m_channel.Reply(), kDoneFinal);
 }
 
 void BatchRunner::SendResult(ado::Recordset& rs, const std::string& sql)

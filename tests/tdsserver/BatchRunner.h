@@ -33,7 +33,6 @@ public:
 private:
     void Statement(std::string_view sql);
     void UseStatement(std::string_view rest);
-    void IfStatement(std::string_view rest);
     void SendResult(ado::Recordset& rs, const std::string& sql);
     void SendError(const std::string& message);
     void BeginTransaction(TdsWriter& out);

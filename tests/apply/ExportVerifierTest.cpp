@@ -1,0 +1,87 @@
+// Verification of an export: equal copies pass, also with values in another form and special
+// updates whose tables the copy lacks; one corrupted value in the script is named with its row;
+// scripts that do not replay fail every table of theirs.
+#include "ConverterFixture.h"
+
+#include "ExportVerifier.h"
+
+#include <fstream>
+#include <memory>
+
+namespace {
+
+class ExportVerifierTest : public ConverterFixture {
+protected:
+    void SetUp() override
+    {
+        ConverterFixture::SetUp();
+        Sql("create table t(FID int identity(1,1) not null, FNumber varchar(20), FQty decimal(18,4), FDate datetime, "
+            "FFlag bit);"
+            "insert into t values (1, 'NO0001', 1.5, '2024-02-29 08:05:09.123', 2), (2, 'NO0002', 'abc', '2024-02-30', 0),"
+            " (3, 'NO0003', null, null, 1);"
+            "create table cls(ibitype int, soidsourcefield varchar(20), ssourcetable varchar(20), FMaxNumber varchar(20));"
+            "insert into cls values (7, 'FBillNo', 'no_such_bill', '070000000000009');");
+        m_template = std::make_unique<xml::XmlDocument>(
+            Template(R"(<table name="t" expr="where FID > 0"/><table name="cls" special="FMaxNumber"/>)"));
+        PlayingConverter()->ExportDB(FirstDatabase(*m_template));
+    }
+
+    // Runs the verifier; its reports as "table: text" lines.
+    std::vector<std::string> Verify(bool& ok)
+    {
+        std::vector<std::string> reports;
+        ExportVerifier verifier(m_template->DocumentElement().Children(),
+                                [&](const xml::XmlElement& table, const QString& text) {
+                                    reports.push_back(table.Attribute("name") + ": " + text.toStdString());
+                                });
+        ok = verifier.Run();
+        EXPECT_EQ(verifier.Failed(), static_cast<int>(reports.size()));
+        m_otherForms = verifier.OtherForms();
+        return reports;
+    }
+
+    void Replace(const std::string& from, const std::string& to)
+    {
+        std::string script = Read("d.sql");
+        const size_t at = script.find(from);
+        ASSERT_NE(at, std::string::npos) << from;
+        script.replace(at, from.size(), to);
+        std::ofstream(Path("d.sql"), std::ios::binary | std::ios::trunc) << script;
+    }
+
+    std::unique_ptr<xml::XmlDocument> m_template;
+    long m_otherForms = 0;
+};
+
+TEST_F(ExportVerifierTest, EqualCopiesPassAndValuesInAnotherFormCompareInThatForm)
+{
+    bool ok = false;
+    EXPECT_EQ(Verify(ok), std::vector<std::string>{});
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(m_otherForms, 2);  // 'abc' in a decimal column, a date that is no date
+}
+
+TEST_F(ExportVerifierTest, APlantedFaultIsNamedWithItsRow)
+{
+    Replace("'NO0002'", "'NO000X'");
+    bool ok = true;
+    const std::vector<std::string> reports = Verify(ok);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(reports.size(), 1u);
+    EXPECT_EQ(reports[0], "t: verify: the copy differs: 3 rows in the source, 3 in the copy; row 2 of the source is not "
+                          "in the copy: (FNumber,FQty,FDate,FFlag) values('NO0002','abc','2024-02-30',0); row 2 of the "
+                          "copy is not in the source: (FNumber,FQty,FDate,FFlag) values('NO000X','abc','2024-02-30',0)");
+}
+
+TEST_F(ExportVerifierTest, ScriptsThatDoNotReplayFailEveryTableOfTheirs)
+{
+    Replace("insert into t(", "insert into t((");
+    bool ok = true;
+    const std::vector<std::string> reports = Verify(ok);
+    EXPECT_FALSE(ok);
+    ASSERT_EQ(reports.size(), 2u);
+    for (const std::string& report : reports)
+        EXPECT_NE(report.find(": verify: not verified: the scripts do not replay: d.sql:5: "), std::string::npos) << report;
+}
+
+}  // namespace
