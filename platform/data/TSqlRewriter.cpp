@@ -78,7 +78,10 @@ void RenderDialect(TSqlTokens& tokens)
             }
             break;
         case TokenKind::Word:
-            if (lower == "isnull" && tokens.Is(i + 1, "(")) {
+            if (lower == "tran" && i > 0 &&
+                (tokens.Is(i - 1, "begin") || tokens.Is(i - 1, "commit") || tokens.Is(i - 1, "rollback"))) {
+                tokens.Replace(i, "transaction");
+            } else if (lower == "isnull" && tokens.Is(i + 1, "(")) {
                 tokens.Replace(i, "ifnull");
             } else if ((lower == "left" || lower == "right") && tokens.Is(i + 1, "(")) {
                 tokens.Replace(i, "\"" + lower + "\"");

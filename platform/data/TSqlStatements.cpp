@@ -15,7 +15,8 @@ bool OneOf(std::string_view word, std::initializer_list<std::string_view> words)
 // Words that begin a statement of a batch.
 bool StartsStatement(std::string_view lower)
 {
-    return OneOf(lower, {"insert", "delete", "update", "create", "drop", "alter", "declare", "exec", "execute"});
+    return OneOf(lower, {"insert", "delete", "update", "create", "drop", "alter", "declare", "exec", "execute", "begin",
+                         "commit", "rollback"});
 }
 
 // Words after which those statement words continue the same statement: trigger events

@@ -109,6 +109,9 @@ TEST(SqliteTSql, ScriptTextsJoinedWithNulsStoreTheirBytes)
     EXPECT_EQ(rows[0][1], std::string("a\0b", 3));
     EXPECT_EQ(rows[1][0], std::string("\0", 1));
     EXPECT_EQ(rows[1][1], std::string("\0z", 2));
+
+    connection->Execute("begin tran delete from v rollback tran");
+    EXPECT_EQ(Query(*connection, "select count(*) from v"), (std::vector<std::vector<std::string>>{{"2"}}));
 }
 
 // Variables live for their batch: a SELECT that finds no row leaves them as they were, the last

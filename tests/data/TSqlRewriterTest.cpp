@@ -50,6 +50,7 @@ TEST(TSqlRewriter, OwnerAndComments)
               "create table T(a varchar(2147483647), b nvarchar(1073741823), c varbinary(2147483647), d char(4))");
     EXPECT_EQ(Rewritten("select 1 /* outer /* nested */ still comment */ + 2 -- tail"), "select 1   + 2  ");
     EXPECT_EQ(Rewritten("create table T(a int, b char(2),\r\n)"), "create table T(a int, b char(2)\r\n)");
+    EXPECT_EQ(Rewritten("begin tran delete from T rollback tran"), "begin transaction ;delete from T ;rollback transaction");
 }
 
 TEST(TSqlRewriter, BatchStatementsAreSeparated)
