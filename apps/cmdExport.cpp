@@ -6,6 +6,8 @@
 #include "ComponentRegistry.h"
 #include "Dispatch.h"
 #include "ExportOutputs.h"
+#include "RunProgress.h"
+#include "RunReport.h"
 #include "TypeMapScope.h"
 #include "VerifyAfterExport.h"
 #include "XmlElement.h"
@@ -16,6 +18,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -46,9 +49,12 @@ void OnInterrupt(int)
     }
 }
 
+// The status of a program that Ctrl+C ended.
+constexpr int kInterruptedStatus = 130;
+
 // The second Ctrl+C: every file gets the statements already complete and nothing of the one
-// being composed, then the program ends as interrupted.
-[[noreturn]] void QuitAtOnce(QObject* converter, bool terminal)
+// being composed, the report (when asked for) says so, then the program ends as interrupted.
+[[noreturn]] void QuitAtOnce(QObject* converter, bool terminal, const RunReport* report)
 {
     try {
         automation::Invoke(converter, "FlushWholeStatements");
@@ -57,37 +63,36 @@ void OnInterrupt(int)
     }
     if (terminal)
         Print(stderr, std::string_view("\r\033[K"));  // the progress line
+    QString reportError;
+    if (report && !report->Write(kInterruptedStatus, true,
+                                 automation::GetProperty(converter, "FailedWriteFiles").toMap(), reportError))
+        Print(stderr, QStringLiteral("tabrix: %1\n").arg(reportError));
     Print(stderr, std::string_view("tabrix: quit; every file ends at its last whole statement\n"));
     std::fflush(stdout);
     std::signal(SIGINT, SIG_DFL);
     std::raise(SIGINT);
-    std::_Exit(130);
+    std::_Exit(kInterruptedStatus);
 }
 
-// Stands in for the label a window would pass: the engine sets its Caption to the table it
-// works on, which this command shows on a progress line.
+// Stands in for the label a window would pass: the engine sets its Caption at the start of
+// every table. On a terminal this command shows the run's progress on one line instead.
 class ProgressLabel : public QObject {
     Q_OBJECT
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
 
 public:
     // onTable runs at the start of every table's structure or data export.
-    ProgressLabel(bool show, std::function<void()> onTable) : m_show(show), m_onTable(std::move(onTable)) {}
+    ProgressLabel(bool show, const RunProgress& progress, std::function<void()> onTable)
+        : m_show(show), m_progress(progress), m_onTable(std::move(onTable))
+    {
+        connect(&progress, &RunProgress::Changed, this, [this] { Draw(false); });
+    }
 
     QString Caption() const { return m_caption; }
     void SetCaption(const QString& caption)
     {
         m_onTable();
         m_caption = caption;
-        m_rows = 0;
-        Draw();
-    }
-    // One row pass of a data export.
-    void CountRow()
-    {
-        ++m_rows;
-        if (m_show && (m_rows & 1023) == 0 && std::chrono::steady_clock::now() - m_drawn > std::chrono::milliseconds(200))
-            Draw();
     }
     // Clears the progress line so that other output starts on a clean line.
     void Clear() const
@@ -97,22 +102,31 @@ public:
     }
 
 private:
-    void Draw()
+    // A few times a second, and at once when another table starts.
+    void Draw(bool now)
     {
         if (!m_show)
             return;
-        m_drawn = std::chrono::steady_clock::now();
-        QString text = QStringLiteral("\r\033[K") + m_caption;
-        if (m_caption.startsWith(QStringLiteral("导出表数据")))
-            text += QStringLiteral(" (%1 rows)").arg(m_rows);
-        Print(stderr, text);
+        const auto time = std::chrono::steady_clock::now();
+        const bool newTable = m_progress.Table() != m_drawnTable;
+        if (!now && !newTable && time - m_drawn < std::chrono::milliseconds(200))
+            return;
+        m_drawn = time;
+        m_drawnTable = m_progress.Table();
+        QString text = m_progress.Text(RunProgress::English);
+        // One line of the terminal: a longer one would wrap, and only its last line be redrawn.
+        winsize size = {};
+        if (::ioctl(STDERR_FILENO, TIOCGWINSZ, &size) == 0 && size.ws_col > 1 && text.size() >= size.ws_col)
+            text = text.left(size.ws_col - 1);
+        Print(stderr, QStringLiteral("\r\033[K") + text);
         std::fflush(stderr);
     }
 
     bool m_show;
+    const RunProgress& m_progress;
     std::function<void()> m_onTable;
     QString m_caption;
-    qint64 m_rows = 0;
+    int m_drawnTable = -1;
     std::chrono::steady_clock::time_point m_drawn;
 };
 
@@ -163,7 +177,7 @@ bool IsBatchSize(const QString& text)
 
 int CmdExport(CommandLine& line)
 {
-    std::optional<QString> templatePath, structFile, dataFile, logFile, batch;
+    std::optional<QString> templatePath, structFile, dataFile, logFile, batch, reportFile;
     bool append = false, verify = false;
     for (qsizetype i = 0; i < line.args.size(); ++i) {
         std::optional<QString> value;
@@ -180,7 +194,8 @@ int CmdExport(CommandLine& line)
         bool matched = false;
         for (auto [name, target] : {std::pair{QLatin1StringView("--struct"), &structFile},
                                     std::pair{QLatin1StringView("--data"), &dataFile},
-                                    std::pair{QLatin1StringView("--log"), &logFile}}) {
+                                    std::pair{QLatin1StringView("--log"), &logFile},
+                                    std::pair{QLatin1StringView("--report"), &reportFile}}) {
             if (!MatchOption(line.args, i, name, value))
                 continue;
             if (!value)
@@ -224,6 +239,17 @@ int CmdExport(CommandLine& line)
         return 2;
     }
 
+    // The report can be made: checked before anything is exported, written at the end.
+    std::optional<RunReport> report;
+    if (reportFile) {
+        report.emplace(converter.get(), *reportFile);
+        QString reportError;
+        if (!report->CheckWritable(reportError)) {
+            Print(stderr, QStringLiteral("tabrix: %1; nothing exported\n").arg(reportError));
+            return 2;
+        }
+    }
+
     // Every file the run will write must open before anything is exported.
     ExportOutputs outputs(servers);
     QString outputError;
@@ -233,12 +259,14 @@ int CmdExport(CommandLine& line)
     }
 
     QObject* const engine = converter.get();
+    const RunReport* const reportToWrite = report ? &*report : nullptr;
     const bool terminal = ::isatty(STDERR_FILENO) != 0;
-    const auto quitWhenAsked = [engine, terminal] {
+    const auto quitWhenAsked = [engine, terminal, reportToWrite] {
         if (g_interrupts >= 2)
-            QuitAtOnce(engine, terminal);
+            QuitAtOnce(engine, terminal, reportToWrite);
     };
-    ProgressLabel progress(terminal, quitWhenAsked);
+    RunProgress runProgress(engine);
+    ProgressLabel progress(terminal, runProgress, quitWhenAsked);
     LogCounter log(progress);
     QObject::connect(engine, SIGNAL(LogLine(QString)), &log, SLOT(OnLogLine(QString)));
 
@@ -251,7 +279,6 @@ int CmdExport(CommandLine& line)
     sigaction(SIGINT, &action, nullptr);
     bool stopRequested = false;
     mdlCommon::SetYieldHook({[&] {
-                                 progress.CountRow();
                                  quitWhenAsked();
                                  return g_interrupts && !stopRequested;
                              },
@@ -265,16 +292,33 @@ int CmdExport(CommandLine& line)
                                                                 "(Ctrl+C again to quit at once)\n"));
                              }});
 
+    // The tables the run exports: those of servers that name a structure or data file.
+    const auto tablesOf = [](const xml::XmlElement& server, const xml::XmlElement& database) {
+        return server.Attribute("structfile").empty() && server.Attribute("datafile").empty()
+                   ? 0
+                   : static_cast<int>(database.Children().size());
+    };
+    int runTables = 0;
+    for (const xml::XmlElement& server : servers)
+        for (const xml::XmlElement& database : server.Children())
+            runTables += tablesOf(server, database);
+    runProgress.Start(runTables);
+
     int databases = 0, tables = 0, failedDatabases = 0;
     for (const xml::XmlElement& server : servers) {
         for (const xml::XmlElement& database : server.Children()) {
             ++databases;
             tables += static_cast<int>(database.Children().size());
+            const int tableBefore = runProgress.Table();
             try {
                 automation::Invoke(converter.get(), "ExportDB", {QVariant::fromValue(database),
                                                                   QVariant::fromValue<QObject*>(&progress)});
             } catch (const automation::AutomationError& e) {
                 ++failedDatabases;
+                runProgress.Skip(tableBefore + tablesOf(server, database) - runProgress.Table());
+                if (report)
+                    report->DatabaseFailed(FromUtf8(server.Attribute("name")), FromUtf8(database.Attribute("name")),
+                                           e.Description());
                 progress.Clear();
                 Print(stderr, QStringLiteral("tabrix: %1/%2: %3\n")
                                   .arg(FromUtf8(server.Attribute("name")), FromUtf8(database.Attribute("name")),
@@ -283,8 +327,19 @@ int CmdExport(CommandLine& line)
         }
     }
     mdlCommon::SetYieldHook({});
+    runProgress.Finish();
     progress.Clear();
     outputs.RemoveUnused();
+    // The report carries the status the program ends with; a report that cannot be written
+    // makes a run that went well end with 2.
+    const auto finish = [&](int exitStatus) {
+        QString reportError;
+        if (!report ||
+            report->Write(exitStatus, false, automation::GetProperty(engine, "FailedWriteFiles").toMap(), reportError))
+            return exitStatus;
+        Print(stderr, QStringLiteral("tabrix: %1\n").arg(reportError));
+        return exitStatus == 0 ? 2 : exitStatus;
+    };
 
     Print(stdout, QStringLiteral("tabrix export: %1 tables in %2 databases; %3 log lines (%4 cancelled); %5 databases "
                                  "failed\n")
@@ -304,16 +359,16 @@ int CmdExport(CommandLine& line)
         Print(stderr, QStringLiteral("tabrix: %1 writes failed, the output is incomplete: %2\n")
                           .arg(failedWrites)
                           .arg(files.join(QStringLiteral(", "))));
-        return 2;
+        return finish(2);
     }
     const int status = log.Lines() == 0 && failedDatabases == 0 ? 0 : 3;
     if (verify && stopRequested) {
         Print(stderr, std::string_view("tabrix: the run was stopped, so its scripts are not verified\n"));
-        return status;
+        return finish(status);
     }
     if (verify && !VerifyAfterExport(servers, engine))
-        return 4;
-    return status;
+        return finish(4);
+    return finish(status);
 }
 
 #include "cmdExport.moc"

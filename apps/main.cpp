@@ -14,7 +14,7 @@ constexpr Command kCommands[] = {
     {"demo-db", CmdDemoDb, "tabrix demo-db FILE [--large-table ROWS] [--large-dictionary TABLES]"},
     {"query", CmdQuery, "tabrix query [--db FILE | --connection TEXT] SQL"},
     {"convert", CmdConvert, "tabrix convert [TEMPLATE]"},
-    {"export", CmdExport, "tabrix export TEMPLATE [--struct F] [--data F] [--log F] [--append] [--batch N] [--verify]"},
+    {"export", CmdExport, "tabrix export TEMPLATE [--struct F] [--data F] [--log F] [--append] [--batch N] [--verify] [--report FILE.json]"},
     {"apply", CmdApply, "tabrix apply [--db FILE | --connection TEXT] SCRIPT... [--create] [--no-transaction]"},
     {"dictionary", CmdDictionary,
      "tabrix dictionary [--db FILE | --connection TEXT] [--language CHS|CHT|EN] [--format text|json|csv|markdown|html]\n"

@@ -51,8 +51,12 @@ void RunProgress::Start(int tables)
 
 void RunProgress::Skip(int tables)
 {
+    // Shown with the next table that starts.
     m_table += tables;
-    emit Changed();
+    m_name.clear();
+    m_part = -1;
+    m_rows = 0;
+    m_estimate = -1;
 }
 
 void RunProgress::Finish()

@@ -3,6 +3,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -292,6 +295,96 @@ TEST_F(TabrixExport, GbkTemplateGivesItsHintsInUtf8)
     EXPECT_TRUE(Read(QStringLiteral("d.sql")).startsWith("-- 币别表\r\n\r\ndelete from t_Currency"));
 }
 
+// The report names every table with how its parts ended and what its data came to: the bytes
+// of every table and its hint line make up the data script exactly.
+TEST_F(TabrixExport, ReportGivesEveryTableItsFactsAndTheExitStatus)
+{
+    const QString database = m_folder.filePath(QStringLiteral("account.db"));
+    ASSERT_TRUE(QFile::copy(DemoDatabasePath(), database));
+    QFile::setPermissions(database, QFile::ReadOwner | QFile::WriteOwner);
+    const QString connection = QStringLiteral("Provider=SQLite;Data Source=%1").arg(database);
+    for (const char* sql : {"create table t_Odd(id int, n int)", "insert into t_Odd values(1, 2)",
+                            "insert into t_Odd values(2, 'abc')", "insert into t_Odd values(3, 'x''y')"})
+        ASSERT_EQ(Tabrix({QStringLiteral("query"), QStringLiteral("--connection"), connection, QLatin1String(sql)}).exitCode, 0);
+    QFile file(m_folder.filePath(QStringLiteral("t.xml")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(QStringLiteral(R"(<template><server name="srv" constr="%1" structfile="s.sql" datafile="d.sql">
+                                   <database name="db"><table name="t_Currency" hint="h1"/><table name="t_Missing" hint="h2"/>
+                                   <table name="t_Odd" hint="h3"/><table name="t_Sample" hint="h4" expr="where FID &lt; 3"/></database>
+                                 </server><server name="gone" constr="Provider=SQLite;Data Source=%2" datafile="d.sql">
+                                   <database name="nodb"><table name="t1"/></database></server></template>)")
+                   .arg(connection, m_folder.filePath(QStringLiteral("missing.db")))
+                   .toUtf8());
+    file.close();
+
+    // A report that cannot be written stops the run before anything is exported.
+    const Outcome refused = Export({QStringLiteral("t.xml"), QStringLiteral("--report"), QStringLiteral("no/such/r.json")});
+    EXPECT_EQ(refused.exitCode, 2);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("no/such/r.json"))) << refused.err.toStdString();
+    EXPECT_FALSE(QFile::exists(m_folder.filePath(QStringLiteral("d.sql"))));
+
+    const Outcome run = Export({QStringLiteral("t.xml"), QStringLiteral("--report=r.json")});
+    EXPECT_EQ(run.exitCode, 3) << run.err.toStdString();
+    const QJsonObject report = QJsonDocument::fromJson(Read(QStringLiteral("r.json"))).object();
+    EXPECT_EQ(report.value(QStringLiteral("exitStatus")).toInt(), 3);
+    EXPECT_FALSE(report.value(QStringLiteral("interrupted")).toBool());
+    const QJsonArray tables = report.value(QStringLiteral("tables")).toArray();
+    ASSERT_EQ(tables.size(), 4);
+    // Table, structure, data, rows, estimate (null: not known), cancelled.
+    const struct {
+        const char* table;
+        QJsonValue structure, data;
+        int rows;
+        QJsonValue estimate;
+    } expected[] = {
+        {"t_Currency", QStringLiteral("ok"), QStringLiteral("ok"), 5, 5},
+        {"t_Missing", QStringLiteral("Invalid object name 't_Missing'."), QStringLiteral("Invalid object name 't_Missing'."),
+         0, QJsonValue()},
+        {"t_Odd", QStringLiteral("ok"), QStringLiteral("ok"), 3, 3},
+        {"t_Sample", QStringLiteral("ok"), QStringLiteral("ok"), 2, QJsonValue()},  // expr: not counted
+    };
+    qint64 bytes = 0;
+    for (qsizetype i = 0; i < tables.size(); ++i) {
+        const QJsonObject table = tables[i].toObject();
+        SCOPED_TRACE(expected[i].table);
+        EXPECT_EQ(table.value(QStringLiteral("server")).toString(), QStringLiteral("srv"));
+        EXPECT_EQ(table.value(QStringLiteral("database")).toString(), QStringLiteral("db"));
+        EXPECT_EQ(table.value(QStringLiteral("table")).toString(), QLatin1String(expected[i].table));
+        EXPECT_EQ(table.value(QStringLiteral("structure")), expected[i].structure);
+        EXPECT_EQ(table.value(QStringLiteral("data")), expected[i].data);
+        EXPECT_EQ(table.value(QStringLiteral("rows")).toInt(), expected[i].rows);
+        EXPECT_EQ(table.value(QStringLiteral("estimatedRows")), expected[i].estimate);
+        EXPECT_FALSE(table.value(QStringLiteral("cancelled")).toBool());
+        EXPECT_GE(table.value(QStringLiteral("seconds")).toDouble(), 0);
+        // and its hint write: "hN" + CR LF, which the writer ends with CR LF
+        bytes += table.value(QStringLiteral("bytes")).toInteger() + 6;
+    }
+    EXPECT_EQ(bytes, static_cast<qint64>(Read(QStringLiteral("d.sql")).size()));
+    const QJsonArray forms = tables[2].toObject().value(QStringLiteral("otherForms")).toArray();
+    ASSERT_EQ(forms.size(), 1);
+    EXPECT_EQ(forms[0].toObject(), (QJsonObject{{QStringLiteral("column"), QStringLiteral("n")},
+                                                {QStringLiteral("values"), 2},
+                                                {QStringLiteral("firstRow"), 2}}));
+    EXPECT_EQ(report.value(QStringLiteral("failedDatabases")).toArray(),
+              (QJsonArray{QJsonObject{{QStringLiteral("server"), QStringLiteral("gone")},
+                                      {QStringLiteral("database"), QStringLiteral("nodb")},
+                                      {QStringLiteral("error"),
+                                       QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.")
+                                           .arg(m_folder.filePath(QStringLiteral("missing.db")))}}}));
+    const QJsonObject totals = report.value(QStringLiteral("totals")).toObject();
+    EXPECT_EQ(totals.value(QStringLiteral("tables")).toInt(), 4);
+    EXPECT_EQ(totals.value(QStringLiteral("rows")).toInt(), 10);
+    EXPECT_EQ(totals.value(QStringLiteral("bytes")).toInteger(), bytes - 4 * 6);
+    EXPECT_EQ(totals.value(QStringLiteral("structureFailures")).toInt(), 1);
+    EXPECT_EQ(totals.value(QStringLiteral("dataFailures")).toInt(), 1);
+    EXPECT_EQ(totals.value(QStringLiteral("otherFormValues")).toInt(), 2);
+    EXPECT_EQ(totals.value(QStringLiteral("failedDatabases")).toInt(), 1);
+    EXPECT_EQ(totals.value(QStringLiteral("cancelled")).toInt(), 0);
+    EXPECT_EQ(totals.value(QStringLiteral("failedWrites")).toInt(), 0);
+    // Written whole under its own name, nothing left beside it.
+    EXPECT_EQ(Files().filter(QStringLiteral("r.json")), QStringList(QStringLiteral("r.json")));
+}
+
 // Whether the process waits inside a write (to the FIFO that nobody reads now).
 bool BlockedInWrite(qint64 pid)
 {
@@ -329,7 +422,8 @@ TEST_F(TabrixExport, SecondInterruptQuitsWithTheScriptAtAWholeStatement)
     QProcess process;
     process.setWorkingDirectory(m_folder.path());
     process.start(QStringLiteral(TABRIX_PROGRAM), {QStringLiteral("export"), QStringLiteral("t.xml"),
-                                                   QStringLiteral("--data"), QString::fromStdString(fifo)});
+                                                   QStringLiteral("--data"), QString::fromStdString(fifo),
+                                                   QStringLiteral("--report"), QStringLiteral("r.json")});
     ASSERT_TRUE(process.waitForStarted());
     std::string script;
     // Reads what comes within milliseconds of each piece, up to limit bytes in all.
@@ -370,6 +464,19 @@ TEST_F(TabrixExport, SecondInterruptQuitsWithTheScriptAtAWholeStatement)
     for (size_t at = script.find(marker); at != std::string::npos; at = script.find(marker, at + 1), ++expected)
         ASSERT_EQ(std::stoll(script.substr(at + marker.size(), 12)), expected);
     EXPECT_LT(expected, 100000);
+
+    // The report is written before the program quits, and names the table it quit in.
+    const QJsonObject report = QJsonDocument::fromJson(Read(QStringLiteral("r.json"))).object();
+    EXPECT_EQ(report.value(QStringLiteral("exitStatus")).toInt(), 130);
+    EXPECT_TRUE(report.value(QStringLiteral("interrupted")).toBool());
+    const QJsonArray tables = report.value(QStringLiteral("tables")).toArray();
+    ASSERT_EQ(tables.size(), 1);
+    const QJsonObject table = tables[0].toObject();
+    EXPECT_EQ(table.value(QStringLiteral("table")).toString(), QStringLiteral("t_LargeTable"));
+    EXPECT_EQ(table.value(QStringLiteral("data")).toString(), QStringLiteral("interrupted"));
+    EXPECT_TRUE(table.value(QStringLiteral("cancelled")).toBool());
+    EXPECT_EQ(table.value(QStringLiteral("estimatedRows")).toInt(), 100000);
+    EXPECT_LT(table.value(QStringLiteral("rows")).toInt(), expected);
 }
 
 TEST(Tabrix, ListsItsCommands)
