@@ -11,7 +11,7 @@ using ado::provider::TokenText;
 
 namespace {
 
-constexpr std::size_t kWindow = 1 << 20;
+constexpr std::size_t kWindow = 1 << 16;  // its tokens stay in the processor's cache
 
 bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> words)
 {

@@ -1,20 +1,27 @@
 #include "SqlTokenizer.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace ado::provider {
 
 namespace {
 
+// The character classes of SQL text are ASCII's whatever the process's locale; tested by hand,
+// as the tokenizer is on the path of every statement.
+bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
+bool IsSpace(unsigned char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+unsigned char ToLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c | 0x20) : c; }
+
 bool IsWordChar(unsigned char c)
 {
-    return std::isalnum(c) || c == '_' || c == '@' || c == '#' || c == '$' || c >= 0x80;
+    const unsigned char lower = ToLower(c);
+    return (lower >= 'a' && lower <= 'z') || IsDigit(c) || c == '_' || c == '@' || c == '#' || c == '$' || c >= 0x80;
 }
 
 bool IsHex(unsigned char c)
 {
-    return std::isxdigit(c) != 0;
+    const unsigned char lower = ToLower(c);
+    return IsDigit(c) || (lower >= 'a' && lower <= 'f');
 }
 
 // End of a quoted run opened at `begin` with `close` as its closing character; a doubled
@@ -40,7 +47,7 @@ size_t QuotedEnd(std::string_view text, size_t begin, char close)
 bool EqualsNoCase(std::string_view a, std::string_view b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+        return ToLower(static_cast<unsigned char>(x)) == ToLower(static_cast<unsigned char>(y));
     });
 }
 
@@ -90,9 +97,9 @@ std::vector<Token> TokenizeSql(std::string_view text)
     while (i < n) {
         const unsigned char c = static_cast<unsigned char>(text[i]);
         const unsigned char next = i + 1 < n ? static_cast<unsigned char>(text[i + 1]) : 0;
-        if (std::isspace(c)) {
+        if (IsSpace(c)) {
             size_t j = i;
-            while (j < n && std::isspace(static_cast<unsigned char>(text[j])))
+            while (j < n && IsSpace(static_cast<unsigned char>(text[j])))
                 ++j;
             push(TokenKind::Blank, i, j);
         } else if (c == '-' && next == '-') {
@@ -127,17 +134,17 @@ std::vector<Token> TokenizeSql(std::string_view text)
             while (j < n && IsHex(static_cast<unsigned char>(text[j])))
                 ++j;
             push(TokenKind::Binary, i, j);
-        } else if (std::isdigit(c) || (c == '.' && std::isdigit(next))) {
+        } else if (IsDigit(c) || (c == '.' && IsDigit(next))) {
             size_t j = i;
-            while (j < n && (std::isdigit(static_cast<unsigned char>(text[j])) || text[j] == '.'))
+            while (j < n && (IsDigit(static_cast<unsigned char>(text[j])) || text[j] == '.'))
                 ++j;
             if (j < n && (text[j] == 'e' || text[j] == 'E')) {
                 size_t k = j + 1;
                 if (k < n && (text[k] == '+' || text[k] == '-'))
                     ++k;
-                if (k < n && std::isdigit(static_cast<unsigned char>(text[k]))) {
+                if (k < n && IsDigit(static_cast<unsigned char>(text[k]))) {
                     j = k;
-                    while (j < n && std::isdigit(static_cast<unsigned char>(text[j])))
+                    while (j < n && IsDigit(static_cast<unsigned char>(text[j])))
                         ++j;
                 }
             }

@@ -187,6 +187,8 @@ std::optional<SqliteInsertCache::Insert> SqliteInsertCache::Read(std::string_vie
     i += 2;
 
     Insert insert;
+    insert.values.reserve(sig.size() / 2);
+    insert.shape.reserve(sig[i - 1]->end + sig.size() / 2 + 1);
     insert.shape.assign(sql.substr(0, sig[i - 1]->end));
     insert.shape.push_back('\0');
     std::vector<const Token*> value;
@@ -210,7 +212,7 @@ std::optional<SqliteInsertCache::Insert> SqliteInsertCache::Read(std::string_vie
     for (size_t rest = i + 1; rest < sig.size(); ++rest)
         if (!punct(rest, ";"))
             return std::nullopt;
-    insert.lastToken.assign(TokenText(sql, *sig.back()));
+    insert.lastToken = TokenText(sql, *sig.back());
     return insert;
 }
 

@@ -31,11 +31,11 @@ public:
         std::string owned;         // Text with quotes (made single), Bytes (decoded)
     };
 
-    // An insert of literal values as the statement's text gives it.
+    // An insert of literal values as the statement's text gives it; it refers to that text.
     struct Insert {
         std::string shape;  // the text up to the value list and how each value is bound
         std::vector<Literal> values;
-        std::string lastToken;
+        std::string_view lastToken;
     };
 
     // Reads sql as an insert of literal values; nothing when it is any other statement, or more
