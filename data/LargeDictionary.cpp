@@ -66,8 +66,10 @@ void WriteLargeDictionary(const QString& path, int tables)
         throw std::invalid_argument("The number of tables of a dictionary cannot be negative");
     NewDatabaseFile file(path);
     SqliteFile& db = file.Db();
-    // Root pages must stay where they are made while schema rows are put aside.
-    db.Exec("PRAGMA auto_vacuum = NONE");
+    // Root pages must stay where they are made while schema rows are put aside. Every table
+    // takes three pages (its rows, its key, its index), so small pages keep a large dictionary
+    // small on disk.
+    db.Exec("PRAGMA auto_vacuum = NONE; PRAGMA page_size = 1024");
     db.Exec("BEGIN");
     db.Exec(kDictionarySchema);
     db.Exec(QStringLiteral(

@@ -1,0 +1,157 @@
+// bench_dictionary [--tables N] [--runs R] [--generate M]
+//
+// Writes a dictionary of N described tables (default 5000, plus the generator's 300-column
+// table), then runs, R times each (default 3), as separate processes timed by wall clock with
+// their peak resident memory:
+//   - tabrix dictionary --all --format html --out FILE
+//   - tabrix dictionary --all --format json --out FILE
+//   - tabrix dictionary --search FNumber
+//   - sqlite3 FILE ".dump t_Subsystem t_tabledescription t_FieldDescription", the floor asked for
+//     (run once: the sqlite3 program's dump reads far more than the three tables on a database
+//     of thousands of tables), and sqlite3 selecting the three tables' rows, the reading floor;
+// and reports the median time and the largest peak of each beside the goals (whole dictionary
+// under 5 s and 200 MiB, search under 0.5 s). --generate M also times the generator writing a
+// dictionary of M tables (the browser's 50,000-table case).
+#include "DemoDatabase.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+struct Measure {
+    double seconds = 0;
+    double peakMiB = 0;
+};
+
+[[noreturn]] void Fail(const QString& message)
+{
+    std::fprintf(stderr, "bench_dictionary: %s\n", qPrintable(message));
+    std::exit(2);
+}
+
+// Runs the program to its end with standard output to /dev/null; its wall time and peak memory.
+Measure RunOnce(const QString& program, const QStringList& arguments)
+{
+    std::vector<QByteArray> texts{program.toLocal8Bit()};
+    for (const QString& argument : arguments)
+        texts.push_back(argument.toLocal8Bit());
+    std::vector<char*> argv;
+    for (QByteArray& text : texts)
+        argv.push_back(text.data());
+    argv.push_back(nullptr);
+
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    QElapsedTimer timer;
+    timer.start();
+    pid_t pid = 0;
+    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    if (spawned != 0)
+        Fail(QStringLiteral("cannot start %1").arg(program));
+    int status = 0;
+    rusage usage{};
+    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        Fail(QStringLiteral("%1 %2 failed").arg(program, arguments.join(u' ')));
+    return {static_cast<double>(timer.nsecsElapsed()) / 1e9, static_cast<double>(usage.ru_maxrss) / 1024.0};
+}
+
+Measure Median(int runs, const QString& program, const QStringList& arguments)
+{
+    std::vector<double> times;
+    double peak = 0;
+    for (int i = 0; i < runs; ++i) {
+        const Measure one = RunOnce(program, arguments);
+        times.push_back(one.seconds);
+        peak = std::max(peak, one.peakMiB);
+    }
+    std::sort(times.begin(), times.end());
+    return {times[times.size() / 2], peak};
+}
+
+void Report(const char* what, const Measure& measure, const char* goal)
+{
+    std::printf("%-44s %8.3f s %8.1f MiB   %s\n", what, measure.seconds, measure.peakMiB, goal);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    int tables = 5000;
+    int runs = 3;
+    int generate = 0;
+    const QStringList args = app.arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--tables") && i + 1 < args.size()) {
+            tables = args[++i].toInt();
+        } else if (args[i] == QLatin1String("--runs") && i + 1 < args.size()) {
+            runs = std::max(1, args[++i].toInt());
+        } else if (args[i] == QLatin1String("--generate") && i + 1 < args.size()) {
+            generate = args[++i].toInt();
+        } else {
+            std::fprintf(stderr, "usage: bench_dictionary [--tables N] [--runs R] [--generate M]\n");
+            return 1;
+        }
+    }
+    const QString tabrix = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("tabrix"));
+    const QString sqlite = QStandardPaths::findExecutable(QStringLiteral("sqlite3"));
+    if (sqlite.isEmpty())
+        Fail(QStringLiteral("no sqlite3 program"));
+
+    QTemporaryDir folder;
+    const QString db = folder.filePath(QStringLiteral("dictionary.db"));
+    QElapsedTimer timer;
+    timer.start();
+    demo::WriteLargeDictionary(db, tables);
+    const double writeSeconds = static_cast<double>(timer.nsecsElapsed()) / 1e9;
+
+    const QString html = folder.filePath(QStringLiteral("dictionary.html"));
+    const QString json = folder.filePath(QStringLiteral("dictionary.json"));
+    const QStringList database{QStringLiteral("dictionary"), QStringLiteral("--db"), db};
+    const Measure allHtml = Median(runs, tabrix, database + QStringList{QStringLiteral("--all"), QStringLiteral("--format"),
+                                                                         QStringLiteral("html"), QStringLiteral("--out"), html});
+    const Measure allJson = Median(runs, tabrix, database + QStringList{QStringLiteral("--all"), QStringLiteral("--format"),
+                                                                         QStringLiteral("json"), QStringLiteral("--out"), json});
+    const Measure search = Median(runs, tabrix, database + QStringList{QStringLiteral("--search"), QStringLiteral("FNumber")});
+    const Measure dump = Median(1, sqlite, {db, QStringLiteral(".dump t_Subsystem t_tabledescription t_FieldDescription")});
+    const Measure select = Median(runs, sqlite, {db, QStringLiteral("select * from t_Subsystem; select * from t_tabledescription; "
+                                                                     "select * from t_FieldDescription;")});
+
+    std::printf("dictionary: %d described tables and a 300-column table, median of %d runs, peak resident memory\n",
+                tables, runs);
+    std::printf("generator: %d tables in %.2f s\n", tables, writeSeconds);
+    Report("tabrix dictionary --all --format html", allHtml, "goal: < 5 s, < 200 MiB");
+    Report("tabrix dictionary --all --format json", allJson, "goal: < 5 s, < 200 MiB");
+    Report("tabrix dictionary --search FNumber", search, "goal: < 0.5 s");
+    Report("sqlite3 .dump of the three dictionary tables", dump, "the floor asked for, one run");
+    Report("sqlite3 select * of the three tables", select, "the reading floor");
+    std::printf("%-44s %8.1f MiB HTML, %.1f MiB JSON\n", "document sizes", QFileInfo(html).size() / 1048576.0,
+                QFileInfo(json).size() / 1048576.0);
+
+    if (generate > 0) {
+        const QString big = folder.filePath(QStringLiteral("large.db"));
+        timer.restart();
+        demo::WriteLargeDictionary(big, generate);
+        std::printf("generator: %d tables in %.2f s\n", generate, static_cast<double>(timer.nsecsElapsed()) / 1e9);
+    }
+    return 0;
+}
