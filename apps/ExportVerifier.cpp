@@ -11,8 +11,10 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include <cctype>
 #include <map>
 #include <memory>
+#include <optional>
 
 namespace {
 
