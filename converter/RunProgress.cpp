@@ -3,6 +3,7 @@
 #include <QLocale>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -45,6 +46,7 @@ void RunProgress::Start(int tables)
     m_rows = 0;
     m_estimate = -1;
     m_runRows = 0;
+    m_cancelled = 0;
     m_finished = false;
     emit Changed();
 }
@@ -93,6 +95,7 @@ void RunProgress::OnTableFinished(const QVariantMap& facts)
         return;
     m_rows = facts.value(QStringLiteral("rows")).toLongLong();
     m_runRows += m_rows;
+    m_cancelled += facts.value(QStringLiteral("cancelled")).toBool();
     emit Changed();
 }
 
@@ -104,7 +107,7 @@ double RunProgress::SecondsSince(std::chrono::steady_clock::time_point start) co
 int RunProgress::Permille() const
 {
     if (m_finished)
-        return 1000;
+        return m_tables > 0 ? static_cast<int>(1000LL * std::max(0, m_tables - m_cancelled) / m_tables) : 1000;
     if (m_part != 0 || m_estimate < 0 || m_rows > m_estimate)
         return -1;
     if (m_estimate == 0)
@@ -131,9 +134,14 @@ QString RunProgress::FiguresText(Wording wording) const
 {
     const bool chinese = wording == Chinese;
     const QString elapsed = Duration(SecondsSince(m_runStart));
-    if (m_finished)
-        return chinese ? QStringLiteral("%1 张表  %2 行  用时 %3").arg(m_tables).arg(Count(m_runRows), elapsed)
-                       : QStringLiteral("%1 tables, %2 rows, %3").arg(m_tables).arg(Count(m_runRows), elapsed);
+    if (m_finished) {
+        QString sum = chinese ? QStringLiteral("%1 张表  %2 行  用时 %3").arg(m_tables).arg(Count(m_runRows), elapsed)
+                              : QStringLiteral("%1 tables, %2 rows, %3").arg(m_tables).arg(Count(m_runRows), elapsed);
+        if (m_cancelled > 0)
+            sum += chinese ? QStringLiteral("  %1 张表已取消").arg(m_cancelled)
+                           : QStringLiteral(", %1 cancelled").arg(m_cancelled);
+        return sum;
+    }
     if (m_table == 0)
         return {};
 

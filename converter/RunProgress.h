@@ -26,7 +26,8 @@ public:
     void Start(int tables);
     // Table elements that will not be exported (their database could not be opened).
     void Skip(int tables);
-    // The run is over: the bar is full and the text sums the run up.
+    // The run is over: the bar shows the share of the run's tables not cancelled (all of it
+    // for a run that was not stopped), and the text sums the run up.
     void Finish();
 
     // The table being exported, counted from 1 (0 before the first), and the run's tables.
@@ -71,5 +72,6 @@ private:
     qint64 m_rows = 0;
     qint64 m_estimate = -1;
     qint64 m_runRows = 0;    // rows of the finished data exports
+    int m_cancelled = 0;     // data exports cancelled
     bool m_finished = false;
 };

@@ -3,6 +3,7 @@
 #include "AutomationError.h"
 #include "FileDialogSeam.h"
 #include "EventLoopYield.h"
+#include "RunProgress.h"
 
 #include <QAbstractEventDispatcher>
 #include <QButtonGroup>
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include <iterator>
@@ -35,6 +37,13 @@ constexpr int kInformation = 64;
 // The window was laid out in twips; 15 twips are one pixel.
 constexpr int Px(int twips) { return (twips * 2 + 15) / 30; }
 QRect Twips(int left, int top, int width, int height) { return {Px(left), Px(top), Px(width), Px(height)}; }
+
+// The progress bar and its status line of two lines go below lbInfo (which ends at 4050
+// twips), as wide as Frame1; the window grows by them, its designed controls stay in place.
+constexpr QRect kProgressBar{Px(120), Px(4110), Px(4695), 16};
+constexpr QRect kProgressText{Px(120), Px(4110) + 16 + 3, Px(4695), 32};
+constexpr int kWindowHeight = Px(4110) + 16 + 3 + 32 + 6;
+constexpr int kBarSteps = 1000;  // RunProgress::Permille
 
 // Spaces only, as the template box has always been trimmed: tabs and line breaks stay.
 QString TrimSpaces(const QString& text)
@@ -86,7 +95,7 @@ frmTemplate::frmTemplate(QWidget* parent)
 {
     setObjectName(QStringLiteral("frmTemplate"));
     setWindowTitle(QStringLiteral("采用模板导出"));
-    setFixedSize(Px(4875), Px(3930));
+    setFixedSize(Px(4875), kWindowHeight);
 
     // Nine points, in a face that has the Chinese glyphs when the system's default lacks them.
     QFont face = font();
@@ -121,8 +130,11 @@ frmTemplate::frmTemplate(QWidget* parent)
     cmdOK->setDefault(true);
     cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), kExit, Twips(3960, 3240, 855, 375));
     lbInfo = MakeLabel(this, "lbInfo", QString(), Twips(0, 3720, 4890, 330));
-    // It reaches below the window's edge: its text sits at its top to stay in sight.
-    lbInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    pbProgress = new QProgressBar(this);
+    pbProgress->setObjectName(QStringLiteral("pbProgress"));
+    pbProgress->setGeometry(kProgressBar);
+    lbProgress = MakeLabel(this, "lbProgress", QString(), kProgressText);
+    lbProgress->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     // Template, data file, the two buttons, then structure file and log file.
     QWidget* const tabOrder[] = {txtTemplate, cmdFile->button(1), txtData,   cmdFile->button(3), cmdOK,
@@ -135,6 +147,8 @@ frmTemplate::frmTemplate(QWidget* parent)
     connect(cmdFile, &QButtonGroup::idClicked, this, &frmTemplate::cmdFile_Click);
 
     Load();
+    m_progress = std::make_unique<RunProgress>(m_converter.get());
+    connect(m_progress.get(), &RunProgress::Changed, this, &frmTemplate::ShowProgress);
 }
 
 frmTemplate::~frmTemplate() = default;
@@ -156,6 +170,9 @@ void frmTemplate::Load()
     for (QLineEdit* box : {txtTemplate, txtStruct, txtData, txtLog})
         box->clear();
     lbInfo->clear();
+    pbProgress->setRange(0, kBarSteps);
+    pbProgress->setValue(0);
+    lbProgress->clear();
     setEnabled(true);
     m_closePending = false;
     Form_Load();
@@ -268,6 +285,13 @@ void frmTemplate::RunExport()
 {
     m_running = true;
     m_converter->ClearFailedWrites();
+    // The tables of servers that name a structure or data file are the run's.
+    int tables = 0;
+    for (const xml::XmlElement& server : m_templateRoot.Children())
+        if (!m_utility.GetAttrText("structfile", server).empty() || !m_utility.GetAttrText("datafile", server).empty())
+            for (const xml::XmlElement& database : server.Children())
+                tables += static_cast<int>(database.Children().size());
+    m_progress->Start(tables);
     std::optional<automation::ErrorInfo> failure;
     {
         const EventLoopYield yield;
@@ -290,10 +314,13 @@ void frmTemplate::RunExport()
         Unload();
         return;
     }
-    if (failure)
+    if (failure) {
+        pbProgress->setRange(0, kBarSteps);  // no longer busy
         m_utility.ShowMessage(failure->description, kInformation, QString());
-    else
+    } else {
         lbInfo->setText(kDone);
+        m_progress->Finish();
+    }
     ReportFailedWrites();
 }
 
@@ -308,6 +335,21 @@ void frmTemplate::ReportFailedWrites()
     for (auto file = byFile.cbegin(); file != byFile.cend(); ++file)
         files += QStringLiteral("\r\n%1 (%2)").arg(file.key()).arg(file.value().toLongLong());
     m_utility.ShowMessage(kWritesFailed.arg(failed) + files, kInformation, QString());
+}
+
+void frmTemplate::ShowProgress()
+{
+    const int permille = m_progress->Permille();
+    if (permille < 0) {
+        pbProgress->setRange(0, 0);  // busy: how far the table is cannot be told
+    } else {
+        pbProgress->setRange(0, kBarSteps);
+        pbProgress->setValue(permille);
+    }
+    const QString table = m_progress->Finished() ? QString() : m_progress->TableText(RunProgress::Chinese);
+    const QString elided = lbProgress->fontMetrics().elidedText(table, Qt::ElideMiddle, lbProgress->width());
+    const QString figures = m_progress->FiguresText(RunProgress::Chinese);
+    lbProgress->setText(elided.isEmpty() ? figures : elided + QLatin1Char('\n') + figures);
 }
 
 // A paused export waits for the next event; waking the loop makes it look at the new state.

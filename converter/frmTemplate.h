@@ -12,7 +12,9 @@ class QButtonGroup;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QProgressBar;
 class QPushButton;
+class RunProgress;
 
 // The converter's dialog: the template file and the three output files, and two buttons that
 // start, pause, resume and stop an export. Its state is the captions of cmdOK and cmdCancel
@@ -58,6 +60,7 @@ private:
     bool ValidateTemplate();
     void RunExport();
     void ReportFailedWrites();
+    void ShowProgress();
     void SetStopFlag(clsConverter::enuState state);
     QLineEdit* FileBox(int Index) const;
 
@@ -74,8 +77,13 @@ private:
     QPushButton* cmdOK;
     QPushButton* cmdCancel;
     QLabel* lbInfo;
+    // Below the designed window: the run's progress against the table's estimated rows (a busy
+    // bar when they are not known), and the table of the run, rows, speed and times.
+    QProgressBar* pbProgress;
+    QLabel* lbProgress;
 
     std::unique_ptr<clsConverter> m_converter;
+    std::unique_ptr<RunProgress> m_progress;
     xml::XmlElement m_templateRoot;
     clsUtility m_utility;
     bool m_running = false;

@@ -19,15 +19,18 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
+#include <chrono>
 #include <ctime>
 #include <deque>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -96,6 +99,8 @@ QPushButton* cmdCancel(const frmTemplate& form) { return Button(form, QStringLit
 QPushButton* cmdFile(const frmTemplate& form, int index) { return Button(form, QStringLiteral("cmdFile(%1)").arg(index)); }
 QLineEdit* Box(const frmTemplate& form, const char* name) { return form.findChild<QLineEdit*>(QLatin1String(name)); }
 QString Info(const frmTemplate& form) { return form.findChild<QLabel*>(QStringLiteral("lbInfo"))->text(); }
+QProgressBar* Bar(const frmTemplate& form) { return form.findChild<QProgressBar*>(QStringLiteral("pbProgress")); }
+QString ProgressText(const frmTemplate& form) { return form.findChild<QLabel*>(QStringLiteral("lbProgress"))->text(); }
 
 // The dialog's state: captions, StopFlag and running flag.
 QString State(const frmTemplate& form)
@@ -163,7 +168,7 @@ private slots:
     void failedWritesAreReportedAfterTheRun();
     void closingDuringAWalkStopsItFirst_data();
     void closingDuringAWalkStopsItFirst();
-    void screenshot();
+    void progressAtAHeldRow();
 
 private:
     QString Out(const QString& name) const { return m_out->filePath(name); }
@@ -252,7 +257,8 @@ void tst_frmTemplate::layoutFollowsTheDesign()
 {
     frmTemplate form;
     QCOMPARE(form.windowTitle(), QStringLiteral("采用模板导出"));
-    QCOMPARE(form.size(), QSize(325, 262));
+    // The designed window, grown downwards by the progress bar and its status line.
+    QCOMPARE(form.size(), QSize(325, 331));
     QCOMPARE(form.minimumSize(), form.maximumSize());
     QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
@@ -301,6 +307,13 @@ void tst_frmTemplate::layoutFollowsTheDesign()
     }
     QVERIFY(cmdOK(form)->isDefault());
     QCOMPARE(State(form), kIdle);
+    // Below lbInfo, which now ends inside the window, and as wide as Frame1.
+    QCOMPARE(Bar(form)->geometry(), QRect(8, 274, 313, 16));
+    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lbProgress"))->geometry(), QRect(8, 293, 313, 32));
+    QVERIFY(form.findChild<QLabel*>(QStringLiteral("lbInfo"))->geometry().bottom() < Bar(form)->geometry().top());
+    QVERIFY(form.findChild<QLabel*>(QStringLiteral("lbProgress"))->geometry().bottom() < form.height());
+    QCOMPARE(Bar(form)->value(), 0);
+    QCOMPARE(ProgressText(form), QString());
 
     const char* const tabOrder[] = {"txtTemplate", "cmdFile(1)", "txtData",    "cmdFile(3)", "cmdOK",
                                     "cmdCancel",   "txtStruct",  "cmdFile(2)", "txtLog",     "cmdFile(4)"};
@@ -717,24 +730,80 @@ void tst_frmTemplate::closingDuringAWalkStopsItFirst()
     QCOMPARE(Prompts(), QStringList());
 }
 
-// Set TABRIX_SCREENSHOT to a file name to keep the picture (docs/screenshots/frmTemplate.png).
-void tst_frmTemplate::screenshot()
+// A finished run, then a second one held at a row of its second table: the bar and the status
+// line show that row against the table's counted rows, lbInfo keeps the first run's text in
+// full. Set TABRIX_SCREENSHOT to a file name to keep the picture of the held run
+// (docs/screenshots/frmTemplate.png).
+void tst_frmTemplate::progressAtAHeldRow()
 {
-    frmTemplate form;
-    Box(form, "txtTemplate")->setText(QStringLiteral("/home/user/templates/account.xml"));
-    Box(form, "txtStruct")->setText(QStringLiteral("/home/user/out/struct.sql"));
-    Box(form, "txtData")->setText(QStringLiteral("/home/user/out/data.sql"));
-    Box(form, "txtLog")->setText(QStringLiteral("/home/user/out/log.txt"));
-    for (QLineEdit* box : form.findChildren<QLineEdit*>())
-        box->setCursorPosition(0);
-    form.findChild<QLabel*>(QStringLiteral("lbInfo"))->setText(kDone);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const QImage image = form.grab().toImage();
-    QCOMPARE(image.size() / image.devicePixelRatio(), QSize(325, 262));
+    const QString path =
+        WriteTemplate(Server(Table(QStringLiteral("t_Currency")) + Table(QLatin1String(kLargeTable))));
+    const auto form = Form(path);
+    cmdOK(*form)->click();
+    QCOMPARE(Info(*form), kDone);
+    QCOMPARE(Bar(*form)->value(), Bar(*form)->maximum());
+    QVERIFY2(ProgressText(*form).startsWith(QStringLiteral("2 张表  20,005 行  用时 ")), qPrintable(ProgressText(*form)));
+
+    qint64 tableStart = -1, held = -1;
+    int barHeld = -1;
+    QStringList textHeld;
+    QImage picture;
+    std::unique_ptr<PassScript> script;
+    script = std::make_unique<PassScript>(*form, std::vector<std::function<bool()>>{
+        [&] {
+            // The first row of the large table: the status line has moved on to it.
+            if (!ProgressText(*form).startsWith(QStringLiteral("表 2/2")))
+                return false;
+            tableStart = script->Rows();
+            return true;
+        },
+        // Rows written at a pace that gives the speed and the time left something to show.
+        [count = 0]() mutable {
+            std::this_thread::sleep_for(std::chrono::microseconds(100));
+            return ++count >= 3000;
+        },
+        [&] {
+            cmdOK(*form)->click();  // "暂停": the export shows its rows before it waits
+            held = script->Rows() - tableStart;
+            return true;
+        },
+        [&] {
+            barHeld = Bar(*form)->value();
+            textHeld = ProgressText(*form).split(QLatin1Char('\n'));
+            // For the documentation, paths as a user's would read (the run has read its boxes).
+            if (!qEnvironmentVariableIsEmpty("TABRIX_SCREENSHOT"))
+                for (const auto& [name, text] : {std::pair{"txtTemplate", "/home/user/templates/account.xml"},
+                                                 std::pair{"txtStruct", "/home/user/out/struct.sql"},
+                                                 std::pair{"txtData", "/home/user/out/data.sql"},
+                                                 std::pair{"txtLog", "/home/user/out/log.txt"}}) {
+                    Box(*form, name)->setText(QLatin1String(text));
+                    Box(*form, name)->setCursorPosition(0);
+                }
+            picture = form->grab().toImage();
+            cmdCancel(*form)->click();  // "停止"
+            return true;
+        }});
+    cmdOK(*form)->click();
+
+    QVERIFY(script->Finished());
+    QCOMPARE(held, 3001);  // the row the table began with, and three thousand more
+    QCOMPARE(barHeld, static_cast<int>(held * 1000 / kLargeRows));
+    QCOMPARE(textHeld.size(), 2);
+    QCOMPARE(textHeld[0], QStringLiteral("表 2/2  srv/db/t_LargeTable"));
+    // Rows of the counted rows, then speed, time spent and time left (over 0.3 s of writing).
+    const QStringList figures = textHeld[1].split(QStringLiteral("  "));
+    QCOMPARE(figures.size(), 4);
+    QCOMPARE(figures[0], QStringLiteral("3,001/20,000 行"));
+    QVERIFY2(figures[1].endsWith(QStringLiteral(" 行/秒")) && figures[2].startsWith(QStringLiteral("已用 ")) &&
+                 figures[3].startsWith(QStringLiteral("剩余 ")),
+             qPrintable(textHeld[1]));
+    QCOMPARE(picture.size() / picture.devicePixelRatio(), form->size());
+    // Stopped: the bar shows the share of the tables not cancelled, the text says how many were.
+    QCOMPARE(Bar(*form)->value(), 500);
+    QVERIFY2(ProgressText(*form).contains(QStringLiteral("1 张表已取消")), qPrintable(ProgressText(*form)));
     const QString target = qEnvironmentVariable("TABRIX_SCREENSHOT");
     if (!target.isEmpty())
-        QVERIFY(image.save(target));
+        QVERIFY(picture.save(target));
 }
 
 QTEST_MAIN(tst_frmTemplate)

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <cmath>
+
 using namespace ado;
 
 namespace {
@@ -165,4 +168,31 @@ INSERT INTO t_types(c_key, c_notnull, c_identity, c_bit, c_datetime, c_nvarchar)
     EXPECT_EQ(rs->Fields("c_bit").GetValue(), Value(false));
     EXPECT_EQ(rs->Fields("c_datetime").GetValue(), Value(std::string("soon")));  // not a date: kept as text
     EXPECT_TRUE(IsNull(rs->Fields("c_nvarchar").GetValue()));
+}
+
+// A decimal that SQLite holds as a float reads as the shortest fixed text that gives the float
+// back, whichever way it is found (sixteenths of whole numbers take a quicker one).
+TEST(SqliteFieldTypes, DecimalsHeldAsFloatsReadAsTheirShortestFixedText)
+{
+    std::vector<double> values = {0.25, -0.75, 1.5, 150000, 0.0625, -1234.5, 0.1, 2.0 / 3, 1e15 - 0.5, 123456789012345.5,
+                                  999999999999999.9, 1e15, 1e20, -1e-7, 5e-324, 0.0};
+    for (long long i = -2000; i <= 2000; i += 7)
+        for (int shift : {0, 1, 2, 3, 4, 5})
+            values.push_back(std::ldexp(static_cast<double>(i) * 1000003, -shift));
+    std::string script = "CREATE TABLE d(n integer, v decimal(38,10));";
+    for (size_t i = 0; i < values.size(); ++i) {
+        char literal[64];
+        const auto end = std::to_chars(literal, literal + sizeof literal, values[i], std::chars_format::scientific, 17).ptr;
+        script += "INSERT INTO d VALUES(" + std::to_string(i) + ", " + std::string(literal, end) + ");";
+    }
+    const SqliteTestDatabase db(script);
+    const ConnectionPtr connection = db.Open(adModeRead);
+    const RecordsetPtr rs = connection->Execute("select v from d order by n", adOpenForwardOnly);
+    for (double value : values) {
+        ASSERT_FALSE(rs->Eof());
+        char expected[400];
+        const auto end = std::to_chars(expected, expected + sizeof expected, value, std::chars_format::fixed).ptr;
+        EXPECT_EQ(rs->Fields(0L).GetValue(), Value(Decimal{std::string(expected, end)})) << value;
+        rs->MoveNext();
+    }
 }
