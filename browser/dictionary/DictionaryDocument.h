@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <map>
 #include <vector>
 
 // One described table as the window shows it once the table is picked: its tree record and the
@@ -43,6 +44,10 @@ struct DictionaryDocument {
     // The layouts' value names and captions, in layout order.
     static QStringList Names(const VexaList* layout);
     static QStringList Captions(const VexaList* layout);
+    // The rows' values as texts, in the layout's order (no rows: none).
+    static std::vector<QStringList> Cells(const VexaList& layout, const VexaList* rows);
+    // The tree's records by the key their FRelative names, each list in tree order.
+    static std::map<QString, std::vector<const VexaRecord*>> Children(const VexaList& tree);
 };
 
 // A flat answer (field search hits, find hits, drift items): columns named by value names with
@@ -54,4 +59,7 @@ struct DictionaryRows {
     QStringList captions;
     std::vector<QVariantList> rows;
     QString summary;
+
+    // The rows' values as texts.
+    std::vector<QStringList> Cells() const;
 };

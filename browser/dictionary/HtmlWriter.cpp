@@ -73,17 +73,8 @@ QString Table(const QString& kind, const QStringList& captions, const QString& s
 
 QString List(const QString& kind, const VexaList& layout, const VexaList* rows, const QStringList& searched)
 {
-    const QStringList names = DictionaryDocument::Names(&layout);
-    std::vector<QStringList> lines;
-    if (rows) {
-        for (const VexaRecordPtr& row : *rows) {
-            QStringList cells;
-            for (const QString& name : names)
-                cells << row->GetValue(name).toString();
-            lines.push_back(cells);
-        }
-    }
-    return Table(kind, DictionaryDocument::Captions(&layout), SearchedColumns(names, searched), lines);
+    return Table(kind, DictionaryDocument::Captions(&layout), SearchedColumns(DictionaryDocument::Names(&layout), searched),
+                 DictionaryDocument::Cells(layout, rows));
 }
 
 // Element ids of the table sections by tree key; a key met again gets a counter.
@@ -102,12 +93,10 @@ private:
 // The tree as nested lists; table nodes link to their sections when the page has them.
 QString Navigation(const VexaList& tree, const std::set<QString>& sections)
 {
-    std::map<QString, std::vector<const VexaRecord*>> children;
+    const auto children = DictionaryDocument::Children(tree);
     std::set<QString> keys;
-    for (const VexaRecordPtr& record : tree) {
-        children[Value(*record, "FRelative")].push_back(record.get());
+    for (const VexaRecordPtr& record : tree)
         keys.insert(Value(*record, "FKey"));
-    }
     SectionIds ids;
     QString html = QStringLiteral("<nav id=\"tree\">");
     const auto list = [&](const auto& self, const QString& parent) -> void {
@@ -184,18 +173,11 @@ QByteArray HtmlWriter::Tables(const DictionaryDocument& document) const
 
 QByteArray HtmlWriter::Rows(const DictionaryRows& rows) const
 {
-    std::vector<QStringList> lines;
-    for (const QVariantList& row : rows.rows) {
-        QStringList cells;
-        for (const QVariant& value : row)
-            cells << value.toString();
-        lines.push_back(cells);
-    }
     QStringList all;
     for (qsizetype i = 0; i < rows.captions.size(); ++i)
         all << QString::number(i);
     QString main = QStringLiteral("<section class=\"table searchable\" id=\"rows\" data-name=\"\">") +
-                   Table(QStringLiteral("rows"), rows.captions, all.join(u','), lines) + QStringLiteral("</section>\n");
+                   Table(QStringLiteral("rows"), rows.captions, all.join(u','), rows.Cells()) + QStringLiteral("</section>\n");
     if (!rows.summary.isEmpty())
         main += QStringLiteral("<p class=\"summary\">%1</p>\n").arg(Html(rows.summary));
     return (PageStart(modPublic::GetLanguage(), rows.title, rows.account) + QStringLiteral("<div class=\"layout\"><main>\n") +

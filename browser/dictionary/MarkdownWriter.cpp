@@ -1,6 +1,6 @@
 #include "MarkdownWriter.h"
 
-#include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -28,17 +28,7 @@ QString PipeTable(const QStringList& captions, const std::vector<QStringList>& r
 
 QString List(const VexaList& layout, const VexaList* rows)
 {
-    const QStringList names = DictionaryDocument::Names(&layout);
-    std::vector<QStringList> lines;
-    if (rows) {
-        for (const VexaRecordPtr& row : *rows) {
-            QStringList cells;
-            for (const QString& name : names)
-                cells << row->GetValue(name).toString();
-            lines.push_back(cells);
-        }
-    }
-    return PipeTable(DictionaryDocument::Captions(&layout), lines);
+    return PipeTable(DictionaryDocument::Captions(&layout), DictionaryDocument::Cells(layout, rows));
 }
 
 }  // namespace
@@ -62,12 +52,10 @@ QByteArray MarkdownWriter::Tree(const DictionaryDocument& document) const
 {
     QString text = QStringLiteral("# ") + Escaped(document.title) + QStringLiteral("\n\n") + Escaped(document.account) +
                    QStringLiteral("\n\n");
-    std::map<QString, std::vector<const VexaRecord*>> children;
-    std::map<QString, bool> keys;
-    for (const VexaRecordPtr& record : *document.tree) {
-        children[Value(*record, "FRelative")].push_back(record.get());
-        keys[Value(*record, "FKey")] = true;
-    }
+    auto children = DictionaryDocument::Children(*document.tree);
+    std::set<QString> keys;
+    for (const VexaRecordPtr& record : *document.tree)
+        keys.insert(Value(*record, "FKey"));
     const auto print = [&](const auto& self, const QString& parent, int depth) -> void {
         for (const VexaRecord* node : children[parent]) {
             text += QString(depth * 2, u' ') + QStringLiteral("- ") + Escaped(Value(*node, "FText")) + QStringLiteral(" `") +
@@ -107,15 +95,8 @@ QByteArray MarkdownWriter::Tables(const DictionaryDocument& document) const
 
 QByteArray MarkdownWriter::Rows(const DictionaryRows& rows) const
 {
-    std::vector<QStringList> lines;
-    for (const QVariantList& row : rows.rows) {
-        QStringList cells;
-        for (const QVariant& value : row)
-            cells << value.toString();
-        lines.push_back(cells);
-    }
     QString text = QStringLiteral("# ") + Escaped(rows.title) + QStringLiteral("\n\n") + Escaped(rows.account) +
-                   QStringLiteral("\n\n") + PipeTable(rows.captions, lines);
+                   QStringLiteral("\n\n") + PipeTable(rows.captions, rows.Cells());
     if (!rows.summary.isEmpty())
         text += u'\n' + Escaped(rows.summary) + u'\n';
     return text.toUtf8();

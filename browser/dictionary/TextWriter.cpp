@@ -1,7 +1,7 @@
 #include "TextWriter.h"
 
 #include <algorithm>
-#include <map>
+#include <set>
 #include <vector>
 
 namespace {
@@ -48,16 +48,9 @@ QString Aligned(const std::vector<QStringList>& lines)
 // One list: the layout's captions as headings, then the rows.
 QString List(const VexaList& layout, const VexaList* rows)
 {
-    const QStringList names = DictionaryDocument::Names(&layout);
     std::vector<QStringList> lines{DictionaryDocument::Captions(&layout)};
-    if (rows) {
-        for (const VexaRecordPtr& row : *rows) {
-            QStringList cells;
-            for (const QString& name : names)
-                cells << row->GetValue(name).toString();
-            lines.push_back(cells);
-        }
-    }
+    for (QStringList& cells : DictionaryDocument::Cells(layout, rows))
+        lines.push_back(std::move(cells));
     return Aligned(lines);
 }
 
@@ -76,12 +69,10 @@ QString Table(const DictionaryDocument& document, const DictionaryTable& table)
 QByteArray TextWriter::Tree(const DictionaryDocument& document) const
 {
     QString text = document.account + u'\n';
-    std::map<QString, std::vector<const VexaRecord*>> children;
-    std::map<QString, bool> keys;
-    for (const VexaRecordPtr& record : *document.tree) {
-        children[Value(*record, "FRelative")].push_back(record.get());
-        keys[Value(*record, "FKey")] = true;
-    }
+    auto children = DictionaryDocument::Children(*document.tree);
+    std::set<QString> keys;
+    for (const VexaRecordPtr& record : *document.tree)
+        keys.insert(Value(*record, "FKey"));
     const auto print = [&](const auto& self, const QString& parent, int depth) -> void {
         for (const VexaRecord* node : children[parent]) {
             text += QString(depth * 2, u' ') + Value(*node, "FText") + QStringLiteral("  [") + Value(*node, "FKey") +
@@ -122,12 +113,8 @@ QByteArray TextWriter::Tables(const DictionaryDocument& document) const
 QByteArray TextWriter::Rows(const DictionaryRows& rows) const
 {
     std::vector<QStringList> lines{rows.captions};
-    for (const QVariantList& row : rows.rows) {
-        QStringList cells;
-        for (const QVariant& value : row)
-            cells << value.toString();
-        lines.push_back(cells);
-    }
+    for (QStringList& cells : rows.Cells())
+        lines.push_back(std::move(cells));
     QString text = rows.account + u'\n' + Aligned(lines);
     if (!rows.summary.isEmpty())
         text += rows.summary + u'\n';
