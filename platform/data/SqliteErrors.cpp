@@ -99,7 +99,7 @@ automation::AutomationError TranslateSqliteError(sqlite3* db, int code, std::str
         return ProviderError(kErrorCommand, "An aggregate may not appear in the WHERE clause unless it is in a subquery "
                                             "contained in a HAVING clause or a select list, and the column being "
                                             "aggregated is an outer reference.");
-    if (StartsWith(m, "sub-select returns "))
+    if (StartsWith(m, "sub-select returns ") || m == "row value misused")
         return ProviderError(kErrorCommand, "Only one expression can be specified in the select list when the subquery "
                                             "is not introduced with EXISTS.");
     if (StartsWith(m, "no such index: "))

@@ -391,10 +391,19 @@ void Safe(sqlite3_context* context, int argc, sqlite3_value** argv)
     Guarded(context, [&] { Body(context, argc, argv); });
 }
 
-int CompareCollated(void*, int aSize, const void* a, int bSize, const void* b)
+int CompareCollated(void* rules, int aSize, const void* a, int bSize, const void* b)
 {
     return CompareText(std::string_view(static_cast<const char*>(a), static_cast<size_t>(aSize)),
-                       std::string_view(static_cast<const char*>(b), static_cast<size_t>(bSize)));
+                       std::string_view(static_cast<const char*>(b), static_cast<size_t>(bSize)),
+                       rules ? *static_cast<const CollationRules*>(rules) : CollationRules{});
+}
+
+// A collation a statement names ("COLLATE Chinese_PRC_CS_AS") is made when first asked for.
+void MakeNamedCollation(void*, sqlite3* db, int, const char* name)
+{
+    if (const auto rules = CollationNamed(name))
+        sqlite3_create_collation_v2(db, name, SQLITE_UTF8, new CollationRules(*rules), CompareCollated,
+                                    [](void* p) { delete static_cast<CollationRules*>(p); });
 }
 
 }  // namespace
@@ -402,6 +411,7 @@ int CompareCollated(void*, int aSize, const void* a, int bSize, const void* b)
 void RegisterTSqlFunctions(sqlite3* db)
 {
     sqlite3_create_collation_v2(db, kTextCollation, SQLITE_UTF8, nullptr, CompareCollated, nullptr);
+    sqlite3_collation_needed(db, nullptr, MakeNamedCollation);
 
     struct Function {
         const char* name;

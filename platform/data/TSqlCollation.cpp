@@ -40,6 +40,17 @@ bool NeedsCollation(const TSqlDataType& type)
     return type.IsText() && !type.collated;
 }
 
+// Whether the statement names a collation for the column first..last, or for what a comparison
+// sets against it; a collation named explicitly decides the comparison.
+bool ExplicitlyCollated(const TSqlTokens& tokens, const TSqlOperandTypes& types, size_t first, size_t last)
+{
+    if (tokens.Is(last + 1, "collate"))
+        return true;
+    if (IsComparison(tokens, last + 1) && tokens.Is(types.OperandEnd(last + 2) + 1, "collate"))
+        return true;
+    return first >= 3 && IsComparison(tokens, first - 1) && tokens.Is(first - 3, "collate");
+}
+
 // Whether the column first..last stands where its collation decides a result.
 bool Compared(const TSqlTokens& tokens, const TSqlQueryBlocks& blocks, const TSqlOperandTypes& types,
               const std::vector<bool>& ordered, size_t first, size_t last)
@@ -141,6 +152,8 @@ void ApplyCollation(TSqlTokens& tokens, const TSqlQueryBlocks& blocks, const TSq
         if (!ref || tokens.Replaced(i))
             continue;
         i = ref->last;
+        if (ExplicitlyCollated(tokens, types, ref->first, ref->last))
+            continue;  // the statement's own choice
         if (Compared(tokens, blocks, types, ordered, ref->first, ref->last) && NeedsCollation(types.TypeOf(*ref)))
             tokens.InsertAfter(ref->last, kCollate);
     }
@@ -156,7 +169,7 @@ void ApplyCollation(TSqlTokens& tokens, const TSqlQueryBlocks& blocks, const TSq
         const TokenKind kind = tokens.Kind(i - 1);
         const bool operand = kind == TokenKind::String || kind == TokenKind::NString || tokens.Is(i - 1, ")") ||
                              (kind == TokenKind::Word && tokens.Lower(i - 1).front() == '@');
-        if (text && operand && !tokens.Replaced(i - 1))
+        if (text && operand && !tokens.Replaced(i - 1) && !tokens.Is(i + 2, "collate"))
             tokens.InsertAfter(i - 1, kCollate);
     }
 }

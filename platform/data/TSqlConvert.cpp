@@ -228,13 +228,21 @@ TSqlValue ToDate(const TSqlValue& value, const TSqlDataType& type, std::optional
 }
 
 // Characters beyond `length` are cut; char and nchar are padded with blanks to it.
-std::string FitLength(std::string text, const TSqlDataType& type, int defaultLength)
+// The characters a character type holds; none for the long and (max) types.
+std::optional<size_t> TextLength(const TSqlDataType& type, int defaultLength)
 {
     if (type.max || type.name == "text" || type.name == "ntext")
-        return text;
+        return std::nullopt;
     constexpr int kSysnameLength = 128;
-    const int given = type.length >= 0 ? type.length : type.name == "sysname" ? kSysnameLength : defaultLength;
-    const auto length = static_cast<size_t>(given);
+    return static_cast<size_t>(type.length >= 0 ? type.length : type.name == "sysname" ? kSysnameLength : defaultLength);
+}
+
+std::string FitLength(std::string text, const TSqlDataType& type, int defaultLength)
+{
+    const std::optional<size_t> fits = TextLength(type, defaultLength);
+    if (!fits)
+        return text;
+    const size_t length = *fits;
     std::u32string characters = DecodeUtf8(text);
     if (characters.size() > length)
         characters.resize(length);
@@ -290,6 +298,17 @@ TSqlValue ToText(const TSqlValue& value, const TSqlDataType& type, std::optional
         }
     } else {
         text = std::get<TSqlBytes>(value).bytes;
+    }
+    // A number is never cut: one too long for the type is "*" in a char or varchar, an error
+    // otherwise.
+    const bool number = std::holds_alternative<std::int64_t>(value) || std::holds_alternative<double>(value);
+    const std::optional<size_t> length = TextLength(type, defaultLength);
+    if (number && length && text.size() > *length) {
+        if (std::holds_alternative<std::int64_t>(value) && !type.Unicode())
+            return FitLength("*", type, defaultLength);
+        throw TSqlError(std::string("Arithmetic overflow error converting ") +
+                        (std::holds_alternative<std::int64_t>(value) ? "expression" : "numeric") + " to data type " +
+                        type.name + ".");
     }
     return FitLength(std::move(text), type, defaultLength);
 }

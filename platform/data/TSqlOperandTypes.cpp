@@ -36,7 +36,7 @@ bool TSqlOperandTypes::IsCall(size_t i) const
 
 std::optional<TSqlColumnRef> TSqlOperandTypes::ColumnAt(size_t i) const
 {
-    if (!m_tokens.IsName(i) || (i > 0 && m_tokens.Is(i - 1, ".")) || IsCall(i))
+    if (!m_tokens.IsName(i) || (i > 0 && (m_tokens.Is(i - 1, ".") || m_tokens.Is(i - 1, "collate"))) || IsCall(i))
         return std::nullopt;
     TSqlColumnRef ref{i, i, {}, NameOf(m_tokens.Source(), m_tokens.At(i))};
     while (m_tokens.Is(ref.last + 1, ".")) {

@@ -5,7 +5,10 @@
 #include <QChar>
 #include <QString>
 
+#include <algorithm>
 #include <array>
+#include <cctype>
+#include <string>
 
 namespace ado::provider {
 
@@ -82,35 +85,79 @@ CollationKey KeyOf(char32_t c)
     return {Weight(kOther, folded), 0};
 }
 
-int CompareText(std::string_view a, std::string_view b)
+std::optional<CollationRules> CollationNamed(std::string_view name)
+{
+    std::string upper;
+    for (char c : name)
+        upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    CollationRules rules;
+    if (upper.find("_BIN") != std::string::npos) {
+        rules.binary = true;
+        return rules;
+    }
+    bool cased = false;
+    size_t start = 0;
+    while (start <= upper.size()) {
+        const size_t end = std::min(upper.find('_', start), upper.size());
+        const std::string_view part = std::string_view(upper).substr(start, end - start);
+        if (part == "CS" || part == "CI") {
+            rules.caseSensitive = part == "CS";
+            cased = true;
+        } else if (part == "AI" || part == "AS") {
+            rules.accentSensitive = part == "AS";
+        }
+        start = end + 1;
+    }
+    if (!cased)
+        return std::nullopt;
+    return rules;
+}
+
+int CompareText(std::string_view a, std::string_view b, const CollationRules& rules)
 {
     a = TrimTrailingBlanks(a);
     b = TrimTrailingBlanks(b);
+    if (rules.binary) {
+        const int order = a.compare(b);  // UTF-8 bytes sort as their code points
+        return order < 0 ? -1 : order > 0 ? 1 : 0;
+    }
     size_t i = 0;
     size_t j = 0;
-    int accents = 0;  // the first difference of accents, which counts only when nothing else differs
+    // The first difference of accents and of letter case: they count only when nothing else differs.
+    int accents = 0;
+    int cases = 0;
+    const auto note = [](int& first, auto x, auto y) {
+        if (first == 0 && x != y)
+            first = x < y ? -1 : 1;
+    };
     while (i < a.size() && j < b.size()) {
         const auto x = static_cast<unsigned char>(a[i]);
         const auto y = static_cast<unsigned char>(b[j]);
         if (x < 128 && y < 128) {
             if (x != y && kAsciiWeights[x] != kAsciiWeights[y])
                 return kAsciiWeights[x] < kAsciiWeights[y] ? -1 : 1;
+            // Lower case sorts before upper case.
+            note(cases, std::isupper(x) != 0, std::isupper(y) != 0);
             ++i;
             ++j;
             continue;
         }
-        const CollationKey kx = KeyOf(NextCodePoint(a, i));
-        const CollationKey ky = KeyOf(NextCodePoint(b, j));
+        const char32_t cx = NextCodePoint(a, i);
+        const char32_t cy = NextCodePoint(b, j);
+        const CollationKey kx = KeyOf(cx);
+        const CollationKey ky = KeyOf(cy);
         if (kx.primary != ky.primary)
             return kx.primary < ky.primary ? -1 : 1;
-        if (accents == 0 && kx.secondary != ky.secondary)
-            accents = kx.secondary < ky.secondary ? -1 : 1;
+        note(accents, kx.secondary, ky.secondary);
+        note(cases, QChar::toCaseFolded(cx) != cx, QChar::toCaseFolded(cy) != cy);
     }
     if (i < a.size())
         return 1;
     if (j < b.size())
         return -1;
-    return accents;
+    if (rules.accentSensitive && accents != 0)
+        return accents;
+    return rules.caseSensitive ? cases : 0;
 }
 
 }  // namespace ado::provider

@@ -2,6 +2,7 @@
 
 #include <compare>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace ado::provider {
@@ -22,8 +23,19 @@ struct CollationKey {
 
 CollationKey KeyOf(char32_t c);
 
+// What a SQL Server collation of this order takes into account besides the letters.
+struct CollationRules {
+    bool caseSensitive = false;   // _CS: lower case first, then upper
+    bool accentSensitive = true;  // _AS
+    bool binary = false;          // _BIN, _BIN2: code point order
+};
+
+// The rules a collation name of SQL Server's stands for ("Chinese_PRC_CS_AS", "Latin1_General_BIN2",
+// "SQL_Latin1_General_CP1_CI_AI"); nothing for a name that is not one.
+std::optional<CollationRules> CollationNamed(std::string_view name);
+
 // Compares two UTF-8 texts: negative, zero or positive.
-int CompareText(std::string_view a, std::string_view b);
+int CompareText(std::string_view a, std::string_view b, const CollationRules& rules = {});
 inline bool EqualText(std::string_view a, std::string_view b)
 {
     return CompareText(a, b) == 0;

@@ -65,6 +65,12 @@ TEST(SqliteCollation, TextComparesAndSortsAsSqlServer)
     EXPECT_EQ(run("select min(FName), max(FName) from t_Item"), (Rows{{"Äpfel", "banana"}}));
     EXPECT_EQ(run("select case when 'ABC  ' = 'abc' then 1 else 0 end"), Single({"1"}));
     EXPECT_EQ(run("select FTableID from t_tabledescription where FTableName = 't_item'"), Single({"7"}));
+    // A collation the statement names is SQL Server's of that name.
+    EXPECT_EQ(run("select count(*) from t_Item where FName = 'APPLE' collate Chinese_PRC_CS_AS"), Single({"0"}));
+    EXPECT_EQ(run("select count(*) from t_Item where FName = 'Apple' collate Chinese_PRC_CS_AS"), Single({"1"}));
+    EXPECT_EQ(run("select count(*) from t_Item where FName = 'apfel' collate Latin1_General_CI_AI"), Single({"1"}));
+    EXPECT_EQ(run("select FName from t_Item where F1 in (1, 2) order by FName collate Latin1_General_BIN"),
+              Single({"Apple  ", "apple"}));
 
     // A comparison of numbers is left alone, so the primary key still finds its row.
     const Rows plan = run("explain query plan select FTableName from t_tabledescription where FTableID = 8");

@@ -87,3 +87,28 @@ TEST(SqliteErrors, ArithmeticOnTextsIsError403)
     EXPECT_EQ(Query(*connection, "select 7 % 4, '7' % 4, FItemID * 2 from t_Item where 1 = 0 union all select 3, 3, 0"),
               (std::vector<std::vector<std::string>>{{"3", "3", "0"}}));
 }
+
+TEST(SqliteErrors, MoreOfSqliteInSqlServerWords)
+{
+    const SqliteTestDatabase db(kSchema);
+    const ConnectionPtr readOnly = db.Open(adModeRead);
+    struct Case {
+        const char* sql;
+        const char* error;
+    };
+    const Case cases[] = {
+        {"select FName from t_Item where count(*) > 1",
+         "An aggregate may not appear in the WHERE clause unless it is in a subquery contained in a HAVING clause or a "
+         "select list, and the column being aggregated is an outer reference."},
+        {"select * from t_Item where FItemID = (select FItemID, FName from t_Item)",
+         "Only one expression can be specified in the select list when the subquery is not introduced with EXISTS."},
+        {"select FName from t_Item order by FName collate No_Such_Collation", "Invalid collation 'No_Such_Collation'."},
+        {"select isnull(FName) from t_Item", "The isnull function requires 2 argument(s)."},
+        {"delete from t_Item", "Failed to update database \"account\" because the database is read-only."},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ErrorOf(*readOnly, c.sql), c.error) << c.sql;
+    const ConnectionPtr readWrite = db.Open();
+    EXPECT_EQ(ErrorOf(*readWrite, "drop index ix_none"),
+              "Cannot drop the index 'ix_none', because it does not exist or you do not have permission.");
+}

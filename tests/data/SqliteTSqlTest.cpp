@@ -138,3 +138,32 @@ TEST(SqliteTSql, VariablesKeepSqlServerSemantics)
     // Each batch starts with its variables unset.
     EXPECT_EQ(Outcome(*connection, "declare @x int select @x"), "NULL");
 }
+
+// The edges of the functions the provider computes itself, with SQL Server's results.
+TEST(SqliteTSql, FunctionEdgesGiveSqlServerValues)
+{
+    struct Case {
+        const char* sql;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"select datalength(FID), datalength(2.5), datalength(0x0102), datalength(N'中'), datalength('中') from t "
+         "where FID = 1",
+         "4|8|2|2|2"},
+        {"select substring(0x010203, 2, 5), substring(N'中文字', 2, 1), substring(NULL, 1, 1)", "0203|文|NULL"},
+        {"select char(128), char(-1), nchar(8364), nchar(55296)", "€|NULL|€|NULL"},
+        {"select charindex('', 'abc'), charindex('B', 'abc', -5), charindex(NULL, 'abc')", "0|2|NULL"},
+        {"select replace('aaa', 'A', 'bb'), replace('abc', '', 'x'), replace('abc', 'b', NULL)", "bbbbbb|abc|NULL"},
+        {"select count(*) from t where FName like 'A!%' escape '!' or FName like '[ab]'", "2"},
+        {"select top (@@rowcount) FID from t", "Incorrect syntax near '@'."},
+        {"declare @n int = 1 select top (@n + 1) FID from t order by FID", "1;2"},
+        {"select top 34 percent FID from t order by FID desc", "3;2"},
+        {"select FID from t where FDate >= dateadd(day, -1, '2024-02-29') order by FID", "2"},
+        {"select convert(varchar(5), 12345678), convert(varchar, 0.5), convert(numeric(5,1), 2.25)", "*|0.5|2.3"},
+        {"select convert(nvarchar(2), 123)", "Arithmetic overflow error converting expression to data type nvarchar."},
+    };
+    const SqliteTestDatabase db(kSchema);
+    const ConnectionPtr connection = db.Open(adModeRead);
+    for (const Case& c : cases)
+        EXPECT_EQ(Outcome(*connection, c.sql), c.expected) << c.sql;
+}
