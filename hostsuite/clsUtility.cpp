@@ -20,11 +20,21 @@ struct Overloaded : Ts... {
     using Ts::operator()...;
 };
 
-// Two digits of n at p; returns where the next character goes.
+// Two digits of n (its last two) at p; returns where the next character goes.
 char* TwoDigits(char* p, int n)
 {
-    p[0] = static_cast<char>('0' + n / 10 % 10);
-    p[1] = static_cast<char>('0' + n % 10);
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    const int pair = n % 100;
+    if (pair < 0) {
+        // As the digits of the negative numbers a broken value may hold have always come out.
+        p[0] = static_cast<char>('0' + n / 10 % 10);
+        p[1] = static_cast<char>('0' + n % 10);
+    } else {
+        std::memcpy(p, kPairs + 2 * pair, 2);
+    }
     return p + 2;
 }
 
