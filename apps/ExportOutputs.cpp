@@ -1,4 +1,5 @@
 #include "ExportOutputs.h"
+#include "FileDescriptor.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,23 +13,6 @@
 #include <set>
 
 namespace {
-
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(FileHandle&& other) noexcept : m_fd(other.m_fd) { other.m_fd = -1; }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 bool HasTables(const xml::XmlElement& server)
 {
@@ -57,12 +41,12 @@ ExportOutputs::ExportOutputs(const std::vector<xml::XmlElement>& servers)
 
 bool ExportOutputs::Prepare(bool append, QString& error)
 {
-    std::vector<FileHandle> open;
+    std::vector<FileDescriptor> open;
     for (File& file : m_files) {
         struct stat info = {};
         const bool existed = ::stat(file.path.c_str(), &info) == 0;
         // Non-blocking: a FIFO without a reader is refused instead of waiting for one.
-        FileHandle handle(::open(file.path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+        FileDescriptor handle(::open(file.path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
         if (handle.Get() < 0) {
             error = QStringLiteral("cannot open output file '%1' for appending: %2")
                         .arg(QString::fromStdString(file.path), QString::fromLocal8Bit(std::strerror(errno)));

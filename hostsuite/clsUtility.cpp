@@ -1,6 +1,7 @@
 #include "clsUtility.h"
 
 #include "AutomationError.h"
+#include "FileDescriptor.h"
 #include "MessageSeam.h"
 
 #include <fcntl.h>
@@ -82,25 +83,6 @@ void AppendNumber(std::string& out, Number n)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, n);
     out.append(buffer, static_cast<size_t>(result.ptr - buffer));
 }
-
-// Closes a file descriptor on every way out.
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd) : m_fd(fd) {}
-    ~FileDescriptor()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int Get() const { return m_fd; }
-    // Closes now, so that a failing close (delayed write errors) can be reported.
-    int Close() { return ::close(std::exchange(m_fd, -1)); }
-
-private:
-    int m_fd;
-};
 
 [[noreturn]] void ThrowFileError(const std::string& path, int error)
 {

@@ -1,4 +1,5 @@
 #include "XmlFileText.h"
+#include "FileDescriptor.h"
 
 #include <QFile>
 
@@ -16,22 +17,6 @@
 namespace xml {
 
 namespace {
-
-class FileHandle {
-public:
-    explicit FileHandle(int fd) : m_fd(fd) {}
-    ~FileHandle()
-    {
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    int Get() const { return m_fd; }
-
-private:
-    int m_fd;
-};
 
 class Converter {
 public:
@@ -162,7 +147,7 @@ XmlFileText XmlFileText::Read(const QString& path)
         return file;
     }
     // Non-blocking and checked again: what the name stands for may have changed since.
-    const FileHandle handle(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+    const FileDescriptor handle(::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
     if (handle.Get() < 0 || ::fstat(handle.Get(), &info) != 0) {
         file.m_error = QStringLiteral("Cannot read %1: %2").arg(path, SystemReason(errno));
         return file;
