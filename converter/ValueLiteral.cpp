@@ -154,6 +154,18 @@ void AppendQuotedForm(std::string& out, const ado::Value& value, bool unicode, b
     ValueLiteral::AppendText(out, text, unicode);
 }
 
+// A value that has no form of its column's type: bytes as 0x, anything else quoted. Always false.
+bool AppendOtherForm(std::string& out, const ado::Value& value)
+{
+    if (const auto* bytes = std::get_if<ado::Bytes>(&value)) {
+        AppendBytes(out, *bytes);
+        return false;
+    }
+    bool ownForm = false;
+    AppendQuotedForm(out, value, false, ownForm);
+    return false;
+}
+
 bool HasNonZeroDigit(std::string_view literal)
 {
     for (char c : literal) {
@@ -349,13 +361,7 @@ bool ValueLiteral::AppendBoolean(std::string& out, const ado::Value& value) cons
         out += bit ? '1' : '0';
         return true;
     }
-    if (const auto* bytes = std::get_if<ado::Bytes>(&value)) {
-        AppendBytes(out, *bytes);
-        return false;
-    }
-    bool ownForm = false;
-    AppendQuotedForm(out, value, false, ownForm);
-    return false;
+    return AppendOtherForm(out, value);
 }
 
 bool ValueLiteral::AppendDate(std::string& out, const ado::Value& value) const
@@ -366,13 +372,7 @@ bool ValueLiteral::AppendDate(std::string& out, const ado::Value& value) const
         out += '\'';
         return true;
     }
-    if (const auto* bytes = std::get_if<ado::Bytes>(&value)) {
-        AppendBytes(out, *bytes);
-        return false;
-    }
-    bool ownForm = false;
-    AppendQuotedForm(out, value, false, ownForm);
-    return false;
+    return AppendOtherForm(out, value);
 }
 
 bool ValueLiteral::AppendOther(std::string& out, const ado::Value& value) const
