@@ -66,8 +66,10 @@ DateTime TimeOfDay(const std::string& text)
 }
 
 // The C type and buffer width (a terminator included) of a column bound to a buffer; false
-// for a long or unbounded column, which is read with SQLGetData.
-bool BoundType(ValueKind kind, const FieldInfo& field, SQLULEN size, bool wide, SQLSMALLINT& cType, SQLLEN& width)
+// for a long or unbounded column, and for any column whose values may be longer than its
+// declared size (sizesHold false), which are read with SQLGetData.
+bool BoundType(ValueKind kind, const FieldInfo& field, SQLULEN size, bool wide, bool sizesHold, SQLSMALLINT& cType,
+               SQLLEN& width)
 {
     switch (kind) {
     case ValueKind::Integer:
@@ -90,11 +92,13 @@ bool BoundType(ValueKind kind, const FieldInfo& field, SQLULEN size, bool wide, 
     case ValueKind::Time:
         cType = SQL_C_CHAR;
         width = kNumberTextBytes;
-        return true;
+        return sizesHold;
     case ValueKind::Text:
     case ValueKind::Binary:
         break;
     }
+    if (!sizesHold)
+        return false;
     if ((field.attributes & adFldLong) || size == 0 || size > static_cast<SQLULEN>(kLargestBoundValue))
         return false;
     const auto units = static_cast<SQLLEN>(size);
@@ -119,8 +123,8 @@ SQLLEN TerminatorBytes(SQLSMALLINT cType)
 
 }  // namespace
 
-OdbcCursor::OdbcCursor(std::shared_ptr<provider::Session> session, OdbcHandle statement, bool* busy)
-    : m_session(std::move(session)), m_statement(std::move(statement)), m_busy(busy)
+OdbcCursor::OdbcCursor(std::shared_ptr<provider::Session> session, OdbcHandle statement, bool* busy, bool sizesHold)
+    : m_session(std::move(session)), m_statement(std::move(statement)), m_busy(busy), m_sizesHold(sizesHold)
 {
     FindResultSet();
 }
@@ -215,7 +219,8 @@ void OdbcCursor::Bind()
     SQLLEN rowBytes = 0;
     for (size_t i = 0; i < m_fields.size(); ++i) {
         Binding binding;
-        if (!BoundType(m_kinds[i], m_fields[i], m_sizes[i], m_statement.Wide(), binding.cType, binding.width))
+        if (!BoundType(m_kinds[i], m_fields[i], m_sizes[i], m_statement.Wide(), m_sizesHold, binding.cType,
+                       binding.width))
             break;
         rowBytes += binding.width + static_cast<SQLLEN>(sizeof(SQLLEN));
         m_bindings.push_back(std::move(binding));

@@ -18,8 +18,11 @@ class OdbcCursor final : public provider::Cursor {
 public:
     // statement has just been executed. busy, when given, is the connection's flag that says
     // a result is being read on it; the cursor clears it when its rows end or it goes.
+    // sizesHold: the data source keeps every value within its column's declared size, so that
+    // texts, bytes and decimals may be bound to buffers of that size too; otherwise only
+    // numbers, bits and dates are bound.
     // Throws OdbcError when one of the statement's results before the first with columns failed.
-    OdbcCursor(std::shared_ptr<provider::Session> session, OdbcHandle statement, bool* busy);
+    OdbcCursor(std::shared_ptr<provider::Session> session, OdbcHandle statement, bool* busy, bool sizesHold);
     ~OdbcCursor() override;
     OdbcCursor(const OdbcCursor&) = delete;
     OdbcCursor& operator=(const OdbcCursor&) = delete;
@@ -27,9 +30,6 @@ public:
     bool HasResultSet() const override { return !m_fields.empty(); }
     const std::vector<FieldInfo>& Fields() const override { return m_fields; }
     bool Fetch(std::vector<Value>& row) override;
-
-    // Rows the driver hands over per fetch: 1 when a column has to be read with SQLGetData.
-    SQLULEN RowsPerFetch() const { return m_arraySize; }
 
 private:
     // A column bound to a buffer of arraySize elements of width bytes.
@@ -58,6 +58,7 @@ private:
     std::shared_ptr<provider::Session> m_session;  // keeps the connection open while rows are read
     OdbcHandle m_statement;
     bool* m_busy;
+    bool m_sizesHold;
     std::vector<FieldInfo> m_fields;
     std::vector<ValueKind> m_kinds;
     std::vector<SQLULEN> m_sizes;      // the column sizes the driver described

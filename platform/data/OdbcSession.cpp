@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <string_view>
 
 namespace ado::odbc {
 
@@ -22,6 +23,12 @@ OdbcSession::OdbcSession(std::shared_ptr<OdbcHandle> environment, OdbcTarget tar
     if (SQL_SUCCEEDED(SQLGetInfo(m_links.front()->connection.Get(), SQL_MAX_CONCURRENT_ACTIVITIES, &activities,
                                  sizeof activities, nullptr)))
         m_oneResultPerConnection = activities == 1;
+    // SQLite keeps a value of any length in any column; servers keep values within the sizes
+    // they declare, which lets a cursor read them into buffers of those sizes.
+    char dbms[64] = {};
+    SQLSMALLINT length = 0;
+    if (SQL_SUCCEEDED(SQLGetInfo(m_links.front()->connection.Get(), SQL_DBMS_NAME, dbms, sizeof dbms, &length)))
+        m_sizesHold = std::string_view(dbms).find("SQLite") == std::string_view::npos;
 }
 
 std::unique_ptr<OdbcSession::Link> OdbcSession::Connect() const
@@ -144,7 +151,7 @@ std::unique_ptr<provider::Cursor> OdbcSession::Execute(std::string_view sql)
     }
     statement.Check(rc, "SQLExecDirect");
     auto cursor = std::make_unique<OdbcCursor>(shared_from_this(), std::move(statement),
-                                               m_oneResultPerConnection ? &link.busy : nullptr);
+                                               m_oneResultPerConnection ? &link.busy : nullptr, m_sizesHold);
     if (m_oneResultPerConnection && cursor->HasResultSet())
         link.busy = true;
     return cursor;

@@ -53,6 +53,7 @@ private:
     bool m_readOnly;
     std::optional<bool> m_chosenWide;
     bool m_oneResultPerConnection = false;
+    bool m_sizesHold = false;  // values never exceed their column's declared size
     bool m_wide = true;
     bool m_inTransaction = false;
     std::vector<std::unique_ptr<Link>> m_links;  // the first is the session's own connection

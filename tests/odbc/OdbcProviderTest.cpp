@@ -215,6 +215,35 @@ TEST_P(OdbcProvider, LongValuesArriveWhole)
     EXPECT_EQ(std::get<std::int64_t>(rs->Fields(2L).GetValue()), 300000);
 }
 
+// Rows come in blocks when every column is bound, one at a time with the columns after the
+// first unbound one read piece by piece; either way every value and null of every row. SQLite
+// keeps texts longer than their declared size, which come whole.
+TEST_P(OdbcProvider, RowsInBlocksAndPiecesKeepEveryValue)
+{
+    Run("create table t (id integer, f double, s varchar(5), n integer)");
+    Run("with recursive k(i) as (select 1 union all select i + 1 from k where i < 2500) "
+        "insert into t select i, case when i % 7 = 0 then null else i / 4.0 end, "
+        "case when i % 5 = 0 then null else printf('%.*c', i % 40, 'x') || i end, "
+        "case when i % 3 = 0 then null else -i end from k");
+    for (const char* sql : {"select id, f from t order by id", "select id, f, s, n from t order by id"}) {
+        SCOPED_TRACE(sql);
+        const RecordsetPtr rs = Execute(sql);
+        const bool all = rs->FieldCount() == 4;
+        std::int64_t i = 0;
+        for (; !rs->Eof(); rs->MoveNext()) {
+            ++i;
+            ASSERT_EQ(rs->Fields(0L).GetValue(), Value(i));
+            ASSERT_EQ(rs->Fields(1L).GetValue(), i % 7 ? Value(static_cast<double>(i) / 4) : Value(Null{}));
+            if (!all)
+                continue;
+            ASSERT_EQ(rs->Fields(2L).GetValue(),
+                      i % 5 ? Value(std::string(static_cast<size_t>(i % 40), 'x') + std::to_string(i)) : Value(Null{}));
+            ASSERT_EQ(rs->Fields(3L).GetValue(), i % 3 ? Value(-i) : Value(Null{}));
+        }
+        EXPECT_EQ(i, 2500);
+    }
+}
+
 TEST_P(OdbcProvider, BinaryValuesKeepEveryByte)
 {
     Run("create table t (b blob)");

@@ -7,6 +7,8 @@
 
 #include <unistd.h>
 
+#include <cstdio>
+
 using namespace ado;
 
 namespace {
@@ -166,6 +168,57 @@ TEST_F(SqlServerProvider, ServerMessagesArriveWithoutPrefix)
     } catch (const automation::AutomationError& e) {
         EXPECT_TRUE(e.Description().startsWith(QStringLiteral("Unclosed quotation mark"))) << e.what();
     }
+}
+
+// Rows enough for several blocks, with nulls among them, read as bound columns; and again with
+// a long column that makes every value after it come piece by piece.
+TEST_F(SqlServerProvider, ManyRowsKeepEveryValueInBlocksAndPieces)
+{
+    constexpr int kRows = 2100;
+    const auto code = [](int i) { return i % 3 ? Value(std::string("C") + std::to_string(i)) : Value(Null{}); };
+    const auto amount = [](int i) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.10f", i / 8.0);
+        return std::string(text);
+    };
+    const auto bin = [](int i) {
+        return Bytes{static_cast<unsigned char>(i >> 24), static_cast<unsigned char>(i >> 16),
+                     static_cast<unsigned char>(i >> 8), static_cast<unsigned char>(i)};
+    };
+    for (int first = 1; first <= kRows; first += 700) {
+        std::string rows;
+        for (int i = first; i < first + 700; ++i) {
+            char binary[16];
+            std::snprintf(binary, sizeof binary, "0x%08X", i);
+            rows += std::string(rows.empty() ? "" : ",") + "(N'名" + std::to_string(i) + "'," +
+                    (i % 3 ? "'C" + std::to_string(i) + "'" : std::string("null")) + "," + amount(i) + "," +
+                    (i % 4 ? "'2024-02-03T04:05:06'" : "null") + "," + (i % 5 ? binary : "null") + ",N'备注 " +
+                    std::to_string(i) + "')";
+        }
+        Run("insert into " + m_table + " (FName, FCode, FAmount, FDate, FBin, FMemo) values " + rows);
+    }
+    const RecordsetPtr blocks = m_connection.Execute(
+        "select FID, FName, FCode, FAmount, FDate, FBin from " + m_table + " where FID > 2 order by FID");
+    int i = 0;
+    for (; !blocks->Eof(); blocks->MoveNext()) {
+        ++i;
+        ASSERT_EQ(blocks->Fields(1L).GetValue(), Value("名" + std::to_string(i)));
+        ASSERT_EQ(blocks->Fields(2L).GetValue(), code(i));
+        ASSERT_EQ(blocks->Fields(3L).GetValue(), Value(Decimal{amount(i)}));
+        ASSERT_EQ(blocks->Fields(4L).GetValue(), i % 4 ? Value(DateTime{2024, 2, 3, 4, 5, 6, 0}) : Value(Null{}));
+        ASSERT_EQ(blocks->Fields(5L).GetValue(), i % 5 ? Value(bin(i)) : Value(Null{}));
+    }
+    EXPECT_EQ(i, kRows);
+
+    const RecordsetPtr pieces =
+        m_connection.Execute("select FID, FName, FMemo, FCode from " + m_table + " where FID > 2 order by FID");
+    for (i = 0; !pieces->Eof(); pieces->MoveNext()) {
+        ++i;
+        ASSERT_EQ(pieces->Fields(1L).GetValue(), Value("名" + std::to_string(i)));
+        ASSERT_EQ(pieces->Fields(2L).GetValue(), Value("备注 " + std::to_string(i)));
+        ASSERT_EQ(pieces->Fields(3L).GetValue(), code(i));
+    }
+    EXPECT_EQ(i, kRows);
 }
 
 TEST_F(SqlServerProvider, QueriesWhileRowsAreStillBeingRead)
