@@ -15,7 +15,7 @@ QString TypeMapScope::ShippedMapFolder()
     if (QFileInfo::exists(kTypeMap))
         return {};
     const QString programDir = QCoreApplication::applicationDirPath();
-    for (const QString& folder : {programDir, programDir + QStringLiteral("/../share/tabrix")})
+    for (const QString& folder : {programDir, programDir + QStringLiteral("/" TABRIX_DATADIR_FROM_PROGRAM)})
         if (QFileInfo::exists(folder + QLatin1Char('/') + kTypeMap))
             return QDir(folder).absolutePath();
     return {};

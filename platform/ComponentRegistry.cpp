@@ -11,6 +11,8 @@
 #include <QLibrary>
 #include <QPluginLoader>
 
+#include <dlfcn.h>
+
 #include <map>
 #include <mutex>
 
@@ -26,6 +28,19 @@ constexpr long kTypeMismatch = 13;
 {
     throw AutomationError(kCannotCreateObject,
                           QStringLiteral("Cannot create object '%1': %2").arg(progId, cause));
+}
+
+// The plugin folder of the installation this library belongs to, found from the file the library
+// was loaded from (so it holds for any prefix and after the tree is moved); empty when the
+// library is not installed, as in the build tree, which has no such folder beside its libraries.
+QString InstalledPluginFolder()
+{
+    Dl_info info{};
+    if (dladdr(reinterpret_cast<const void*>(&InstalledPluginFolder), &info) == 0 || !info.dli_fname)
+        return {};
+    const QString libraryFolder = QFileInfo(QString::fromLocal8Bit(info.dli_fname)).canonicalPath();
+    const QString folder = QDir(libraryFolder).filePath(QStringLiteral(TABRIX_PLUGIN_DIR_FROM_LIBRARY));
+    return QFileInfo(folder).isDir() ? folder : QString();
 }
 
 }  // namespace
@@ -113,7 +128,8 @@ ComponentRegistry& ComponentRegistry::Instance()
 QStringList ComponentRegistry::SearchPath() const
 {
     QStringList folders = qEnvironmentVariable("TABRIX_PLUGIN_PATH").split(u':', Qt::SkipEmptyParts);
-    folders << QStringLiteral(TABRIX_BUILD_PLUGIN_DIR) << QStringLiteral(TABRIX_INSTALL_PLUGIN_DIR);
+    const QString installed = InstalledPluginFolder();
+    folders << (installed.isEmpty() ? QStringLiteral(TABRIX_BUILD_PLUGIN_DIR) : installed);
     for (QString& folder : folders)
         folder = QDir::cleanPath(folder);
     folders.removeDuplicates();

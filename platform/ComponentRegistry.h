@@ -33,8 +33,9 @@ public:
     }
 
     bool IsRegistered(const QString& progId);
-    // Folders searched, in order: TABRIX_PLUGIN_PATH (colon-separated), the build's plugin
-    // folder, the installed plugin folder.
+    // Folders searched, in order: TABRIX_PLUGIN_PATH (colon-separated), then the plugin folder
+    // of the installation this library was loaded from, or the build's plugin folder when the
+    // library is the build tree's own.
     QStringList SearchPath() const;
     // Forgets what was scanned so the next call scans again (after the environment changed).
     // Plugins already loaded stay loaded: objects they created may still be alive.
