@@ -265,7 +265,8 @@ int CmdExport(CommandLine& line)
         if (g_interrupts >= 2)
             QuitAtOnce(engine, terminal, reportToWrite);
     };
-    RunProgress runProgress(engine);
+    // Off a terminal nothing shows progress, and the tables' rows are not estimated for it.
+    RunProgress runProgress(terminal ? engine : nullptr);
     ProgressLabel progress(terminal, runProgress, quitWhenAsked);
     LogCounter log(progress);
     QObject::connect(engine, SIGNAL(LogLine(QString)), &log, SLOT(OnLogLine(QString)));

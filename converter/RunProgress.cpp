@@ -30,6 +30,8 @@ RunProgress::RunProgress(QObject* converter, Clock clock, QObject* parent)
     : QObject(parent), m_clock(clock ? std::move(clock) : Clock([] { return std::chrono::steady_clock::now(); }))
 {
     m_runStart = m_tableStart = m_finishedAt = m_clock();
+    if (!converter)
+        return;
     connect(converter, SIGNAL(TableStarted(QString, QString, QString, int, qint64)), this,
             SLOT(OnTableStarted(QString, QString, QString, int, qint64)));
     connect(converter, SIGNAL(RowsWritten(qint64, qint64)), this, SLOT(OnRowsWritten(qint64, qint64)));

@@ -19,7 +19,8 @@ public:
     enum Wording { Chinese, English };
 
     // Listens to converter's TableStarted, RowsWritten and TableFinished (by name, so any
-    // object with those signals will do). clock is for tests; the default is the steady clock.
+    // object with those signals will do); none for a host that shows no progress, whose
+    // converter then need not estimate rows. clock is for tests; the default is the steady clock.
     explicit RunProgress(QObject* converter, Clock clock = {}, QObject* parent = nullptr);
 
     // A run of this many table elements begins now; everything counted before is forgotten.
