@@ -11,6 +11,7 @@ packages=(
   clang libclang-rt-14-dev
   fonts-noto-cjk
   chromium-headless-shell
+  dpkg-dev desktop-file-utils
 )
 
 missing=()
