@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "ConnectionPassword.h"
 #include "ConnectionText.h"
 #include "ShareProps.h"
 
@@ -43,7 +44,7 @@ bool MatchDatabaseOption(const QStringList& args, qsizetype& i, DatabaseOptions&
     return false;
 }
 
-int CheckDatabaseOptions(const CommandLine& line, const DatabaseOptions& options)
+int CheckDatabaseOptions(const CommandLine& line, DatabaseOptions& options)
 {
     if (options.file && options.connection)
         return UsageError(line, QStringLiteral("give either --db or --connection"));
@@ -51,6 +52,11 @@ int CheckDatabaseOptions(const CommandLine& line, const DatabaseOptions& options
         return UsageError(line, QStringLiteral("a file name with ';' cannot go into a connection text; use --connection"));
     if (options.file && !QFileInfo(*options.file).isFile()) {
         Print(stderr, QStringLiteral("tabrix: no database file '%1'\n").arg(*options.file));
+        return 2;
+    }
+    QString error;
+    if (options.connection && !CompleteConnectionPassword(*options.connection, error)) {
+        Print(stderr, QStringLiteral("tabrix: %1\n").arg(error));
         return 2;
     }
     return 0;

@@ -31,8 +31,10 @@ struct DatabaseOptions {
 // True when args[i] is --db or --connection; error tells of a missing value.
 bool MatchDatabaseOption(const QStringList& args, qsizetype& i, DatabaseOptions& options, QString& error);
 // Once every argument is read: 0 when the choice is sound, else the exit status after saying why
-// (1 for both options or a file name that cannot go into a connection text, 2 for a missing file).
-int CheckDatabaseOptions(const CommandLine& line, const DatabaseOptions& options);
+// (1 for both options or a file name that cannot go into a connection text, 2 for a missing file
+// or a password prompt that could not be read). A SQL Server text without its password gets it
+// here (TABRIX_PASSWORD or a prompt).
+int CheckDatabaseOptions(const CommandLine& line, DatabaseOptions& options);
 // Plays the host's part for the components: the login context of this process (the connection
 // text with the language, for a file a text of the embedded provider) and the account name,
 // which is accountName when given, else the file's base name or the connection's database.

@@ -1,32 +1,30 @@
-#include "Commands.h"
-
-#include <cstring>
+#include "CommandSpec.h"
 
 namespace {
 
-struct Command {
-    const char* name;
-    CommandFunction function;
-    const char* usage;
-};
-
-constexpr Command kCommands[] = {
-    {"demo-db", CmdDemoDb, "tabrix demo-db FILE [--large-table ROWS] [--large-dictionary TABLES]"},
-    {"query", CmdQuery, "tabrix query [--db FILE | --connection TEXT] SQL"},
-    {"convert", CmdConvert, "tabrix convert [TEMPLATE]"},
-    {"export", CmdExport, "tabrix export TEMPLATE [--struct F] [--data F] [--log F] [--append] [--batch N] [--verify] [--report FILE.json]"},
-    {"apply", CmdApply, "tabrix apply [--db FILE | --connection TEXT] SCRIPT... [--create] [--no-transaction]"},
-    {"dictionary", CmdDictionary,
-     "tabrix dictionary [--db FILE | --connection TEXT] [--language CHS|CHT|EN] [--format text|json|csv|markdown|html]\n"
-     "                    [--out FILE] [TABLE | --all | --search TEXT | --find-code TEXT --find-name TEXT | --check]"},
-    {"browse", CmdBrowse, "tabrix browse [--db FILE | --connection TEXT] [--account NAME] [--language CHS|CHT|EN] [--modeless]"},
-};
-
-void PrintCommands(std::FILE* stream)
+int RunCommand(const CommandSpec& command, int& argc, char** argv)
 {
-    Print(stream, "usage: tabrix COMMAND [ARGUMENTS]\n\ncommands:\n");
-    for (const Command& command : kCommands)
-        Print(stream, QStringLiteral("  %1\n").arg(QLatin1String(command.usage)));
+    QStringList args;
+    for (int i = 2; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    CommandLine line{argc, argv, args, command.usage};
+
+    QCommandLineParser parser;
+    command.Configure(parser);
+    if (!parser.parse(QStringList{QStringLiteral("tabrix")} + args)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty()) {
+            const QString name = unknown.constFirst();
+            return UsageError(line, QStringLiteral("unknown option '%1%2'")
+                                        .arg(name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--"), name));
+        }
+        return UsageError(line, parser.errorText());
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
+        Print(stdout, command.HelpText());
+        return 0;
+    }
+    return command.function(line);
 }
 
 }  // namespace
@@ -34,23 +32,42 @@ void PrintCommands(std::FILE* stream)
 int main(int argc, char* argv[])
 {
     if (argc < 2) {
-        PrintCommands(stderr);
+        Print(stderr, ProgramHelpText());
         return 1;
     }
-    if (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0 || std::strcmp(argv[1], "help") == 0) {
-        PrintCommands(stdout);
+    const QString first = QString::fromLocal8Bit(argv[1]);
+    for (const CommandSpec& command : Commands()) {
+        if (first == QLatin1String(command.name))
+            return RunCommand(command, argc, argv);
+    }
+
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("show the commands"));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")}, QStringLiteral("show the version"));
+    // Prints the manual page; the build writes tabrix.1 with it.
+    QCommandLineOption manual(QStringLiteral("man"), QStringLiteral("print the manual page"));
+    manual.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, version, manual});
+    QStringList args;
+    for (int i = 0; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+    if (!parser.parse(args)) {
+        Print(stderr, QStringLiteral("tabrix: %1\n\n%2").arg(parser.errorText(), ProgramHelpText()));
+        return 1;
+    }
+    if (parser.isSet(help) || first == QLatin1String("help")) {
+        Print(stdout, ProgramHelpText());
         return 0;
     }
-    for (const Command& command : kCommands) {
-        if (std::strcmp(argv[1], command.name) != 0)
-            continue;
-        QStringList args;
-        for (int i = 2; i < argc; ++i)
-            args << QString::fromLocal8Bit(argv[i]);
-        CommandLine line{argc, argv, args, command.usage};
-        return command.function(line);
+    if (parser.isSet(version)) {
+        Print(stdout, ProgramVersionText());
+        return 0;
     }
-    Print(stderr, QStringLiteral("tabrix: unknown command '%1'\n\n").arg(QString::fromLocal8Bit(argv[1])));
-    PrintCommands(stderr);
+    if (parser.isSet(manual)) {
+        Print(stdout, ManualPage());
+        return 0;
+    }
+    Print(stderr, QStringLiteral("tabrix: unknown command '%1'\n\n%2").arg(first, ProgramHelpText()));
     return 1;
 }
