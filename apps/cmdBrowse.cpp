@@ -6,6 +6,7 @@
 #include "AutomationError.h"
 #include "ComponentRegistry.h"
 #include "DemoDatabase.h"
+#include "DesktopIdentity.h"
 #include "Dispatch.h"
 #include "NorvBrowser.h"
 #include "ResLoader.h"
@@ -47,30 +48,19 @@ void LoadTranslations(QApplication& application, const QString& language)
 
 int CmdBrowse(CommandLine& line)
 {
-    DatabaseOptions database;
-    std::optional<QString> account, language;
-    bool modeless = false;
-    for (qsizetype i = 0; i < line.args.size(); ++i) {
-        const QString& arg = line.args[i];
-        std::optional<QString> value;
-        QString error;
-        if (MatchDatabaseOption(line.args, i, database, error) || MatchLanguageOption(line.args, i, language, error)) {
-            if (!error.isEmpty())
-                return UsageError(line, error);
-        } else if (MatchOption(line.args, i, QLatin1StringView("--account"), value)) {
-            if (!value)
-                return UsageError(line, QStringLiteral("--account needs a name"));
-            account = value;
-        } else if (arg == QLatin1String("--modeless")) {
-            modeless = true;
-        } else {
-            return UsageError(line, QStringLiteral("unknown argument '%1'").arg(arg));
-        }
-    }
+    DatabaseOptions database = DatabaseOptionsOf(line);
+    const std::optional<QString> account = OptionValue(line, QStringLiteral("account"));
+    std::optional<QString> language;
+    if (!LanguageOf(line, language))
+        return UsageError(line, QStringLiteral("--language takes CHS, CHT or EN"));
+    const bool modeless = line.options.isSet(QStringLiteral("modeless"));
+    if (!line.options.positionalArguments().isEmpty())
+        return UsageError(line, QStringLiteral("unknown argument '%1'").arg(line.options.positionalArguments().constFirst()));
     if (const int status = CheckDatabaseOptions(line, database))
         return status;
     QApplication application(line.argc, line.argv);
     QApplication::setApplicationName(QStringLiteral("tabrix"));
+    SetDesktopIdentity(QStringLiteral("tabrix-browse"));
     if (!database.file && !database.connection) {
         try {
             database.file = DemoDatabase();

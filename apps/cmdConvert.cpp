@@ -4,6 +4,7 @@
 
 #include "AutomationError.h"
 #include "ComponentRegistry.h"
+#include "DesktopIdentity.h"
 #include "Dispatch.h"
 #include "TemplateDialogHost.h"
 #include "TypeMapScope.h"
@@ -12,13 +13,13 @@
 
 int CmdConvert(CommandLine& line)
 {
-    if (line.args.size() > 1)
+    const QStringList arguments = line.options.positionalArguments();
+    if (arguments.size() > 1)
         return UsageError(line, QStringLiteral("too many arguments"));
-    const QString path = line.args.value(0);
-    if (path.startsWith(QLatin1String("--")))
-        return UsageError(line, QStringLiteral("unknown option '%1'").arg(path));
+    const QString path = arguments.value(0);
 
     QApplication application(line.argc, line.argv);
+    SetDesktopIdentity(QStringLiteral("tabrix-convert"));
     InstallMessageBox();
 
     try {
