@@ -12,36 +12,14 @@ int UsageError(const CommandLine& line, const QString& message)
     return 1;
 }
 
-bool MatchOption(const QStringList& args, qsizetype& i, QLatin1StringView name, std::optional<QString>& value)
+std::optional<QString> OptionValue(const CommandLine& line, const QString& name)
 {
-    const QString& arg = args[i];
-    if (arg == name) {
-        value = i + 1 < args.size() ? std::optional<QString>(args[++i]) : std::nullopt;
-        return true;
-    }
-    if (arg.startsWith(name) && arg.at(name.size()) == QLatin1Char('=')) {
-        value = arg.mid(name.size() + 1);
-        return true;
-    }
-    return false;
+    return line.options.isSet(name) ? std::optional<QString>(line.options.value(name)) : std::nullopt;
 }
 
-bool MatchDatabaseOption(const QStringList& args, qsizetype& i, DatabaseOptions& options, QString& error)
+DatabaseOptions DatabaseOptionsOf(const CommandLine& line)
 {
-    std::optional<QString> value;
-    if (MatchOption(args, i, QLatin1StringView("--db"), value)) {
-        if (!value)
-            error = QStringLiteral("--db needs a file name");
-        options.file = value;
-        return true;
-    }
-    if (MatchOption(args, i, QLatin1StringView("--connection"), value)) {
-        if (!value)
-            error = QStringLiteral("--connection needs a connection text");
-        options.connection = value;
-        return true;
-    }
-    return false;
+    return {OptionValue(line, QStringLiteral("db")), OptionValue(line, QStringLiteral("connection"))};
 }
 
 int CheckDatabaseOptions(const CommandLine& line, DatabaseOptions& options)
@@ -82,16 +60,15 @@ void SetHostLogin(const DatabaseOptions& options, const std::optional<QString>& 
     ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("AcctName"), accountName.value_or(derivedName));
 }
 
-bool MatchLanguageOption(const QStringList& args, qsizetype& i, std::optional<QString>& language, QString& error)
+bool LanguageOf(const CommandLine& line, std::optional<QString>& language)
 {
-    std::optional<QString> value;
-    if (!MatchOption(args, i, QLatin1StringView("--language"), value))
+    const std::optional<QString> value = OptionValue(line, QStringLiteral("language"));
+    if (!value)
+        return true;
+    const QString code = value->toUpper();
+    if (code != QLatin1String("CHS") && code != QLatin1String("CHT") && code != QLatin1String("EN"))
         return false;
-    const QString code = value ? value->toUpper() : QString();
-    if (code == QLatin1String("CHS") || code == QLatin1String("CHT") || code == QLatin1String("EN"))
-        language = code;
-    else
-        error = QStringLiteral("--language takes CHS, CHT or EN");
+    language = code;
     return true;
 }
 

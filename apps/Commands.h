@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCommandLineParser>
 #include <QStringList>
 
 #include <cstdio>
@@ -8,19 +9,18 @@
 
 // What a command of the tabrix program receives.
 struct CommandLine {
-    int& argc;            // the process's own, for the application object a command creates
+    int& argc;                          // the process's own, for the application object a command creates
     char** argv;
-    QStringList args;     // the arguments after the command name
-    const char* usage;    // the command's usage line
+    const QCommandLineParser& options;  // the arguments after the command name, parsed
+    const char* usage;                  // the command's usage line
 };
 
 using CommandFunction = int (*)(CommandLine& line);
 
 // Prints the message and the usage line on standard error; returns the exit status of a usage error (1).
 int UsageError(const CommandLine& line, const QString& message);
-// True when args[i] is the option name, given as "--name VALUE" or "--name=VALUE"; then value holds
-// the value (nothing when it is missing) and i stands on the option's last argument.
-bool MatchOption(const QStringList& args, qsizetype& i, QLatin1StringView name, std::optional<QString>& value);
+// The value of the option (named without its dashes), nothing when it is not given.
+std::optional<QString> OptionValue(const CommandLine& line, const QString& name);
 
 // The database a command reads: "--db FILE" (a database file of the embedded provider) or
 // "--connection TEXT" (any connection text).
@@ -28,8 +28,7 @@ struct DatabaseOptions {
     std::optional<QString> file;
     std::optional<QString> connection;
 };
-// True when args[i] is --db or --connection; error tells of a missing value.
-bool MatchDatabaseOption(const QStringList& args, qsizetype& i, DatabaseOptions& options, QString& error);
+DatabaseOptions DatabaseOptionsOf(const CommandLine& line);
 // Once every argument is read: 0 when the choice is sound, else the exit status after saying why
 // (1 for both options or a file name that cannot go into a connection text, 2 for a missing file
 // or a password prompt that could not be read). A SQL Server text without its password gets it
@@ -40,9 +39,8 @@ int CheckDatabaseOptions(const CommandLine& line, DatabaseOptions& options);
 // which is accountName when given, else the file's base name or the connection's database.
 void SetHostLogin(const DatabaseOptions& options, const std::optional<QString>& language,
                   const std::optional<QString>& accountName);
-// True when args[i] is --language; the code (CHS, CHT or EN) is kept in upper case, error tells of
-// any other.
-bool MatchLanguageOption(const QStringList& args, qsizetype& i, std::optional<QString>& language, QString& error);
+// --language, its code (CHS, CHT or EN) in upper case; false for any other code.
+bool LanguageOf(const CommandLine& line, std::optional<QString>& language);
 // Shows the components' messages in real message boxes, unless the process already has a handler.
 void InstallMessageBox();
 // Writes UTF-8 text as it stands.

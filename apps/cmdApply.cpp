@@ -58,25 +58,10 @@ private:
 
 int CmdApply(CommandLine& line)
 {
-    DatabaseOptions database;
-    QStringList scripts;
-    bool create = false, oneTransaction = true;
-    for (qsizetype i = 0; i < line.args.size(); ++i) {
-        const QString& arg = line.args[i];
-        if (arg == QLatin1String("--create")) {
-            create = true;
-        } else if (arg == QLatin1String("--no-transaction")) {
-            oneTransaction = false;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            QString error;
-            if (!MatchDatabaseOption(line.args, i, database, error))
-                return UsageError(line, QStringLiteral("unknown option '%1'").arg(arg));
-            if (!error.isEmpty())
-                return UsageError(line, error);
-        } else {
-            scripts << arg;
-        }
-    }
+    DatabaseOptions database = DatabaseOptionsOf(line);
+    const QStringList scripts = line.options.positionalArguments();
+    const bool create = line.options.isSet(QStringLiteral("create"));
+    const bool oneTransaction = !line.options.isSet(QStringLiteral("no-transaction"));
     if (scripts.isEmpty())
         return UsageError(line, QStringLiteral("no script given"));
     if (!database.file && !database.connection)

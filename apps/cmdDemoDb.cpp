@@ -45,33 +45,27 @@ void PrintSummary(const QString& file)
 
 int CmdDemoDb(CommandLine& line)
 {
-    std::optional<QString> file;
     std::optional<qint64> largeTable;
     std::optional<int> largeDictionary;
-    for (qsizetype i = 0; i < line.args.size(); ++i) {
-        const QString& arg = line.args[i];
-        std::optional<QString> value;
-        bool ok = false;
-        if (MatchOption(line.args, i, QLatin1StringView("--large-table"), value)) {
-            const qint64 rows = value ? value->toLongLong(&ok) : 0;
-            if (!ok || rows < 0)
-                return UsageError(line, QStringLiteral("--large-table needs a number of rows"));
-            largeTable = rows;
-        } else if (MatchOption(line.args, i, QLatin1StringView("--large-dictionary"), value)) {
-            const int tables = value ? value->toInt(&ok) : 0;
-            if (!ok || tables < 0)
-                return UsageError(line, QStringLiteral("--large-dictionary needs a number of tables"));
-            largeDictionary = tables;
-        } else if (arg.startsWith(QLatin1String("--"))) {
-            return UsageError(line, QStringLiteral("unknown option '%1'").arg(arg));
-        } else if (file) {
-            return UsageError(line, QStringLiteral("give one file"));
-        } else {
-            file = arg;
-        }
+    bool ok = false;
+    if (const std::optional<QString> value = OptionValue(line, QStringLiteral("large-table"))) {
+        const qint64 rows = value->toLongLong(&ok);
+        if (!ok || rows < 0)
+            return UsageError(line, QStringLiteral("--large-table needs a number of rows"));
+        largeTable = rows;
     }
-    if (!file)
+    if (const std::optional<QString> value = OptionValue(line, QStringLiteral("large-dictionary"))) {
+        const int tables = value->toInt(&ok);
+        if (!ok || tables < 0)
+            return UsageError(line, QStringLiteral("--large-dictionary needs a number of tables"));
+        largeDictionary = tables;
+    }
+    const QStringList files = line.options.positionalArguments();
+    if (files.isEmpty())
         return UsageError(line, QStringLiteral("no file given"));
+    if (files.size() > 1)
+        return UsageError(line, QStringLiteral("give one file"));
+    const std::optional<QString> file = files.constFirst();
 
     try {
         if (largeDictionary) {

@@ -177,43 +177,21 @@ bool IsBatchSize(const QString& text)
 
 int CmdExport(CommandLine& line)
 {
-    std::optional<QString> templatePath, structFile, dataFile, logFile, batch, reportFile;
-    bool append = false, verify = false;
-    for (qsizetype i = 0; i < line.args.size(); ++i) {
-        std::optional<QString> value;
-        const QString& arg = line.args[i];
-        if (arg == QLatin1String("--append") || arg == QLatin1String("--verify")) {
-            (arg == QLatin1String("--append") ? append : verify) = true;
-            continue;
-        }
-        if (MatchOption(line.args, i, QLatin1StringView("--batch"), batch)) {
-            if (!batch || !IsBatchSize(*batch))
-                return UsageError(line, QStringLiteral("--batch needs a number of inserts from 1 to %1").arg(kMostBatch));
-            continue;
-        }
-        bool matched = false;
-        for (auto [name, target] : {std::pair{QLatin1StringView("--struct"), &structFile},
-                                    std::pair{QLatin1StringView("--data"), &dataFile},
-                                    std::pair{QLatin1StringView("--log"), &logFile},
-                                    std::pair{QLatin1StringView("--report"), &reportFile}}) {
-            if (!MatchOption(line.args, i, name, value))
-                continue;
-            if (!value)
-                return UsageError(line, QStringLiteral("%1 needs a file name").arg(name));
-            *target = value;
-            matched = true;
-            break;
-        }
-        if (matched)
-            continue;
-        if (arg.startsWith(QLatin1String("--")))
-            return UsageError(line, QStringLiteral("unknown option '%1'").arg(arg));
-        if (templatePath)
-            return UsageError(line, QStringLiteral("give one template file"));
-        templatePath = arg;
-    }
-    if (!templatePath)
+    const std::optional<QString> structFile = OptionValue(line, QStringLiteral("struct"));
+    const std::optional<QString> dataFile = OptionValue(line, QStringLiteral("data"));
+    const std::optional<QString> logFile = OptionValue(line, QStringLiteral("log"));
+    const std::optional<QString> reportFile = OptionValue(line, QStringLiteral("report"));
+    const std::optional<QString> batch = OptionValue(line, QStringLiteral("batch"));
+    const bool append = line.options.isSet(QStringLiteral("append"));
+    const bool verify = line.options.isSet(QStringLiteral("verify"));
+    if (batch && !IsBatchSize(*batch))
+        return UsageError(line, QStringLiteral("--batch needs a number of inserts from 1 to %1").arg(kMostBatch));
+    const QStringList templates = line.options.positionalArguments();
+    if (templates.isEmpty())
         return UsageError(line, QStringLiteral("no template file given"));
+    if (templates.size() > 1)
+        return UsageError(line, QStringLiteral("give one template file"));
+    const std::optional<QString> templatePath = templates.constFirst();
 
     QCoreApplication app(line.argc, line.argv);
     const xml::XmlDocument document = xml::XmlDocument::LoadFile(*templatePath);

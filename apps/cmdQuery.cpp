@@ -27,29 +27,13 @@ void AppendCell(std::string& line, std::string_view text)
 
 int CmdQuery(CommandLine& line)
 {
-    DatabaseOptions database;
-    std::optional<QString> sql;
-    bool optionsEnded = false;
-    for (qsizetype i = 0; i < line.args.size(); ++i) {
-        const QString& arg = line.args[i];
-        if (!optionsEnded && arg == QLatin1String("--")) {
-            optionsEnded = true;
-            continue;
-        }
-        if (!optionsEnded && arg.startsWith(QLatin1String("--"))) {
-            QString error;
-            if (!MatchDatabaseOption(line.args, i, database, error))
-                return UsageError(line, QStringLiteral("unknown option '%1' (put -- before an SQL text that starts with --)").arg(arg));
-            if (!error.isEmpty())
-                return UsageError(line, error);
-            continue;
-        }
-        if (sql)
-            return UsageError(line, QStringLiteral("give the SQL text as one argument (in quotes)"));
-        sql = arg;
-    }
-    if (!sql)
+    DatabaseOptions database = DatabaseOptionsOf(line);
+    const QStringList texts = line.options.positionalArguments();
+    if (texts.isEmpty())
         return UsageError(line, QStringLiteral("no SQL text given"));
+    if (texts.size() > 1)
+        return UsageError(line, QStringLiteral("give the SQL text as one argument (in quotes)"));
+    const std::optional<QString> sql = texts.constFirst();
     if (!database.file && !database.connection)
         return UsageError(line, QStringLiteral("give either --db or --connection"));
     if (const int status = CheckDatabaseOptions(line, database))

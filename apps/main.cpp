@@ -7,10 +7,9 @@ int RunCommand(const CommandSpec& command, int& argc, char** argv)
     QStringList args;
     for (int i = 2; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
-    CommandLine line{argc, argv, args, command.usage};
-
     QCommandLineParser parser;
     command.Configure(parser);
+    CommandLine line{argc, argv, parser, command.usage};
     if (!parser.parse(QStringList{QStringLiteral("tabrix")} + args)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty()) {
