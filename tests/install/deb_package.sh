@@ -23,6 +23,7 @@ for file in /usr/bin/tabrix /usr/lib/tabrix/libtabrix_platform.so /usr/lib/tabri
     /usr/share/applications/tabrix-convert.desktop /usr/share/icons/hicolor/scalable/apps/tabrix.svg; do
     grep -qx "$file" "$tmp/files.txt" || fail "the package lacks $file"
 done
+grep -qE '^/usr/share/man/man1/tabrix\.1(\.gz)?$' "$tmp/files.txt" || fail "the package lacks the manual page"
 outside=$(grep -v '^/usr/' "$tmp/files.txt" || true)
 [ -z "$outside" ] || fail "files outside /usr: $outside"
 public_libraries=$(grep -E '^/usr/lib/[^/]+\.so' "$tmp/files.txt" || true)

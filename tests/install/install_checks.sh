@@ -44,12 +44,14 @@ run_from_tree() {
     rm -f "$work"/ld.*
 }
 
-# The demo account, the demo template's export and the dictionary in English with the tree's
-# program, run from a new folder; the scripts and texts must equal the build tree's program's.
+# The version, the demo account, the demo template's export and the dictionary in English with
+# the tree's program, run from a new folder; the scripts and texts must equal the build tree's.
 check_tree_runs() {
     local root=$1 program=$2 template=$3
     local work=$root.work expected=$root.expected
     mkdir -p "$work" "$expected"
+    run_from_tree "$root" "$work" "libtabrix_platform.so" "$program" --version
+    mv "$work/out.txt" "$work/version.txt"
     run_from_tree "$root" "$work" "libtabrix_platform.so" "$program" demo-db account.db
     run_from_tree "$root" "$work" "MirelTabrix.so" \
         "$program" export "$template" --struct struct.sql --data data.sql --log export.log
@@ -63,10 +65,11 @@ check_tree_runs() {
 
     (cd "$expected" && "$BUILD_PROGRAM" demo-db account.db >/dev/null &&
         "$BUILD_PROGRAM" export "$SOURCE_DIR/data/demo_template.xml" --struct struct.sql --data data.sql >/dev/null &&
-        "$BUILD_PROGRAM" dictionary --db account.db --language EN t_Account >dictionary.txt) ||
+        "$BUILD_PROGRAM" dictionary --db account.db --language EN t_Account >dictionary.txt &&
+        "$BUILD_PROGRAM" --version >version.txt) ||
         fail "the build tree's program failed"
     local file
-    for file in struct.sql data.sql dictionary.txt; do
+    for file in version.txt struct.sql data.sql dictionary.txt; do
         cmp "$expected/$file" "$work/$file" || fail "$file differs from the build tree's"
     done
     [ -s "$work/data.sql" ] || fail "empty data script"
