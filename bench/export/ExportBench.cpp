@@ -149,7 +149,7 @@ double EstimateCpuSeconds(const std::string& db, const std::string& table, long 
 {
     const std::string name = sqlname::QuoteQualified(table);
     double best = 1e9;
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 10; ++i) {
         ado::Connection connection;
         connection.Open("Provider=SQLite;Data Source=" + db);
         const double start = CpuSeconds();

@@ -112,6 +112,15 @@ void SetDecimal(Value& value, const char* data, size_t size)
         value.emplace<Decimal>(Decimal{std::string(data, size)});
 }
 
+// Any double in fixed notation, its shortest form (at most 309 digits before the point or 324
+// places after it); away from the common path, whose frame stays small.
+[[gnu::noinline]] void SetFixedDecimal(Value& value, double d)
+{
+    char buffer[400];
+    const char* end = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::fixed).ptr;
+    SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
+}
+
 // What std::to_chars gives in fixed notation, for the values amounts and quantities mostly
 // hold: sixteenths of a whole number of at most 15 significant digits. The exact decimal
 // expansion of such a double has at most four decimals, and no other decimal of 15 digits or
@@ -229,11 +238,11 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         const double d = sqlite3_value_double(cell);
         if (kind == ValueKind::Decimal) {
             // Fixed notation: decimals carry digits, never an exponent.
-            char buffer[400];
-            char* end = ShortFixed(d, buffer);
-            if (!end)
-                end = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::fixed).ptr;
-            SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
+            char buffer[24];
+            if (char* end = ShortFixed(d, buffer))
+                SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
+            else
+                SetFixedDecimal(value, d);
         } else {
             value = d;
         }
