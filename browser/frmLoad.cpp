@@ -18,8 +18,14 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+#include <QToolTip>
+#include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include <tuple>
@@ -31,6 +37,36 @@ constexpr long kTypeMismatch = 13;
 constexpr int kKeyF = 70;
 // A message box with the information icon and an OK button.
 constexpr int kInformationOk = 64;
+// The share of the available screen the window opens at when that is larger than its layout.
+constexpr int kScreenShareNumerator = 2;
+constexpr int kScreenShareDenominator = 3;
+
+// Where the window's layout is kept for the user.
+constexpr const char* kSettingsGroup = "frmLoad";
+
+std::unique_ptr<QSettings> UserSettings()
+{
+    auto settings = std::make_unique<QSettings>(QStringLiteral("tabrix"), QStringLiteral("tabrix"));
+    settings->beginGroup(QLatin1String(kSettingsGroup));
+    return settings;
+}
+
+// The width the tree needs to show every caption whole: text, icon and indentation at each level.
+int WidestCaption(const QTreeWidget& tree)
+{
+    int widest = 0;
+    const int icon = tree.iconSize().isValid() ? tree.iconSize().width() : tree.style()->pixelMetric(QStyle::PM_SmallIconSize);
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it; ++it) {
+        int depth = 0;
+        for (const QTreeWidgetItem* parent = (*it)->parent(); parent; parent = parent->parent())
+            ++depth;
+        const int width = tree.fontMetrics().horizontalAdvance((*it)->text(0)) + icon + tree.indentation() * (depth + 1);
+        widest = std::max(widest, width);
+    }
+    // Room for the item's margins and the vertical scroll bar.
+    return widest + 2 * tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8 +
+           tree.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
 
 QString NodeText(QObject* node, const char* name)
 {
@@ -79,12 +115,21 @@ frmLoad::frmLoad(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(m_browser.get(), SIGNAL(CommandClick(QObject*)), this, SLOT(Browser_CommandClick(QObject*)));
     connect(m_browser.get(), SIGNAL(NodeClick(QObject*)), this, SLOT(Browser_NodeClick(QObject*)));
 
-    resize(look::Pixels(7875), look::Pixels(6240));
+    // At least the layout's size, more where the screen has room.
+    QSize size(look::Pixels(7875), look::Pixels(6240));
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        size = size.expandedTo(available.size() * kScreenShareNumerator / kScreenShareDenominator);
+        resize(size);
         QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
+        frame.moveCenter(available.center());
         move(frame.topLeft());
+    } else {
+        resize(size);
     }
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    if (settings->contains(QStringLiteral("geometry")))
+        restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
     qApp->installEventFilter(this);
 }
 
@@ -120,6 +165,65 @@ void frmLoad::Form_Load()
     automation::SetProperty(browser, "FieldColumns",
                             QVariant::fromValue(ListResult(automation::Invoke(data, "GetInfo", {qint32(1)}))));
     AddOwnCommands();
+    RestoreLayout();
+}
+
+void frmLoad::RestoreLayout()
+{
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    for (QSplitter* splitter : findChildren<QSplitter*>()) {
+        const QString key = QStringLiteral("splitter/") + splitter->objectName();
+        if (settings->contains(key)) {
+            splitter->restoreState(settings->value(key).toByteArray());
+            continue;
+        }
+        // The tree pane: as wide as its longest caption, at most half the window.
+        const auto* tree = qobject_cast<const QTreeWidget*>(splitter->widget(0));
+        if (splitter->orientation() != Qt::Horizontal || splitter->count() != 2 || !tree)
+            continue;
+        const int total = std::max(width(), splitter->width());
+        const int treeWidth = std::min(WidestCaption(*tree), total / 2);
+        splitter->setSizes({treeWidth, std::max(1, total - treeWidth - splitter->handleWidth())});
+    }
+    for (QTreeView* view : findChildren<QTreeView*>()) {
+        const QString key = QStringLiteral("columns/") + view->objectName();
+        if (!view->isHeaderHidden() && settings->contains(key))
+            view->header()->restoreState(settings->value(key).toByteArray());
+    }
+}
+
+void frmLoad::SaveLayout() const
+{
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    settings->setValue(QStringLiteral("geometry"), saveGeometry());
+    for (const QSplitter* splitter : findChildren<QSplitter*>())
+        settings->setValue(QStringLiteral("splitter/") + splitter->objectName(), splitter->saveState());
+    for (const QTreeView* view : findChildren<QTreeView*>())
+        if (!view->isHeaderHidden())
+            settings->setValue(QStringLiteral("columns/") + view->objectName(), view->header()->saveState());
+}
+
+bool frmLoad::ShowCutOffText(QObject* watched, QEvent* event) const
+{
+    auto* viewport = qobject_cast<QWidget*>(watched);
+    auto* view = viewport ? qobject_cast<QAbstractItemView*>(viewport->parentWidget()) : nullptr;
+    if (!view || view->viewport() != viewport || view->window() != this)
+        return false;
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = view->indexAt(help->pos());
+    if (!index.isValid() || index.data(Qt::ToolTipRole).isValid())
+        return false;
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const QRect cell = view->visualRect(index);
+    const bool hasIcon = index.data(Qt::DecorationRole).isValid();
+    const int needed = view->fontMetrics().horizontalAdvance(text) + (hasIcon ? view->iconSize().width() + 4 : 0) + 8;
+    const int shown = std::min(cell.right(), viewport->width()) - cell.left();
+    if (text.isEmpty() || needed <= shown) {
+        QToolTip::hideText();
+        return true;
+    }
+    QToolTip::showText(help->globalPos(), text, viewport, cell);
+    return true;
 }
 
 void frmLoad::AddOwnCommands()
@@ -196,6 +300,8 @@ void frmLoad::ExportDictionaryTo()
 
 bool frmLoad::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ToolTip && ShowCutOffText(watched, event))
+        return true;
     if (event->type() == QEvent::KeyPress && watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this) {
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == kKeyF && (key->modifiers() & Qt::ControlModifier)) {
@@ -288,6 +394,7 @@ void frmLoad::LocateTable(qint32 FTableID)
 
 void frmLoad::closeEvent(QCloseEvent* event)
 {
+    SaveLayout();
     try {
         m_clsData.reset();
     } catch (...) {

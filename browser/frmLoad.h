@@ -62,6 +62,12 @@ private:
     void AddOwnCommands();
     void CopySelect();
     void ExportDictionaryTo();
+    // The user's last size and position, splitters and column widths, kept per user; without
+    // them the tree pane gets the width of its longest caption.
+    void RestoreLayout();
+    void SaveLayout() const;
+    // A cut-off tree item or list cell shows its whole text as a tooltip.
+    bool ShowCutOffText(QObject* watched, QEvent* event) const;
     // A data call's result: a Vexa list or nothing; anything else is a type mismatch.
     automation::ObjectPtr ListResult(const QVariant& result) const;
 

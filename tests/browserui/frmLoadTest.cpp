@@ -18,9 +18,14 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
+#include <QHelpEvent>
 #include <QScreen>
+#include <QSettings>
+#include <QSplitter>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolTip>
 
 #include <functional>
 
@@ -79,6 +84,8 @@ class frmLoadTest : public QObject {
 
 private:
     QPointer<frmLoad> m_window;
+    // The user's settings of this run: the window's remembered layout goes here.
+    QTemporaryDir m_settings;
 
     NorvBrowser* Browser() const { return qobject_cast<NorvBrowser*>(m_window->Browser()); }
     BrowserTree* Tree() const { return m_window->findChild<BrowserTree*>(QStringLiteral("tree")); }
@@ -130,6 +137,12 @@ private:
     }
 
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_settings.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+
     void cleanup()
     {
         delete m_window;
@@ -140,7 +153,9 @@ private slots:
     {
         OpenWindow();
         QCOMPARE(m_window->windowTitle(), QStringLiteral("Norv字段描述查询工具"));
-        QCOMPARE(m_window->size(), QSize(525, 416));
+        // At least the layout's 7875 by 6240 twips, two thirds of the screen where that is more.
+        const QSize available = QGuiApplication::primaryScreen()->availableGeometry().size();
+        QCOMPARE(m_window->size(), QSize(525, 416).expandedTo(available * 2 / 3));
         QCOMPARE(m_window->font().pointSize(), 9);
         QCOMPARE(m_window->font().families().value(0), QStringLiteral("SimSun"));
         QCOMPARE(Caption(), QStringLiteral("Norv单据描述表"));
@@ -348,6 +363,51 @@ private slots:
         tool.reset();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!closed);
+    }
+
+    // The tree pane fits its longest caption; size, position, splitters and column widths come
+    // back in the next window; a cut-off cell shows its text as a tooltip, a whole one does not.
+    void layoutIsRememberedAndCutOffTextsShown()
+    {
+        QSettings(QStringLiteral("tabrix"), QStringLiteral("tabrix")).remove(QStringLiteral("frmLoad"));
+        OpenWindow();
+        auto* splitter = m_window->findChild<QSplitter*>(QStringLiteral("splitter"));
+        QVERIFY(splitter);
+        const QTreeWidgetItem* table = ItemOfKeyEnding(QStringLiteral(".205"));
+        QVERIFY(table);
+        const int captionWidth = Tree()->fontMetrics().horizontalAdvance(table->text(0)) + 2 * Tree()->indentation();
+        QVERIFY2(splitter->sizes().value(0) >= captionWidth || splitter->sizes().value(0) >= m_window->width() / 2 - 10,
+                 qPrintable(QStringLiteral("%1 < %2").arg(splitter->sizes().value(0)).arg(captionWidth)));
+
+        Pick(const_cast<QTreeWidgetItem*>(table));
+        QVERIFY(FieldList()->topLevelItemCount() > 0);
+        FieldList()->setColumnWidth(2, 12);
+        const QRect cell = FieldList()->visualRect(FieldList()->model()->index(0, 2));
+        QHelpEvent cutOff(QEvent::ToolTip, cell.center(), FieldList()->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(FieldList()->viewport(), &cutOff);
+        QCOMPARE(QToolTip::text(), FieldList()->topLevelItem(0)->text(2));
+        FieldList()->setColumnWidth(2, 400);
+        QToolTip::hideText();
+        QTRY_VERIFY(!QToolTip::isVisible());
+        QHelpEvent whole(QEvent::ToolTip, cell.center(), FieldList()->viewport()->mapToGlobal(cell.center()));
+        QApplication::sendEvent(FieldList()->viewport(), &whole);
+        QVERIFY(!QToolTip::isVisible());
+
+        m_window->setGeometry(40, 30, 610, 470);
+        splitter->setSizes({123, splitter->width() - 123 - splitter->handleWidth()});
+        FieldList()->setColumnWidth(1, 77);
+        QCoreApplication::processEvents();
+        const QRect geometry = m_window->geometry();
+        const QList<int> sizes = splitter->sizes();
+        m_window->close();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!m_window);
+
+        OpenWindow();
+        QCOMPARE(m_window->geometry().size(), geometry.size());
+        QCOMPARE(m_window->findChild<QSplitter*>(QStringLiteral("splitter"))->sizes(), sizes);
+        QCOMPARE(FieldList()->columnWidth(1), 77);
+        QSettings(QStringLiteral("tabrix"), QStringLiteral("tabrix")).remove(QStringLiteral("frmLoad"));
     }
 
     // Pictures of the windows for the documentation.
