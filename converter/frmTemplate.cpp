@@ -9,12 +9,15 @@
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 
 #include <iterator>
 #include <optional>
@@ -61,6 +64,14 @@ void SetBoxText(QLineEdit* box, const QString& text)
 {
     box->setText(text);
     box->setCursorPosition(0);
+}
+
+// Where the dialog's last files and position are kept for the user.
+std::unique_ptr<QSettings> UserSettings()
+{
+    auto settings = std::make_unique<QSettings>(QStringLiteral("tabrix"), QStringLiteral("tabrix"));
+    settings->beginGroup(QStringLiteral("frmTemplate"));
+    return settings;
 }
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
@@ -161,7 +172,33 @@ void frmTemplate::ShowModal(const QString& strPath)
     if (!m_loaded)
         Load();
     SetBoxText(txtTemplate, strPath);
+    RestoreUserState(strPath.isEmpty());
     exec();
+}
+
+void frmTemplate::RestoreUserState(bool files)
+{
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    if (files) {
+        for (QLineEdit* box : {txtTemplate, txtStruct, txtData, txtLog})
+            SetBoxText(box, settings->value(QStringLiteral("files/") + box->objectName()).toString());
+    }
+    // The last position, when the dialog still fits on a screen there.
+    if (!settings->contains(QStringLiteral("position")))
+        return;
+    const QPoint position = settings->value(QStringLiteral("position")).toPoint();
+    const QScreen* screen = QGuiApplication::screenAt(position);
+    if (screen && screen->availableGeometry().contains(QRect(position, size())))
+        move(position);
+}
+
+void frmTemplate::SaveUserState() const
+{
+    const std::unique_ptr<QSettings> settings = UserSettings();
+    for (const QLineEdit* box : {txtTemplate, txtStruct, txtData, txtLog})
+        settings->setValue(QStringLiteral("files/") + box->objectName(), box->text());
+    if (isVisible())
+        settings->setValue(QStringLiteral("position"), pos());
 }
 
 // A loaded window starts from its designed contents, then runs its load handler.
@@ -193,6 +230,7 @@ void frmTemplate::Unload()
         return;
     }
     m_loaded = false;
+    SaveUserState();
     done(QDialog::Rejected);
 }
 

@@ -53,6 +53,10 @@ public slots:
 private:
     void Load();
     void Unload();
+    // The user's last files (when the host gives no template) and the dialog's last position,
+    // kept per user; saved when the dialog unloads.
+    void RestoreUserState(bool files);
+    void SaveUserState() const;
     void Form_Load();
     void cmdOK_Click();
     void cmdCancel_Click();

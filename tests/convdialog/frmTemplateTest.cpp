@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -157,6 +158,7 @@ private slots:
     void layoutFollowsTheDesign();
     void enterStartsAndAnEmptyPathIsRefused();
     void showByProgIdLoadsTheDialogAgainAndReusesItsConverter();
+    void showWithoutAPathOffersTheLastFilesAndPosition();
     void inputsAreTrimmedAndTheTemplateFileWins();
     void emptyStructureBoxWritesNoStructure();
     void serversAreExportedInDocumentOrderOverTheirOwnConnections();
@@ -210,6 +212,8 @@ private:
     }
 
     QTemporaryDir m_data;
+    // The user's settings of this run: the dialog's last files and position go here.
+    QTemporaryDir m_settings;
     QString m_database;
     std::unique_ptr<QTemporaryDir> m_out;
     std::vector<Message> m_messages;
@@ -220,6 +224,8 @@ private:
 void tst_frmTemplate::initTestCase()
 {
     QVERIFY(QFileInfo::exists(QStringLiteral("type_ref.xml")));
+    QVERIFY(m_settings.isValid());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
     m_database = m_data.filePath(QStringLiteral("account.db"));
     demo::WriteDemoDatabase(m_database);
     demo::AddLargeTable(m_database, kLargeRows);
@@ -389,6 +395,44 @@ void tst_frmTemplate::showByProgIdLoadsTheDialogAgainAndReusesItsConverter()
     QCOMPARE(State(form), kIdle);
     if (installed)
         mdlCommon::SetShowHandler(installed);
+}
+
+void tst_frmTemplate::showWithoutAPathOffersTheLastFilesAndPosition()
+{
+    frmTemplate& form = converter_ui::TemplateDialog();
+    const QStringList boxes = {QStringLiteral("txtTemplate"), QStringLiteral("txtStruct"), QStringLiteral("txtData"),
+                               QStringLiteral("txtLog")};
+    const QStringList last = {Out(QStringLiteral("last.xml")), Out(QStringLiteral("s.sql")), QString(),
+                              Out(QStringLiteral("log.txt"))};
+    QPoint position;
+    QTimer::singleShot(0, [&] {
+        for (int i = 1; i < boxes.size(); ++i)
+            Box(form, qPrintable(boxes[i]))->setText(last[i]);
+        form.move(form.pos() + QPoint(17, 11));
+        position = form.pos();
+        QTest::keyClick(&form, Qt::Key_Escape);
+    });
+    form.ShowModal(last[0]);
+
+    const auto shown = [&](const QString& path) {
+        QStringList texts;
+        QPoint at;
+        QTimer::singleShot(0, [&] {
+            for (const QString& box : boxes)
+                texts << Box(form, qPrintable(box))->text();
+            at = form.pos();
+            QTest::keyClick(&form, Qt::Key_Escape);
+        });
+        form.ShowModal(path);
+        return std::pair{texts, at};
+    };
+    // No path from the host: the last run's files, also an empty box, and the last position.
+    const auto [again, at] = shown(QString());
+    QCOMPARE(again, last);
+    QCOMPARE(at, position);
+    // A path from the host: that template, the output boxes start empty.
+    QCOMPARE(shown(QStringLiteral("other.xml")).first,
+             QStringList({QStringLiteral("other.xml"), QString(), QString(), QString()}));
 }
 
 void tst_frmTemplate::inputsAreTrimmedAndTheTemplateFileWins()
