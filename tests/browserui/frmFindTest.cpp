@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -28,6 +29,7 @@ class frmFindTest : public QObject {
     Q_OBJECT
 
 private:
+    QTemporaryDir m_settings;
     QPointer<frmLoad> m_window;
     frmFind* m_dialog = nullptr;
     std::unique_ptr<MessageRecorder> m_messages;
@@ -64,6 +66,13 @@ private:
     }
 
 private slots:
+    // The window's remembered layout goes to this run's own settings, never the user's.
+    void initTestCase()
+    {
+        QVERIFY(m_settings.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+
     void init()
     {
         LogInToDemoAccount();

@@ -16,6 +16,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QPointer>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -25,6 +26,7 @@ class frmLoadCommandsTest : public QObject {
     Q_OBJECT
 
 private:
+    QTemporaryDir m_settings;
     QPointer<frmLoad> m_window;
 
     void OpenWindow(const QString& language)
@@ -45,6 +47,13 @@ private:
     QString Caption() const { return m_window->Browser()->property("ContentCaption").toString(); }
 
 private slots:
+    // The window's remembered layout goes to this run's own settings, never the user's.
+    void initTestCase()
+    {
+        QVERIFY(m_settings.isValid());
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_settings.path());
+    }
+
     void cleanup() { delete m_window; }
 
     void commandsAreOfferedInTheWindowsLanguage_data()
