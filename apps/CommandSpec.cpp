@@ -150,6 +150,21 @@ QString OptionSynopsis(const QCommandLineOption& option)
     return text;
 }
 
+// The text broken into lines of at most 79 columns at blanks, each line after indent.
+QString Wrapped(const QString& text, int indent)
+{
+    constexpr int kColumns = 79;
+    QString wrapped, line;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        if (!line.isEmpty() && indent + line.size() + 1 + word.size() > kColumns) {
+            wrapped += QString(indent, u' ') + line + u'\n';
+            line.clear();
+        }
+        line += (line.isEmpty() ? QString() : QStringLiteral(" ")) + word;
+    }
+    return wrapped + QString(indent, u' ') + line + u'\n';
+}
+
 // Roff treats a leading dot or quote and backslashes specially.
 QString Roff(QString text)
 {
@@ -177,16 +192,16 @@ void CommandSpec::Configure(QCommandLineParser& parser) const
 
 QString CommandSpec::HelpText() const
 {
-    QString text = QStringLiteral("usage: %1\n\n%2\n").arg(QLatin1String(usage), summary);
+    QString text = QStringLiteral("usage: %1\n\n").arg(QLatin1String(usage)) + Wrapped(summary, 0);
     if (!positionals.isEmpty()) {
         text += QStringLiteral("\narguments:\n");
         for (const Positional& positional : positionals)
-            text += QStringLiteral("  %1\n      %2\n").arg(positional.name, positional.description);
+            text += QStringLiteral("  %1\n").arg(positional.name) + Wrapped(positional.description, 6);
     }
     text += QStringLiteral("\noptions:\n");
     for (const QCommandLineOption& option : options)
-        text += QStringLiteral("  %1\n      %2\n").arg(OptionSynopsis(option), option.description());
-    text += QStringLiteral("  -h, --help\n      show this help\n\nexit status: %1\n").arg(exitStatus);
+        text += QStringLiteral("  %1\n").arg(OptionSynopsis(option)) + Wrapped(option.description(), 6);
+    text += QStringLiteral("  -h, --help\n      show this help\n\n") + Wrapped(QStringLiteral("exit status: ") + exitStatus, 0);
     return text;
 }
 
