@@ -1,48 +1,22 @@
 #include "Connection.h"
 
 #include "AutomationError.h"
-#include "ConnectionText.h"
-#include "OdbcConnectionText.h"
-#include "OdbcProvider.h"
-#include "SqliteProvider.h"
 
 #include <QString>
 
-#include <algorithm>
-#include <cctype>
-
 namespace ado {
-
-namespace {
-
-std::string Lower(std::string s)
-{
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-    return s;
-}
-
-}  // namespace
 
 Connection::~Connection() = default;
 
 void Connection::Open(const std::string& connectionText, ConnectModeEnum mode)
 {
     Close();
-    const ConnectionText text(connectionText);
-    const std::string provider = Lower(text.GetOr("Provider"));
-    const bool readOnly = mode == adModeRead;
-    if (provider == "sqlite" || (provider.empty() && !text.Get("Driver") && !text.Get("DSN"))) {
-        m_session = provider::OpenSqlite(text, readOnly ? provider::SqliteOpenMode::ReadOnly
-                                                 : mode == adModeCreate ? provider::SqliteOpenMode::Create
-                                                                        : provider::SqliteOpenMode::ReadWrite);
-        m_embedded = true;
-    } else if (odbc::IsOdbcText(text)) {
-        m_session = provider::OpenOdbc(connectionText, readOnly);
-    } else {
-        throw automation::AutomationError(
-            3706, QStringLiteral("Provider cannot be found. It may not be properly installed."),
-            QStringLiteral("ADODB.Connection"));
-    }
+    const provider::OpenMode openMode = mode == adModeRead     ? provider::OpenMode::ReadOnly
+                                        : mode == adModeCreate ? provider::OpenMode::Create
+                                                               : provider::OpenMode::ReadWrite;
+    provider::OpenedSession opened = provider::OpenProvider(connectionText, openMode);
+    m_session = std::move(opened.session);
+    m_embedded = opened.embedded;
     m_connectionText = connectionText;
 }
 

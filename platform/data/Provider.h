@@ -35,4 +35,17 @@ public:
     virtual void RollbackTrans() { Execute("ROLLBACK TRANSACTION"); }
 };
 
+enum class OpenMode { ReadOnly, ReadWrite, Create };
+
+struct OpenedSession {
+    std::shared_ptr<Session> session;
+    bool embedded = false;  // the SQLite provider, which answers SQL Server's SQL itself
+};
+
+// Opens the provider a connection text names: "Provider=SQLite" (or no provider and a Data
+// Source) the embedded SQLite provider, SQL Server texts ("Provider=SQLOLEDB...", "Driver=...",
+// "DSN=...") ODBC. Defined beside the providers, so that this layer includes neither. Throws
+// AutomationError 3706 for a provider that is neither.
+OpenedSession OpenProvider(const std::string& connectionText, OpenMode mode);
+
 }  // namespace ado::provider

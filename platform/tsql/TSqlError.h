@@ -2,8 +2,6 @@
 
 #include "AutomationError.h"
 
-#include <sqlite3.h>
-
 #include <string_view>
 
 namespace ado::provider {
@@ -14,12 +12,7 @@ constexpr long kErrorCommand = -2147217900;        // errors in the command text
 constexpr long kErrorIntegrity = -2147217873;      // constraint violations
 constexpr long kErrorOpen = -2147467259;           // the database cannot be opened
 
-// An error of this provider, with its source set.
+// An error of the provider that answers SQL Server's SQL itself, with its source set.
 automation::AutomationError ProviderError(long number, std::string_view description);
-
-// SQLite's report of a failed statement in SQL Server's words: "Invalid object name 'T'.",
-// "Invalid column name 'C'.", "Incorrect syntax near 'X'." and so on; other texts pass through.
-// lastToken names the end of the text for a statement that stops short.
-automation::AutomationError TranslateSqliteError(sqlite3* db, int code, std::string_view lastToken);
 
 }  // namespace ado::provider

@@ -1,6 +1,6 @@
 #include "TSqlProcedureCall.h"
 
-#include "SqliteErrors.h"
+#include "TSqlError.h"
 
 namespace ado::provider {
 

@@ -1,7 +1,7 @@
 #include "TSqlRewriter.h"
 
 #include "JoinOrder.h"
-#include "SqliteErrors.h"
+#include "TSqlError.h"
 #include "TSqlCollation.h"
 #include "TSqlFunctionCalls.h"
 #include "TSqlOperators.h"

@@ -61,13 +61,6 @@ std::string DatabaseName(sqlite3* db)
 
 }  // namespace
 
-automation::AutomationError ProviderError(long number, std::string_view description)
-{
-    return automation::AutomationError(
-        number, QString::fromUtf8(description.data(), static_cast<qsizetype>(description.size())),
-        QStringLiteral("Tabrix.SQLite"));
-}
-
 automation::AutomationError TranslateSqliteError(sqlite3* db, int code, std::string_view lastToken)
 {
     const std::string message = sqlite3_errmsg(db);

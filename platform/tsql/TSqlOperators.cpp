@@ -1,6 +1,6 @@
 #include "TSqlOperators.h"
 
-#include "SqliteErrors.h"
+#include "TSqlError.h"
 
 #include <algorithm>
 #include <initializer_list>

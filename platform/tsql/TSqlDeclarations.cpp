@@ -1,6 +1,6 @@
 #include "TSqlDeclarations.h"
 
-#include "SqliteErrors.h"
+#include "TSqlError.h"
 
 #include <algorithm>
 #include <initializer_list>
