@@ -128,7 +128,9 @@ ComponentRegistry& ComponentRegistry::Instance()
 QStringList ComponentRegistry::SearchPath() const
 {
     QStringList folders = qEnvironmentVariable("TABRIX_PLUGIN_PATH").split(u':', Qt::SkipEmptyParts);
-    const QString installed = InstalledPluginFolder();
+    // Worked out once: where this library was loaded from does not change while it runs, and
+    // the search path is asked for at every creation and every translation lookup.
+    static const QString installed = InstalledPluginFolder();
     folders << (installed.isEmpty() ? QStringLiteral(TABRIX_BUILD_PLUGIN_DIR) : installed);
     for (QString& folder : folders)
         folder = QDir::cleanPath(folder);
