@@ -1,5 +1,6 @@
 #include "SqliteIdentity.h"
 
+#include "SqlTokenizer.h"
 #include "SqliteErrors.h"
 
 #include <algorithm>
@@ -16,13 +17,6 @@ std::string Quoted(std::string_view name)
     for (const char c : name)
         out += c == '"' ? std::string("\"\"") : std::string(1, c);
     return out + '"';
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
-    return out;
 }
 
 // The seed and increment of "IDENTITY(seed, increment)"; 1 and 1 when not given.

@@ -12,14 +12,6 @@ namespace ado::provider {
 
 namespace {
 
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
-}
-
 bool OneOf(std::string_view word, std::initializer_list<std::string_view> words)
 {
     return std::find(words.begin(), words.end(), word) != words.end();

@@ -46,6 +46,9 @@ std::string StringContent(std::string_view text, const Token& token);
 
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
+// The text with ASCII letters in lower case.
+std::string Lower(std::string_view text);
+
 // The object part of a name such as "dbo.T", "[dbo].[T]" or "T".
 std::string LastNamePart(std::string_view name);
 

@@ -1,5 +1,7 @@
 #include "TSqlOperandTypes.h"
 
+#include "SqlTokenizer.h"
+
 #include <algorithm>
 #include <cctype>
 #include <initializer_list>
@@ -11,14 +13,6 @@ namespace {
 bool OneOf(std::string_view word, std::initializer_list<std::string_view> words)
 {
     return std::find(words.begin(), words.end(), word) != words.end();
-}
-
-std::string Lower(std::string_view text)
-{
-    std::string lower(text);
-    std::transform(lower.begin(), lower.end(), lower.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return lower;
 }
 
 TSqlDataType Type(std::string_view name)
