@@ -2,6 +2,7 @@
 
 #include "AutomationError.h"
 #include "ScriptReader.h"
+#include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
 
 #include <cctype>
@@ -186,11 +187,8 @@ bool ScriptRunner::TableMissing(std::string_view text)
     const std::optional<std::string> table = DroppedTable(text);
     if (!table)
         return false;
-    std::string literal;
-    for (const char c : *table)
-        literal += c == '\'' ? std::string("''") : std::string(1, c);
     try {
-        const ado::RecordsetPtr id = m_connection.Execute("select object_id('" + literal + "')");
+        const ado::RecordsetPtr id = m_connection.Execute("select object_id('" + sqlname::InLiteral(*table) + "')");
         return !id->Eof() && ado::IsNull(id->Fields(0L).GetValue());
     } catch (const automation::AutomationError&) {
         return false;  // the drop's own failure is the one to report
