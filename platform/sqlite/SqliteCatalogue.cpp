@@ -175,8 +175,11 @@ constexpr const char* kTypesSchema =
     "length smallint, xprec tinyint, xscale tinyint, tdefault int, domain int, uid smallint, variable bit, "
     "allownulls bit, prec smallint, scale tinyint)";
 
-void TypeRows(std::vector<Row>& rows)
+enum TypeColumn { tName, tXtype, tStatus, tXusertype };
+
+std::vector<Row> MakeTypeRows()
 {
+    std::vector<Row> rows;
     for (const SystemType& t : SystemTypes()) {
         const bool character = t.xprec == 0 && t.length == 8000;
         const bool unicode = t.name == "nvarchar" || t.name == "nchar";
@@ -189,6 +192,14 @@ void TypeRows(std::vector<Row>& rows)
                                      : (numeric ? Cell(std::int64_t{t.xprec}) : Cell()),
                            numeric ? Cell(std::int64_t{t.xscale}) : Cell()});
     }
+    return rows;
+}
+
+// The fixed rows, made once: a join reads systypes once per column it types.
+const std::vector<Row>& TypeRows()
+{
+    static const std::vector<Row> rows = MakeTypeRows();
+    return rows;
 }
 
 // ---- The virtual table module ------------------------------------------------------------
@@ -196,21 +207,22 @@ void TypeRows(std::vector<Row>& rows)
 struct CatalogueTable {
     const char* name;
     const char* schema;
-    int idColumn;       // equality on it reads one table
+    int idColumn;       // equality on it reads one table (of fixed rows: the rows it names)
     int nameColumn;     // equality on it filters; alone it reads one table when nameFindsTable
     int subColumn;      // equality on it filters within a table (colid, indid)
     bool nameFindsTable;
+    SqliteSchema::Detail detail;  // what of a table its rows need
     void (*rowsOf)(const TableSchema&, std::vector<Row>&);
-    void (*fixedRows)(std::vector<Row>&);
+    const std::vector<Row>& (*fixedRows)();
 };
 
 constexpr CatalogueTable kTables[] = {
-    {"sysobjects", kObjectsSchema, oId, oName, -1, true, ObjectRows, nullptr},
-    {"syscolumns", kColumnsSchema, cId, cName, cColid, false, ColumnRows, nullptr},
-    {"syscomments", kCommentsSchema, mId, -1, -1, false, CommentRows, nullptr},
-    {"sysindexes", kIndexesSchema, iId, iName, iIndid, false, IndexRows, nullptr},
-    {"sysindexkeys", kIndexKeysSchema, 0, -1, 1, false, IndexKeyRows, nullptr},
-    {"systypes", kTypesSchema, -1, 0, -1, false, nullptr, TypeRows},
+    {"sysobjects", kObjectsSchema, oId, oName, -1, true, SqliteSchema::Detail::Columns, ObjectRows, nullptr},
+    {"syscolumns", kColumnsSchema, cId, cName, cColid, false, SqliteSchema::Detail::Columns, ColumnRows, nullptr},
+    {"syscomments", kCommentsSchema, mId, -1, -1, false, SqliteSchema::Detail::Columns, CommentRows, nullptr},
+    {"sysindexes", kIndexesSchema, iId, iName, iIndid, false, SqliteSchema::Detail::Indexes, IndexRows, nullptr},
+    {"sysindexkeys", kIndexKeysSchema, 0, -1, 1, false, SqliteSchema::Detail::Indexes, IndexKeyRows, nullptr},
+    {"systypes", kTypesSchema, tXusertype, tName, -1, false, SqliteSchema::Detail::Columns, nullptr, TypeRows},
 };
 
 struct ModuleAux {
@@ -270,8 +282,8 @@ int BestIndex(sqlite3_vtab* vtab, sqlite3_index_info* info)
     }
     const bool narrowed = use[1] >= 0 || use[2] >= 0;
     if (table.fixedRows) {
-        info->estimatedCost = 30;
-        info->estimatedRows = 30;
+        info->estimatedCost = use[0] >= 0 ? 1 : 30;
+        info->estimatedRows = use[0] >= 0 ? 1 : 30;
     } else if (use[0] >= 0) {
         info->estimatedCost = narrowed ? 2 : 20;
         info->estimatedRows = narrowed ? 1 : 10;
@@ -347,14 +359,16 @@ int Filter(sqlite3_vtab_cursor* base, int idxNum, const char*, int argc, sqlite3
     }
     try {
         if (table.fixedRows) {
-            table.fixedRows(cursor->rows);
+            for (const Row& row : table.fixedRows())
+                if (!id || Matches(row[static_cast<size_t>(table.idColumn)], *id))
+                    cursor->rows.push_back(row);
         } else if (id) {
-            if (const auto found = schema.Find(*id))
+            if (const auto found = schema.Find(*id, table.detail))
                 table.rowsOf(*found, cursor->rows);
-        } else if (name && table.nameFindsTable && schema.Find(*name)) {
-            table.rowsOf(*schema.Find(*name), cursor->rows);
+        } else if (const auto named = name && table.nameFindsTable ? schema.Find(*name, table.detail) : nullptr) {
+            table.rowsOf(*named, cursor->rows);
         } else {
-            for (const auto& each : schema.All())
+            for (const auto& each : schema.All(table.detail))
                 table.rowsOf(*each, cursor->rows);
         }
     } catch (const std::exception& e) {

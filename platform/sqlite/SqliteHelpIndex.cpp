@@ -54,7 +54,7 @@ std::unique_ptr<Cursor> SqliteSession::HelpIndex(const std::string& tableName)
     std::string_view name = tableName;
     while (!name.empty() && name.back() == ' ')
         name.remove_suffix(1);
-    const auto table = m_schema->Find(name);
+    const auto table = m_schema->Find(name, SqliteSchema::Detail::Indexes);
     if (!table)
         throw ProviderError(kErrorCommand, "The object '" + tableName + "' does not exist in database '" +
                                                m_databaseName + "' or is invalid for this operation.");

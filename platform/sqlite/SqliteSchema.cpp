@@ -27,11 +27,12 @@ struct TableClauses {
 TableClauses ReadClauses(std::string_view sql)
 {
     TableClauses clauses;
-    std::vector<Token> sig;
-    for (const Token& t : TokenizeSql(sql))
-        if (t.Significant())
-            sig.push_back(t);
-    auto word = [&](size_t k) { return k < sig.size() ? Lower(TokenText(sql, sig[k])) : std::string(); };
+    std::vector<Token> sig = TokenizeSql(sql);
+    std::erase_if(sig, [](const Token& t) { return !t.Significant(); });
+    // Read for every table a statement names: words compare in place.
+    auto is = [&](size_t k, std::string_view word) {
+        return k < sig.size() && EqualsNoCase(TokenText(sql, sig[k]), word);
+    };
     size_t i = 0;
     while (i < sig.size() && TokenText(sql, sig[i]) != "(")
         ++i;
@@ -51,22 +52,18 @@ TableClauses ReadClauses(std::string_view sql)
                 break;
             ++end;
         }
-        const std::string head = word(first);
-        const bool tableConstraint =
-            head == "constraint" || head == "primary" || head == "unique" || head == "check" || head == "foreign";
+        const bool tableConstraint = is(first, "constraint") || is(first, "primary") || is(first, "unique") ||
+                                     is(first, "check") || is(first, "foreign");
         const std::string column = tableConstraint ? std::string() : Lower(NameOf(sql, sig[first]));
         for (size_t k = first; k < end; ++k) {
-            const std::string w = word(k);
-            if (w == "autoincrement")
+            if (is(k, "autoincrement"))
                 clauses.autoincrement = true;
-            if (w != "constraint" || k + 2 >= end)
+            if (!is(k, "constraint") || k + 2 >= end)
                 continue;
-            const std::string name = NameOf(sql, sig[k + 1]);
-            const std::string kind = word(k + 2);
-            if (kind == "primary")
-                clauses.primaryKeyName = name;
-            else if (kind == "default" && !column.empty())
-                clauses.defaultNames[column] = name;
+            if (is(k + 2, "primary"))
+                clauses.primaryKeyName = NameOf(sql, sig[k + 1]);
+            else if (is(k + 2, "default") && !column.empty())
+                clauses.defaultNames[column] = NameOf(sql, sig[k + 1]);
         }
         if (end < sig.size() && TokenText(sql, sig[end]) == ")")
             break;
@@ -160,34 +157,47 @@ void SqliteSchema::LoadNames()
     m_loaded = true;
 }
 
-std::shared_ptr<const TableSchema> SqliteSchema::Find(std::string_view name)
+std::shared_ptr<const TableSchema> SqliteSchema::Find(std::string_view name, Detail detail)
 {
     LoadNames();
     const auto found = m_byName.find(Lower(name));
-    return found == m_byName.end() ? nullptr : Load(m_entries[found->second]);
+    return found == m_byName.end() ? nullptr : Load(m_entries[found->second], detail);
 }
 
-std::shared_ptr<const TableSchema> SqliteSchema::Find(std::int64_t id)
+std::shared_ptr<const TableSchema> SqliteSchema::Find(std::int64_t id, Detail detail)
 {
     LoadNames();
     const auto found = m_bySchemaRow.find(ObjectId::SchemaRow(id));
-    return found == m_bySchemaRow.end() ? nullptr : Load(m_entries[found->second]);
+    return found == m_bySchemaRow.end() ? nullptr : Load(m_entries[found->second], detail);
 }
 
-std::vector<std::shared_ptr<const TableSchema>> SqliteSchema::All()
+std::vector<std::shared_ptr<const TableSchema>> SqliteSchema::All(Detail detail)
 {
     LoadNames();
     std::vector<std::shared_ptr<const TableSchema>> all;
     all.reserve(m_entries.size());
     for (Entry& entry : m_entries)
-        all.push_back(Load(entry));
+        all.push_back(Load(entry, detail));
     return all;
 }
 
-std::shared_ptr<const TableSchema> SqliteSchema::Load(Entry& entry)
+std::shared_ptr<const TableSchema> SqliteSchema::Load(Entry& entry, Detail detail)
 {
-    if (entry.table)
-        return entry.table;
+    if (!entry.table)
+        entry.table = LoadColumns(entry);
+    if (detail == Detail::Indexes && !entry.indexed) {
+        // Whoever holds the table read with its columns keeps that one; it does not change.
+        auto indexed = std::make_shared<TableSchema>(*entry.table);
+        if (!indexed->view)
+            LoadIndexes(*indexed);
+        entry.table = std::move(indexed);
+        entry.indexed = true;
+    }
+    return entry.table;
+}
+
+std::shared_ptr<const TableSchema> SqliteSchema::LoadColumns(const Entry& entry)
+{
     auto table = std::make_shared<TableSchema>();
     table->id = ObjectId::Table(entry.schemaRow);
     table->name = entry.name;
@@ -246,15 +256,20 @@ std::shared_ptr<const TableSchema> SqliteSchema::Load(Entry& entry)
         table->indexes.push_back(std::move(pk));
     }
 
+    return table;
+}
+
+void SqliteSchema::LoadIndexes(TableSchema& table)
+{
     struct Listed {
         std::string name;
         bool unique;
         std::string origin;
     };
     std::vector<Listed> listed;
-    if (!entry.view) {
+    {
         const StatementReset reset(m_indexList.get());
-        sqlite3_bind_text(m_indexList.get(), 1, entry.name.data(), static_cast<int>(entry.name.size()),
+        sqlite3_bind_text(m_indexList.get(), 1, table.name.data(), static_cast<int>(table.name.size()),
                           SQLITE_TRANSIENT);
         while (sqlite3_step(m_indexList.get()) == SQLITE_ROW)
             listed.push_back(Listed{ColumnText(m_indexList.get(), 0), sqlite3_column_int(m_indexList.get(), 1) != 0,
@@ -279,19 +294,17 @@ std::shared_ptr<const TableSchema> SqliteSchema::Load(Entry& entry)
             }
         }
         if (index.origin == "pk") {
-            if (!table->indexes.empty() && table->indexes.front().keys.size() == keys.size())
-                table->indexes.front().keys = std::move(keys);
+            if (!table.indexes.empty() && table.indexes.front().keys.size() == keys.size())
+                table.indexes.front().keys = std::move(keys);
             continue;
         }
         IndexSchema further;
-        further.indid = static_cast<int>(table->indexes.size()) + (table->PrimaryKey() ? 1 : 2);
+        further.indid = static_cast<int>(table.indexes.size()) + (table.PrimaryKey() ? 1 : 2);
         further.name = index.name;
         further.unique = index.unique;
         further.keys = std::move(keys);
-        table->indexes.push_back(std::move(further));
+        table.indexes.push_back(std::move(further));
     }
-    entry.table = table;
-    return table;
 }
 
 }  // namespace ado::provider

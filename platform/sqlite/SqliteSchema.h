@@ -43,7 +43,9 @@ struct TableSchema {
     std::string name;
     bool view = false;
     std::vector<ColumnSchema> columns;
-    std::vector<IndexSchema> indexes;  // the primary key first when there is one
+    // The primary key first when there is one. Read with its columns, the list holds only the
+    // primary key, its keys ascending; asked for with indexes, every index and the key directions.
+    std::vector<IndexSchema> indexes;
 
     const ColumnSchema* Column(std::string_view columnName) const;
     const IndexSchema* PrimaryKey() const;
@@ -61,9 +63,13 @@ struct ObjectId {
 
 // The tables and views of one database as SQL Server's catalogue presents them. Object
 // names are held once per schema version; a table's columns and indexes are read when first
-// asked for, so a question about one table reads that table only.
+// asked for, so a question about one table reads that table only. SQLite reads an index's
+// keys through a look-up in a schema-wide table of names, which on a database of thousands of
+// tables costs more than the columns: questions about columns alone leave indexes unread.
 class SqliteSchema {
 public:
+    enum class Detail { Columns, Indexes };
+
     explicit SqliteSchema(sqlite3* db);
 
     // Asks for the schema version to be checked again before the next use: a new statement
@@ -75,10 +81,10 @@ public:
     void Invalidate();
 
     // By name without regard to case, or by object id (of the table or of its parts).
-    std::shared_ptr<const TableSchema> Find(std::string_view name);
-    std::shared_ptr<const TableSchema> Find(std::int64_t id);
+    std::shared_ptr<const TableSchema> Find(std::string_view name, Detail detail = Detail::Columns);
+    std::shared_ptr<const TableSchema> Find(std::int64_t id, Detail detail = Detail::Columns);
     // Every table and view, in the order they were created.
-    std::vector<std::shared_ptr<const TableSchema>> All();
+    std::vector<std::shared_ptr<const TableSchema>> All(Detail detail = Detail::Columns);
 
 private:
     struct Entry {
@@ -86,10 +92,13 @@ private:
         std::string name;
         bool view;
         std::shared_ptr<const TableSchema> table;  // read on first use
+        bool indexed = false;                      // table holds every index
     };
 
     void LoadNames();  // checks the version first when asked to
-    std::shared_ptr<const TableSchema> Load(Entry& entry);
+    std::shared_ptr<const TableSchema> Load(Entry& entry, Detail detail);
+    std::shared_ptr<const TableSchema> LoadColumns(const Entry& entry);
+    void LoadIndexes(TableSchema& table);
 
     sqlite3* m_db;
     StatementPtr m_version;

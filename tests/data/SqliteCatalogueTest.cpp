@@ -121,6 +121,8 @@ TEST_F(SqliteCatalogue, FieldQueryInEachLanguage)
 
 TEST_F(SqliteCatalogue, IndexReport)
 {
+    // The field list first reads the table's columns alone; the report then reads its indexes.
+    ASSERT_EQ(Run(FieldQuery("FDescription", "FFieldNote", "否", "是", 10, "t_Item")).size(), 7u);
     const RecordsetPtr rs = connection->Execute("sp_helpindex 't_Item'");
     ASSERT_EQ(rs->State(), adStateOpen);
     EXPECT_EQ(rs->Fields(0L).Name(), "index_name");
@@ -211,14 +213,15 @@ TEST_F(SqliteCatalogue, CatalogueTablesIgnoreLetterCase)
 
 TEST_F(SqliteCatalogue, QueriesOfOneTableReadThatTableOnly)
 {
-    // Every catalogue table of these queries is reached through its id or name, never scanned whole.
+    // Every catalogue table of these queries is reached through its id or name, never scanned whole;
+    // the types through the column's type.
     for (const std::string& sql : {FieldQuery("FDescription", "FFieldNote", "否", "是", 10, "t_Item"),
                                    DefaultQuery("t_Item", "FPrice"), KeyQuery("t_Item", true),
                                    KeyQuery("t_Item", false)}) {
         SCOPED_TRACE(sql);
         for (const auto& row : Run("explain query plan " + sql)) {
             const std::string& detail = row.back();
-            if (detail.find("VIRTUAL TABLE") == std::string::npos || detail.find(" t4 ") != std::string::npos)
+            if (detail.find("VIRTUAL TABLE") == std::string::npos)
                 continue;
             EXPECT_EQ(detail.find("INDEX 0:"), std::string::npos) << detail;
         }
