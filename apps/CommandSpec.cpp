@@ -124,7 +124,8 @@ std::vector<CommandSpec> MakeCommands()
          Option(QStringLiteral("check"),
                 QStringLiteral("the drift between the dictionary and the database's catalogue"))},
         QStringLiteral("0 done; 1 usage error, a find without a text, or drift found by --check; 2 failure of the "
-                       "data layer or the output, or a find text with a quote"),
+                       "data layer or the output, or a find text with a quote; 3 --all wrote its document but some "
+                       "tables could not be read (each named on standard error)"),
     });
     commands.push_back({
         "browse", CmdBrowse,

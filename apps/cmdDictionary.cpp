@@ -21,11 +21,22 @@ namespace {
 constexpr int kFailed = 2;
 // --check's status when the dictionary and the catalogue differ.
 constexpr int kDrift = 1;
+// --all's status when the document is written but some of its tables could not be read.
+constexpr int kUnreadTables = 3;
 
 int Fail(const QString& message)
 {
     Print(stderr, QStringLiteral("tabrix dictionary: %1\n").arg(message));
     return kFailed;
+}
+
+// Each table whose query failed, on standard error; whether there was one.
+bool ReportFailures(const DictionaryDocument& document)
+{
+    const QStringList failures = document.Failures();
+    for (const QString& failure : failures)
+        Print(stderr, QStringLiteral("tabrix dictionary: %1\n").arg(failure));
+    return !failures.isEmpty();
 }
 
 // The whole output at once: to standard output, or to the file through a temporary name.
@@ -79,10 +90,16 @@ int Run(const DictionaryOptions& options)
     }
     if (options.all) {
         reader.ReadAll(document);
-        return Emit(options, writer->Tables(document));
+        if (const int status = Emit(options, writer->Tables(document)))
+            return status;
+        return ReportFailures(document) ? kUnreadTables : 0;
     }
     if (options.search) {
-        if (!reader.ReadAllFields(document, message))
+        // Only the hits' rows are made: on thousands of tables most rows are not hits.
+        const QString text = *options.search;
+        if (!reader.ReadAllFields(document, message, [&](const QString& name, const QString& description) {
+                return FieldSearch::Matches(name, description, text);
+            }))
             return Fail(message);
         return Emit(options, writer->Rows(FieldSearch::Rows(document, FieldSearch::Find(document, *options.search))));
     }
@@ -97,6 +114,9 @@ int Run(const DictionaryOptions& options)
     }
     if (options.check) {
         reader.ReadAll(document, false);
+        // A field list that could not be read would show as drift that is not there.
+        if (ReportFailures(document))
+            return kFailed;
         std::vector<DriftCheck::Item> items;
         if (!Attempt([&] { items = DriftCheck::Find(document, *held); }, message))
             return Fail(message);

@@ -278,7 +278,7 @@ ado::RecordsetPtr clsGetData::QueryFields(qint32 FinterID, const QString& strTab
     return RunQuery(sql, sMsg);
 }
 
-std::optional<clsGetData::FieldRowsByTable> clsGetData::GetAllFieldRows(QString* sMsg) const
+std::optional<clsGetData::FieldRowsByTable> clsGetData::GetAllFieldRows(QString* sMsg, const FieldRowFilter& keep) const
 {
     // The field query's select list and joins, with the described table in place of one name
     // and one ID: the window asks for the trimmed FTableName and the row's FTableID.
@@ -297,6 +297,8 @@ std::optional<clsGetData::FieldRowsByTable> clsGetData::GetAllFieldRows(QString*
         FieldRowsByTable result;
         const ado::Field& id = rs->Fields("FDescribedTableID");
         const ado::Field& name = rs->Fields("FDescribedTableName");
+        const ado::Field& fieldName = rs->Fields("FFieldName");
+        const ado::Field& description = rs->Fields("FDescription");
         const std::vector<const ado::Field*> fields = LayoutFields(*rs, true);
         VexaList* list = nullptr;
         std::pair<qint32, QString> current;
@@ -310,8 +312,10 @@ std::optional<clsGetData::FieldRowsByTable> clsGetData::GetAllFieldRows(QString*
                 list = rows ? nullptr : (rows = NewList()).get();
                 counter = 0;
             }
-            if (list)
-                list->Add(NewRow(fields, m_fieldColumns, counter++));
+            const qint32 row = counter++;
+            if (list && (!keep || keep(modPublic::TrimBlanks(Text(fieldName.GetValue())),
+                                       modPublic::TrimBlanks(Text(description.GetValue())))))
+                list->Add(NewRow(fields, m_fieldColumns, row));
         }
         return result;
     } catch (...) {

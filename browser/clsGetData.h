@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
 #include <utility>
@@ -50,7 +51,10 @@ public:
     // the field query's select list and joins in one statement over the tables of
     // t_tabledescription, each table's rows made as GetDataByInterID makes them. Described
     // tables that do not exist have no entry. Nothing, with sMsg set, when the query fails.
-    std::optional<FieldRowsByTable> GetAllFieldRows(QString* sMsg) const;
+    // With keep, only the rows it keeps (given the trimmed FFieldName and FDescription) are made;
+    // they keep the row numbers they have among all the table's rows.
+    using FieldRowFilter = std::function<bool(const QString& fieldName, const QString& description)>;
+    std::optional<FieldRowsByTable> GetAllFieldRows(QString* sMsg, const FieldRowFilter& keep = {}) const;
 
 private:
     struct ColumnDef {

@@ -289,12 +289,22 @@ void frmLoad::ExportDictionaryTo()
     if (path.isEmpty())
         return;
     QString message;
+    QStringList failures;
     bool written = false;
     {
         const WaitCursor hourglass;
-        written = ExportDictionary(FormatOfFileName(path), path, message);
+        written = ExportDictionary(FormatOfFileName(path), path, message, failures);
     }
-    if (!written)
+    if (written && !failures.isEmpty()) {
+        // The file is written, but the tables that could not be read have empty lists in it.
+        constexpr qsizetype kShown = 10;
+        message = modPublic::LocalText(QStringLiteral("数据字典已导出, 以下表读取失败:"));
+        for (const QString& failure : failures.first(std::min(kShown, failures.size())))
+            message += u'\n' + failure;
+        if (failures.size() > kShown)
+            message += QStringLiteral("\n… (%1)").arg(failures.size());
+    }
+    if (!written || !failures.isEmpty())
         ui::ShowMessage(message, kInformationOk, modPublic::LocalText(QStringLiteral("Corvane提示")));
 }
 

@@ -58,3 +58,13 @@ std::vector<QStringList> DictionaryRows::Cells() const
     }
     return cells;
 }
+
+QStringList DictionaryDocument::Failures() const
+{
+    QStringList failures;
+    for (const DictionaryGroup& group : groups)
+        for (const DictionaryTable& table : group.tables)
+            if (!table.message.isEmpty())
+                failures << table.name + QStringLiteral(": ") + table.message;
+    return failures;
+}

@@ -41,6 +41,8 @@ struct DictionaryDocument {
     bool singleTable = false;
     std::vector<DictionaryGroup> groups;
 
+    // "table: message" for each table whose query failed, in document order.
+    QStringList Failures() const;
     // The layouts' value names and captions, in layout order.
     static QStringList Names(const VexaList* layout);
     static QStringList Captions(const VexaList* layout);

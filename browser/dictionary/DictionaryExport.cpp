@@ -10,7 +10,7 @@
 
 #include <QFileInfo>
 
-bool ExportDictionary(const QString& format, const QString& path, QString& message)
+bool ExportDictionary(const QString& format, const QString& path, QString& message, QStringList& failures)
 {
     const std::unique_ptr<DictionaryWriter> writer = DictionaryWriter::ForFormat(format);
     if (!writer) {
@@ -30,6 +30,7 @@ bool ExportDictionary(const QString& format, const QString& path, QString& messa
     if (!reader.ReadTree(document, message))
         return false;
     reader.ReadAll(document);
+    failures = document.Failures();
     return WriteWholeFile(path, writer->Tables(document), message);
 }
 

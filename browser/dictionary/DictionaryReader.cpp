@@ -105,9 +105,10 @@ void DictionaryReader::ReadAll(DictionaryDocument& document, bool withIndexes)
     Group(document, [&](DictionaryTable& table) { ReadRows(table, withIndexes); });
 }
 
-bool DictionaryReader::ReadAllFields(DictionaryDocument& document, QString& message)
+bool DictionaryReader::ReadAllFields(DictionaryDocument& document, QString& message,
+                                     const clsGetData::FieldRowFilter& keep)
 {
-    const std::optional<clsGetData::FieldRowsByTable> rows = m_data.GetAllFieldRows(&message);
+    const std::optional<clsGetData::FieldRowsByTable> rows = m_data.GetAllFieldRows(&message, keep);
     if (!rows)
         return false;
     const VexaListPtr none = std::make_shared<VexaList>();

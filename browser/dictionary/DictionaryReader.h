@@ -1,8 +1,7 @@
 #pragma once
 
 #include "DictionaryDocument.h"
-
-class clsGetData;
+#include "clsGetData.h"
 
 // Reads the dictionary through the data layer, asking what the window asks: the tree with an
 // empty filter, the two layouts, and for each table node the index rows and then the field rows
@@ -25,8 +24,9 @@ public:
     void ReadAll(DictionaryDocument& document, bool withIndexes = true);
     // Every table node grouped as ReadAll groups them, with the field rows only, all read by one
     // statement (clsGetData::GetAllFieldRows) rather than one query per table: what the field
-    // search needs. False with the server's message when that statement fails.
-    bool ReadAllFields(DictionaryDocument& document, QString& message);
+    // search needs; with keep, only the rows it keeps. False with the server's message when
+    // that statement fails.
+    bool ReadAllFields(DictionaryDocument& document, QString& message, const clsGetData::FieldRowFilter& keep = {});
 
 private:
     void ReadRows(DictionaryTable& table, bool withIndexes);

@@ -2,6 +2,11 @@
 
 #include "modPublic.h"
 
+bool FieldSearch::Matches(const QString& fieldName, const QString& description, const QString& text)
+{
+    return fieldName.contains(text, Qt::CaseInsensitive) || description.contains(text, Qt::CaseInsensitive);
+}
+
 std::vector<FieldSearch::Hit> FieldSearch::Find(const DictionaryDocument& document, const QString& text)
 {
     const QString name = QStringLiteral("FFieldName");
@@ -12,8 +17,7 @@ std::vector<FieldSearch::Hit> FieldSearch::Find(const DictionaryDocument& docume
             if (!table.fields)
                 continue;
             for (const VexaRecordPtr& field : *table.fields) {
-                if (field->GetValue(name).toString().contains(text, Qt::CaseInsensitive) ||
-                    field->GetValue(description).toString().contains(text, Qt::CaseInsensitive))
+                if (Matches(field->GetValue(name).toString(), field->GetValue(description).toString(), text))
                     hits.push_back({&group, &table, field});
             }
         }

@@ -16,6 +16,8 @@ public:
     };
 
     static std::vector<Hit> Find(const DictionaryDocument& document, const QString& text);
+    // Whether a field of that name and description is a hit for the text.
+    static bool Matches(const QString& fieldName, const QString& description, const QString& text);
     // The hits as rows named subsystem, table, FFieldName, FDescription, FFieldType, with the
     // field list's captions for the last three.
     static DictionaryRows Rows(const DictionaryDocument& document, const std::vector<Hit>& hits);

@@ -195,5 +195,9 @@
         <source>文本文件</source>
         <translation>文字檔案</translation>
     </message>
+    <message>
+        <source>数据字典已导出, 以下表读取失败:</source>
+        <translation>資料字典已匯出, 以下表讀取失敗:</translation>
+    </message>
 </context>
 </TS>

@@ -195,5 +195,9 @@
         <source>文本文件</source>
         <translation>Text files</translation>
     </message>
+    <message>
+        <source>数据字典已导出, 以下表读取失败:</source>
+        <translation>The dictionary was exported, but these tables could not be read:</translation>
+    </message>
 </context>
 </TS>

@@ -90,6 +90,31 @@ TEST(DictionaryCheckTest, ReportsEachKindOfDriftAndExitsOneOnlyThen)
     EXPECT_TRUE(clean.out.endsWith(QStringLiteral("\n差异数: 0\n"))) << clean.out.toStdString();
 }
 
+// A table whose query fails (t_Gone has no indexes to ask for) is written with the server's
+// message, and the run says so: on standard error and in its exit status.
+TEST(DictionaryCheckTest, WholeDictionaryExitsThreeWhenATableCannotBeRead)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString drifted = folder.filePath(QStringLiteral("drifted.db"));
+    const QString out = folder.filePath(QStringLiteral("dictionary.json"));
+    WriteDatabase(drifted, true);
+    const Outcome run = Dictionary({QStringLiteral("--db"), drifted, QStringLiteral("--all"),
+                                    QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--out"), out});
+    const QString gone =
+        QStringLiteral("The object 't_Gone' does not exist in database 'drifted' or is invalid for this operation.");
+    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.err, QStringLiteral("tabrix dictionary: t_Gone: ") + gone + u'\n');
+    QFile file(out);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QJsonObject document = QJsonDocument::fromJson(file.readAll()).object();
+    QStringList messages;
+    for (const QJsonValue& subsystem : document[QStringLiteral("subsystems")].toArray())
+        for (const QJsonValue& table : subsystem[QStringLiteral("tables")].toArray())
+            messages << table[QStringLiteral("table")].toString() + u'|' + table[QStringLiteral("message")].toString();
+    EXPECT_EQ(messages, (QStringList{QStringLiteral("t_Ok|"), QStringLiteral("t_Gone|") + gone}));
+}
+
 // Output to a file is whole or absent: a failing run leaves the file that was there.
 TEST(DictionaryCheckTest, FailureLeavesTheOutputFileAsItWas)
 {

@@ -289,7 +289,8 @@ TEST(DictionaryFormatsTest, EveryFormatHoldsTheRecordsItWasWrittenFrom)
 }
 
 // The field search reads every table's field rows in one statement; they are the rows the
-// window's own field query gives each table.
+// window's own field query gives each table. Read keeping only a search's hits, the hits are
+// the same rows with the same row numbers.
 TEST(DictionaryFormatsTest, FieldRowsReadAtOnceAreTheWindowsRows)
 {
     for (const char* language : {"CHS", "EN"}) {
@@ -326,6 +327,22 @@ TEST(DictionaryFormatsTest, FieldRowsReadAtOnceAreTheWindowsRows)
             }
         }
         EXPECT_GT(compared, 500u);
+
+        const QString text = QStringLiteral("fnumber");
+        DictionaryDocument kept;
+        ASSERT_TRUE(reader.ReadTree(kept, message));
+        ASSERT_TRUE(reader.ReadAllFields(kept, message, [&](const QString& name, const QString& description) {
+            return FieldSearch::Matches(name, description, text);
+        }));
+        const std::vector<FieldSearch::Hit> expected = FieldSearch::Find(perTable, text);
+        const std::vector<FieldSearch::Hit> hits = FieldSearch::Find(kept, text);
+        ASSERT_EQ(hits.size(), expected.size());
+        EXPECT_GT(hits.size(), 5u);
+        for (size_t h = 0; h < hits.size(); ++h) {
+            EXPECT_EQ(hits[h].table->name, expected[h].table->name);
+            EXPECT_EQ(Cells(*hits[h].field, names), Cells(*expected[h].field, names));
+            EXPECT_EQ(hits[h].field->GetValue(names[0]), expected[h].field->GetValue(names[0]));
+        }
     }
 }
 

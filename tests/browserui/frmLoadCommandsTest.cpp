@@ -2,6 +2,7 @@
 // the field list's copies, the tree's export, in the window's language.
 #include "BrowserUiHost.h"
 #include "NorvBrowser.h"
+#include "SqliteFile.h"
 #include "SaveFileSeam.h"
 #include "frmFieldSearch.h"
 #include "frmFind.h"
@@ -152,6 +153,22 @@ private slots:
         Command("ExportDictionary")->trigger();
         QCOMPARE(messages.messages.size(), 1);
         QVERIFY2(messages.messages[0].prompt.contains(answer), qPrintable(messages.messages[0].prompt));
+
+        // Written, with a table that could not be read: the file is there and the window says which.
+        const QString account = folder.filePath(QStringLiteral("account.db"));
+        QVERIFY(QFile::copy(DemoDatabasePath(), account));
+        demo::SqliteFile(account).Exec("INSERT INTO t_tabledescription (FSubSystemID, FTableID, FTableName) "
+                                       "VALUES (1, 9001, 't_Gone')");
+        ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"),
+                                QStringLiteral("Provider=SQLite;Data Source=%1;Language=EN").arg(account));
+        answer = folder.filePath(QStringLiteral("partial.md"));
+        Command("ExportDictionary")->trigger();
+        QVERIFY(QFile::exists(answer));
+        QCOMPARE(messages.messages.size(), 2);
+        QCOMPARE(messages.messages[1].prompt,
+                 QStringLiteral("The dictionary was exported, but these tables could not be read:\n"
+                                "t_Gone: The object 't_Gone' does not exist in database 'account' or is invalid for "
+                                "this operation."));
         ui::SetSaveFileHandler(previous);
     }
 
