@@ -137,7 +137,7 @@ int CompareText(std::string_view a, std::string_view b, const CollationRules& ru
             if (x != y && kAsciiWeights[x] != kAsciiWeights[y])
                 return kAsciiWeights[x] < kAsciiWeights[y] ? -1 : 1;
             // Lower case sorts before upper case.
-            note(cases, std::isupper(x) != 0, std::isupper(y) != 0);
+            note(cases, x >= 'A' && x <= 'Z', y >= 'A' && y <= 'Z');
             ++i;
             ++j;
             continue;
