@@ -33,10 +33,19 @@ TSqlValue ColumnValue(sqlite3_stmt* statement, int column)
 
 }  // namespace
 
-SqliteBatchVariables::SqliteBatchVariables(const std::vector<TSqlVariable>& declared)
+void SqliteBatchVariables::Declare(const std::vector<TSqlVariable>& declared)
 {
     for (const TSqlVariable& v : declared)
-        m_variables.push_back(Variable{v.name, v.type, std::monostate{}});
+        if (!Find(v.name))
+            m_variables.push_back(Variable{v.name, v.type, std::monostate{}});
+}
+
+std::vector<TSqlVariable> SqliteBatchVariables::Declared() const
+{
+    std::vector<TSqlVariable> declared;
+    for (const Variable& v : m_variables)
+        declared.push_back(TSqlVariable{v.name, v.type});
+    return declared;
 }
 
 SqliteBatchVariables::Variable* SqliteBatchVariables::Find(std::string_view name)

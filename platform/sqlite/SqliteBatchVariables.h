@@ -12,10 +12,13 @@
 namespace ado::provider {
 
 // The variables of one batch while it runs: every one starts as NULL; statements read them as
-// bound "@name" parameters and assigning statements (see TSqlText) store into them.
+// bound "@name" parameters and assigning statements (see TSqlText) store into them. A batch
+// with IF runs in parts; the variables a part declares live on for the parts after it.
 class SqliteBatchVariables {
 public:
-    explicit SqliteBatchVariables(const std::vector<TSqlVariable>& declared);
+    // Adds the variables not yet known, each NULL.
+    void Declare(const std::vector<TSqlVariable>& declared);
+    std::vector<TSqlVariable> Declared() const;
 
     // Binds each "@name" parameter of the statement to its variable's value.
     void Bind(sqlite3_stmt* statement) const;

@@ -96,9 +96,10 @@ std::unique_ptr<Cursor> SqliteSession::Execute(std::string_view sql)
     if (const std::optional<SqliteInsertCache::Insert> insert = SqliteInsertCache::Read(sql))
         if (std::unique_ptr<Cursor> done = ExecuteInsert(sql, *insert))
             return done;
+    SqliteBatchVariables variables;
     if (const std::optional<std::vector<BatchPart>> parts = SplitBatch(sql))
-        return RunParts(*parts);
-    return ExecuteText(sql);
+        return RunParts(*parts, variables);
+    return ExecuteText(sql, variables);
 }
 
 std::unique_ptr<Cursor> SqliteSession::ExecuteInsert(std::string_view sql, const SqliteInsertCache::Insert& insert)
@@ -128,27 +129,28 @@ std::unique_ptr<Cursor> SqliteSession::ExecuteInsert(std::string_view sql, const
     return std::make_unique<RowsCursor>();
 }
 
-std::unique_ptr<Cursor> SqliteSession::RunParts(const std::vector<BatchPart>& parts)
+std::unique_ptr<Cursor> SqliteSession::RunParts(const std::vector<BatchPart>& parts, SqliteBatchVariables& variables)
 {
     std::unique_ptr<Cursor> last = std::make_unique<RowsCursor>();
     for (const BatchPart& part : parts) {
         if (part.condition.empty()) {
-            last = ExecuteText(part.sql);
+            last = ExecuteText(part.sql, variables);
             continue;
         }
-        const std::unique_ptr<Cursor> test = ExecuteText("select case when " + part.condition + " then 1 else 0 end");
+        const std::unique_ptr<Cursor> test =
+            ExecuteText("select case when " + part.condition + " then 1 else 0 end", variables);
         std::vector<Value> row;
         const bool holds = test->Fetch(row) && !row.empty() && row[0] == Value(std::int64_t{1});
-        last = RunParts(holds ? part.then : part.otherwise);
+        last = RunParts(holds ? part.then : part.otherwise, variables);
     }
     return last;
 }
 
-std::unique_ptr<Cursor> SqliteSession::ExecuteText(std::string_view sql)
+std::unique_ptr<Cursor> SqliteSession::ExecuteText(std::string_view sql, SqliteBatchVariables& variables)
 {
     const SqliteColumnTypes columnTypes(m_db.get());
-    const TSqlText text = RewriteTSql(sql, &columnTypes);
-    SqliteBatchVariables variables(text.variables);
+    const TSqlText text = RewriteTSql(sql, &columnTypes, variables.Declared());
+    variables.Declare(text.variables);
 
     sqlite3* db = m_db.get();
     const char* next = text.sql.data();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Provider.h"
+#include "SqliteBatchVariables.h"
 #include "SqliteHandles.h"
 #include "SqliteIdentity.h"
 #include "SqliteInsertCache.h"
@@ -28,13 +29,13 @@ public:
     const std::string& DatabaseName() const { return m_databaseName; }
 
 private:
-    // One text of statements, none of them control of flow.
-    std::unique_ptr<Cursor> ExecuteText(std::string_view sql);
+    // One text of statements, none of them control of flow, with the variables of its batch.
+    std::unique_ptr<Cursor> ExecuteText(std::string_view sql, SqliteBatchVariables& variables);
     // An insert of literal values through the statement kept for its shape (made on its first
     // use); null when the insert's text is not one the cache can serve.
     std::unique_ptr<Cursor> ExecuteInsert(std::string_view sql, const SqliteInsertCache::Insert& insert);
     // The parts of a batch in order, each IF choosing its branch; the last part's rows come back.
-    std::unique_ptr<Cursor> RunParts(const std::vector<BatchPart>& parts);
+    std::unique_ptr<Cursor> RunParts(const std::vector<BatchPart>& parts, SqliteBatchVariables& variables);
     std::unique_ptr<Cursor> HelpIndex(const std::string& tableName);
     // Prepares the first statement of [text, end), its identity triggers in place; tail is
     // where the next statement starts. Throws the statement's error in SQL Server's words.

@@ -34,8 +34,9 @@ std::string NearText(const TSqlTokens& tokens, size_t i, size_t last)
 }  // namespace
 
 TSqlDeclarations::TSqlDeclarations(TSqlTokens& tokens, const std::vector<TSqlStatement>& statements,
-                                   const std::function<bool(size_t)>& skip)
-    : m_tokens(tokens)
+                                   const std::function<bool(size_t)>& skip,
+                                   const std::vector<TSqlVariable>& declaredBefore)
+    : m_tokens(tokens), m_variables(declaredBefore)
 {
     for (size_t n = 0; n < statements.size(); ++n) {
         const TSqlStatement& s = statements[n];

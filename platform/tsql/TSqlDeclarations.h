@@ -24,9 +24,10 @@ struct TSqlVariable {
 // variable "@v".".
 class TSqlDeclarations {
 public:
-    // Statements for which skip answers true (procedure calls) are left alone.
+    // Statements for which skip answers true (procedure calls) are left alone. declaredBefore:
+    // the variables that earlier parts of the same batch declared.
     TSqlDeclarations(TSqlTokens& tokens, const std::vector<TSqlStatement>& statements,
-                     const std::function<bool(size_t)>& skip);
+                     const std::function<bool(size_t)>& skip, const std::vector<TSqlVariable>& declaredBefore = {});
 
     const std::vector<TSqlVariable>& Variables() const { return m_variables; }
     const TSqlVariable* Find(std::string_view lowerName) const;

@@ -119,7 +119,8 @@ bool TSqlText::IsAssignment(size_t begin, size_t end) const
     return std::any_of(assignments.begin(), assignments.end(), [&](size_t at) { return at >= begin && at < end; });
 }
 
-TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue)
+TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue,
+                     const std::vector<TSqlVariable>& declaredBefore)
 {
     TSqlTokens tokens(text);
     CheckClosed(tokens);
@@ -134,8 +135,8 @@ TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue)
         result.helpIndexTable = call->table;
         result.helpIndexVariable = call->variable;
     }
-    TSqlDeclarations declarations(tokens, statements,
-                                  [&](size_t n) { return IsProcedureCall(tokens, statements, n); });
+    TSqlDeclarations declarations(
+        tokens, statements, [&](size_t n) { return IsProcedureCall(tokens, statements, n); }, declaredBefore);
     if (result.helpIndexVariable && !declarations.Find(*result.helpIndexVariable))
         throw ProviderError(kErrorCommand, "Must declare the scalar variable \"" + *result.helpIndexVariable + "\".");
 

@@ -16,7 +16,7 @@ struct TSqlText {
     std::string lastToken;                     // the last token of the original text
     std::optional<std::string> helpIndexTable;  // the batch ends by calling sp_helpindex for this table
     std::optional<std::string> helpIndexVariable;  // ... or for the table a variable names
-    std::vector<TSqlVariable> variables;       // the batch's variables, as declared
+    std::vector<TSqlVariable> variables;       // the batch's variables so far, as declared
     std::vector<size_t> assignments;           // where in sql each statement that assigns variables begins
 
     // Whether the statement at [begin, end) of sql assigns variables: its columns are named
@@ -32,7 +32,9 @@ struct TSqlText {
 // call. The catalogue, when given, tells the types of columns; without it no column is known to
 // hold text. Throws AutomationError in SQL Server's words for an unclosed string, quoted name or
 // comment, a malformed procedure call, an undeclared variable and an operator that texts do not
-// take.
-TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue = nullptr);
+// take. A part of a batch that runs after others (an IF's condition or branch) is given the
+// variables they declared.
+TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue = nullptr,
+                     const std::vector<TSqlVariable>& declaredBefore = {});
 
 }  // namespace ado::provider

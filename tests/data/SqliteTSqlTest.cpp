@@ -114,8 +114,8 @@ TEST(SqliteTSql, ScriptTextsJoinedWithNulsStoreTheirBytes)
     EXPECT_EQ(Query(*connection, "select count(*) from v"), (std::vector<std::vector<std::string>>{{"2"}}));
 }
 
-// Variables live for their batch: a SELECT that finds no row leaves them as they were, the last
-// row counts, values take the declared type.
+// Variables live for their batch, IF's condition and branches included: a SELECT that finds no
+// row leaves them as they were, the last row counts, values take the declared type.
 TEST(SqliteTSql, VariablesKeepSqlServerSemantics)
 {
     struct Case {
@@ -130,6 +130,12 @@ TEST(SqliteTSql, VariablesKeepSqlServerSemantics)
         {"declare @n int = 'x'", "Conversion failed when converting the varchar value 'x' to data type int."},
         {"declare @name varchar(5) = 'B' select FID from t where FName = @name", "2"},
         {"select @x", "Must declare the scalar variable \"@x\"."},
+        {"declare @x int = 2 if @x = 2 select @x + 1 else select 0", "3"},
+        {"declare @x varchar(9) = 'a' if exists (select 1 from t where FID < 9) begin set @x = @x + 'b' end select @x",
+         "ab"},
+        {"declare @x int if 1 = 1 begin declare @x int end",
+         "The variable name '@x' has already been declared. Variable names must be unique within a query batch or "
+         "stored procedure."},
     };
     const SqliteTestDatabase db(kSchema);
     const ConnectionPtr connection = db.Open(adModeRead);
