@@ -24,6 +24,15 @@ struct Segment {
     bool left = false;         // a LEFT JOIN
     std::string alias;         // lower case
     std::set<std::string> refs;  // qualifiers the ON condition names
+    size_t table = 0;          // the table's first significant token, and its alias's
+    size_t aliasToken = 0;
+    size_t on = 0;             // the ON keyword's token, 0 without one
+    size_t last = 0;           // the item's last significant token
+};
+
+// A constant term of an ON condition and what it stands for in the text.
+struct Term {
+    size_t first, last;  // significant tokens
 };
 
 class FromClauseReader {
@@ -47,6 +56,15 @@ public:
 
     size_t Count() const { return m_sig.size(); }
     const std::string& Word(size_t i) const { return m_words[i]; }
+    const Token& Sig(size_t i) const { return *m_sig[i]; }
+    int Depth(size_t i) const { return m_depth[i]; }
+    // The text from token first to token last.
+    std::string_view Span(size_t first, size_t last) const
+    {
+        return m_text.substr(m_sig[first]->begin, m_sig[last]->end - m_sig[first]->begin);
+    }
+    // The name a word or quoted name stands for, in lower case.
+    std::string Name(size_t i) const { return Lower(NameOf(m_text, *m_sig[i])); }
 
     // The items of the FROM clause whose keyword is sig[from], or nothing when the clause
     // holds anything this reader does not follow.
@@ -120,22 +138,28 @@ private:
     {
         if (p >= Count() || m_words[p] == "(")
             return false;
+        segment.table = p;
         while (!AtEnd(p, d) && !JoinStart(p, d) && m_words[p] != "on") {
             if (m_words[p] == "using" || m_words[p] == "(")
                 return false;
-            if (m_sig[p]->kind == TokenKind::Word || m_sig[p]->kind == TokenKind::QuotedName)
+            if (m_sig[p]->kind == TokenKind::Word || m_sig[p]->kind == TokenKind::QuotedName) {
                 segment.alias = Lower(NameOf(m_text, *m_sig[p]));
+                segment.aliasToken = p;
+            }
             segment.end = m_sig[p]->end;
+            segment.last = p;
             ++p;
         }
         if (segment.alias.empty())
             return false;
         if (!AtEnd(p, d) && m_words[p] == "on") {
+            segment.on = p;
             ++p;
             while (!AtEnd(p, d) && !JoinStart(p, d)) {
                 if (!NoteReference(p, segment))
                     return false;
                 segment.end = m_sig[p]->end;
+                segment.last = p;
                 ++p;
             }
         }
@@ -169,16 +193,26 @@ private:
     std::vector<std::string> m_words;  // lower-case words, other tokens as they stand
 };
 
+// A replacement of the text's bytes [begin, end); edits come in text order and do not overlap.
+struct Edit {
+    size_t begin, end;
+    std::string text;
+};
+
+std::string Applied(std::string_view sql, const std::vector<Edit>& edits)
+{
+    std::string result(sql);
+    for (auto e = edits.rbegin(); e != edits.rend(); ++e)
+        result.replace(e->begin, e->end - e->begin, e->text);
+    return result;
+}
+
 }  // namespace
 
 std::string MoveInnerJoinsAhead(std::string_view sql)
 {
     const std::vector<Token> tokens = TokenizeSql(sql);
     const FromClauseReader reader(sql, tokens);
-    struct Edit {
-        size_t begin, end;
-        std::string text;
-    };
     std::vector<Edit> edits;
     for (size_t i = 0; i < reader.Count(); ++i) {
         if (reader.Word(i) != "from")
@@ -209,10 +243,108 @@ std::string MoveInnerJoinsAhead(std::string_view sql)
         }
         edits.push_back(Edit{(*segments)[1].begin, segments->back().end, std::move(text)});
     }
-    std::string result(sql);
-    for (auto e = edits.rbegin(); e != edits.rend(); ++e)
-        result.replace(e->begin, e->end - e->begin, e->text);
-    return result;
+    return Applied(sql, edits);
+}
+
+namespace {
+
+// [first, last] without the parentheses that enclose all of it.
+void Unwrap(const FromClauseReader& reader, size_t& first, size_t& last)
+{
+    while (first < last && reader.Word(first) == "(" && reader.Word(last) == ")") {
+        for (size_t i = first + 1; i < last; ++i)
+            if (reader.Depth(i) <= reader.Depth(first))
+                return;
+        ++first;
+        --last;
+    }
+}
+
+// "alias.column = literal" or "literal = alias.column", in parentheses or not.
+bool IsConstantTerm(const FromClauseReader& reader, size_t first, size_t last, const std::string& alias)
+{
+    Unwrap(reader, first, last);
+    if (last != first + 4)
+        return false;
+    const auto literal = [&](size_t i) {
+        const TokenKind kind = reader.Sig(i).kind;
+        return kind == TokenKind::Number || kind == TokenKind::String || kind == TokenKind::NString;
+    };
+    const auto column = [&](size_t i) { return reader.Word(i + 1) == "." && reader.Name(i) == alias; };
+    return (reader.Word(first + 3) == "=" && literal(first + 4) && column(first)) ||
+           (reader.Word(first + 1) == "=" && literal(first) && column(first + 2));
+}
+
+// The LEFT JOIN item with its constant terms moved into a table of its own; nothing when there
+// is none to move, no collated comparison would gain, or the condition is not a plain AND.
+std::optional<std::string> Materialized(std::string_view sql, const FromClauseReader& reader, const Segment& segment)
+{
+    if (!segment.left || segment.on == 0 || segment.last <= segment.on)
+        return std::nullopt;
+    size_t first = segment.on + 1;
+    size_t last = segment.last;
+    Unwrap(reader, first, last);
+    const int depth = reader.Depth(first);
+    std::vector<Term> terms;
+    size_t start = first;
+    for (size_t i = first; i <= last; ++i) {
+        const std::string& word = reader.Word(i);
+        if (word == "select")
+            return std::nullopt;  // a subquery: its own FROM may be edited
+        if (reader.Depth(i) != depth)
+            continue;
+        if (OneOf(word, {"or", "between", "not", "case"}))
+            return std::nullopt;
+        if (word == "and") {
+            if (i == start)
+                return std::nullopt;
+            terms.push_back(Term{start, i - 1});
+            start = i + 1;
+        }
+    }
+    if (start > last)
+        return std::nullopt;
+    terms.push_back(Term{start, last});
+
+    std::string constants, rest;
+    bool collated = false;
+    for (const Term& term : terms) {
+        std::string& into = IsConstantTerm(reader, term.first, term.last, segment.alias) ? constants : rest;
+        if (&into == &rest)
+            for (size_t i = term.first; i <= term.last; ++i)
+                collated = collated || reader.Word(i) == "collate";
+        if (!into.empty())
+            into += " and ";
+        into += reader.Span(term.first, term.last);
+    }
+    if (constants.empty() || !collated)
+        return std::nullopt;
+    const std::string_view keywords = sql.substr(segment.begin, reader.Sig(segment.table).begin - segment.begin);
+    return std::string(keywords) + "(select * from " + std::string(reader.Span(segment.table, segment.on - 1)) +
+           " where " + constants + " limit -1) " + std::string(reader.Span(segment.aliasToken, segment.aliasToken)) +
+           " on (" + rest + ")";
+}
+
+}  // namespace
+
+std::string MaterializeLeftJoinFilters(std::string_view sql)
+{
+    const std::vector<Token> tokens = TokenizeSql(sql);
+    const FromClauseReader reader(sql, tokens);
+    std::vector<Edit> edits;
+    for (size_t i = 0; i < reader.Count(); ++i) {
+        if (reader.Word(i) != "from")
+            continue;
+        const auto segments = reader.Read(i);
+        if (!segments)
+            continue;
+        for (const Segment& segment : *segments) {
+            const bool overlaps = !edits.empty() && segment.begin < edits.back().end;
+            if (std::optional<std::string> text = Materialized(sql, reader, segment); text && !overlaps)
+                edits.push_back(Edit{segment.begin, segment.end, std::move(*text)});
+        }
+    }
+    return Applied(sql, edits);
 }
 
 }  // namespace ado::provider

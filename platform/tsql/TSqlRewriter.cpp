@@ -162,7 +162,7 @@ TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue,
     for (size_t i = 0; i < tokens.Size() && !leftJoin; ++i)
         leftJoin = tokens.Is(i, "left");
     if (leftJoin)
-        result.sql = MoveInnerJoinsAhead(result.sql);
+        result.sql = MaterializeLeftJoinFilters(MoveInnerJoinsAhead(result.sql));
     return result;
 }
 

@@ -107,6 +107,28 @@ TEST(TSqlRewriter, InnerJoinsMoveAheadOfOuterJoins)
         EXPECT_EQ(Rewritten(text), text);
 }
 
+// A LEFT JOIN's constant terms go into a table of their own when the rest of its condition
+// compares in the collation; any other condition stays as written.
+TEST(TSqlRewriter, LeftJoinConstantTermsBecomeATableOfTheirOwn)
+{
+    const std::string from = "select t2.Name from syscolumns t2 left join D t1 ";
+    EXPECT_EQ(Rewritten(from + "on(t1.F=t2.Name collate database_default and t1.I=3) where t2.id = 1"),
+              from.substr(0, from.size() - 5) +
+                  "(select * from D t1 where t1.I=3 limit -1) t1 on (t1.F=t2.Name collate database_default) "
+                  "where t2.id = 1");
+    EXPECT_EQ(Rewritten(from + "on (('x' = t1.C) and t1.F = t2.Name collate database_default and [t1].I = 3)"),
+              from.substr(0, from.size() - 5) +
+                  "(select * from D t1 where ('x' = t1.C) and \"t1\".I = 3 limit -1) t1 "
+                  "on (t1.F = t2.Name collate database_default)");
+    for (const std::string condition :
+         {"on (t1.F = t2.Name and t1.I = 3)", "on (t1.F = t2.Name collate database_default or t1.I = 3)",
+          "on (t1.F = t2.Name collate database_default and t1.I = t2.id)",
+          "on (t1.F = t2.Name collate database_default and t1.I between 1 and 3)",
+          "on (t1.F = t2.Name collate database_default and t2.I = 3)",
+          "on (t1.F = t2.Name collate database_default and exists (select 1 from E e where e.I = 3))"})
+        EXPECT_EQ(Rewritten(from + condition), from + condition);
+}
+
 namespace {
 
 // Two tables: t(id int, name varchar(20), born datetime) and u(id int, code nvarchar(10)).
