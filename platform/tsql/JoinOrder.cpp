@@ -30,7 +30,7 @@ struct Segment {
     size_t last = 0;           // the item's last significant token
 };
 
-// A constant term of an ON condition and what it stands for in the text.
+// One of the terms that AND joins in an ON condition.
 struct Term {
     size_t first, last;  // significant tokens
 };
@@ -309,10 +309,10 @@ std::optional<std::string> Materialized(std::string_view sql, const FromClauseRe
     std::string constants, rest;
     bool collated = false;
     for (const Term& term : terms) {
-        std::string& into = IsConstantTerm(reader, term.first, term.last, segment.alias) ? constants : rest;
-        if (&into == &rest)
-            for (size_t i = term.first; i <= term.last; ++i)
-                collated = collated || reader.Word(i) == "collate";
+        const bool constant = IsConstantTerm(reader, term.first, term.last, segment.alias);
+        for (size_t i = term.first; i <= term.last && !constant; ++i)
+            collated = collated || reader.Word(i) == "collate";
+        std::string& into = constant ? constants : rest;
         if (!into.empty())
             into += " and ";
         into += reader.Span(term.first, term.last);

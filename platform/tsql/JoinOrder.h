@@ -19,8 +19,8 @@ std::string MoveInnerJoinsAhead(std::string_view sql);
 // every row on the left, all rows that the condition's constant terms select through an index
 // ("D t1 on (t1.F = t2.Name collate ... and t1.I = 3)": every row of I = 3, again and again).
 // This moves the constant terms ("t1.I = 3", "'x' = t1.C") into a table of its own ("(select *
-// from D where t1.I = 3 limit -1) t1"), which gives the same rows: SQLite reads it once and
-// indexes it for the comparison. Conditions it cannot read safely (an OR at their top, names
+// from D t1 where t1.I = 3 limit -1) t1"; the limit keeps SQLite from merging it back), which
+// gives the same rows: SQLite reads it once and indexes it for the comparison. Conditions it cannot read safely (an OR at their top, names
 // without a table's alias) stay as they are.
 std::string MaterializeLeftJoinFilters(std::string_view sql);
 
