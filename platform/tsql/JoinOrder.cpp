@@ -199,8 +199,18 @@ struct Edit {
     std::string text;
 };
 
-std::string Applied(std::string_view sql, const std::vector<Edit>& edits)
+// The text with the edits that edit(reader, items, edits) adds for each FROM clause the reader
+// follows, clause by clause in text order.
+template <class EditClause>
+std::string EditFromClauses(std::string_view sql, EditClause&& edit)
 {
+    const std::vector<Token> tokens = TokenizeSql(sql);
+    const FromClauseReader reader(sql, tokens);
+    std::vector<Edit> edits;
+    for (size_t i = 0; i < reader.Count(); ++i)
+        if (reader.Word(i) == "from")
+            if (const std::optional<std::vector<Segment>> segments = reader.Read(i))
+                edit(reader, *segments, edits);
     std::string result(sql);
     for (auto e = edits.rbegin(); e != edits.rend(); ++e)
         result.replace(e->begin, e->end - e->begin, e->text);
@@ -211,16 +221,11 @@ std::string Applied(std::string_view sql, const std::vector<Edit>& edits)
 
 std::string MoveInnerJoinsAhead(std::string_view sql)
 {
-    const std::vector<Token> tokens = TokenizeSql(sql);
-    const FromClauseReader reader(sql, tokens);
-    std::vector<Edit> edits;
-    for (size_t i = 0; i < reader.Count(); ++i) {
-        if (reader.Word(i) != "from")
-            continue;
-        auto segments = reader.Read(i);
-        if (!segments || segments->size() < 3)
-            continue;
-        std::vector<Segment> order = *segments;
+    return EditFromClauses(sql, [&](const FromClauseReader&, const std::vector<Segment>& segments,
+                                    std::vector<Edit>& edits) {
+        if (segments.size() < 3)
+            return;
+        std::vector<Segment> order = segments;
         bool moved = false;
         for (bool changed = true; changed;) {
             changed = false;
@@ -232,18 +237,17 @@ std::string MoveInnerJoinsAhead(std::string_view sql)
             }
         }
         if (!moved)
-            continue;
+            return;
         // The joins keep the blanks between them where they stood, so the text keeps its length
         // and what follows the clause its place.
         std::string text;
         for (size_t j = 1; j < order.size(); ++j) {
             if (j > 1)
-                text += sql.substr((*segments)[j - 1].end, (*segments)[j].begin - (*segments)[j - 1].end);
+                text += sql.substr(segments[j - 1].end, segments[j].begin - segments[j - 1].end);
             text += sql.substr(order[j].begin, order[j].end - order[j].begin);
         }
-        edits.push_back(Edit{(*segments)[1].begin, segments->back().end, std::move(text)});
-    }
-    return Applied(sql, edits);
+        edits.push_back(Edit{segments[1].begin, segments.back().end, std::move(text)});
+    });
 }
 
 namespace {
@@ -329,22 +333,14 @@ std::optional<std::string> Materialized(std::string_view sql, const FromClauseRe
 
 std::string MaterializeLeftJoinFilters(std::string_view sql)
 {
-    const std::vector<Token> tokens = TokenizeSql(sql);
-    const FromClauseReader reader(sql, tokens);
-    std::vector<Edit> edits;
-    for (size_t i = 0; i < reader.Count(); ++i) {
-        if (reader.Word(i) != "from")
-            continue;
-        const auto segments = reader.Read(i);
-        if (!segments)
-            continue;
-        for (const Segment& segment : *segments) {
+    return EditFromClauses(sql, [&](const FromClauseReader& reader, const std::vector<Segment>& segments,
+                                    std::vector<Edit>& edits) {
+        for (const Segment& segment : segments) {
             const bool overlaps = !edits.empty() && segment.begin < edits.back().end;
             if (std::optional<std::string> text = Materialized(sql, reader, segment); text && !overlaps)
                 edits.push_back(Edit{segment.begin, segment.end, std::move(*text)});
         }
-    }
-    return Applied(sql, edits);
+    });
 }
 
 }  // namespace ado::provider
