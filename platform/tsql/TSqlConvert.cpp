@@ -146,6 +146,23 @@ TSqlValue ToInteger(const TSqlValue& value, const TSqlDataType& type, const TSql
     return checked(static_cast<std::int64_t>(v));
 }
 
+// A number, or a text that reads as one; textError() and bytesError for other texts and bytes
+// (the message is made only when it is thrown: conversions run for every row).
+template <class TextError>
+double NumberOf(const TSqlValue& value, TextError&& textError, const char* bytesError)
+{
+    if (const auto* i = std::get_if<std::int64_t>(&value))
+        return static_cast<double>(*i);
+    if (const auto* d = std::get_if<double>(&value))
+        return *d;
+    if (const auto* s = std::get_if<std::string>(&value)) {
+        if (const auto parsed = ParseNumber(*s))
+            return *parsed;
+        throw TSqlError(textError());
+    }
+    throw TSqlError(bytesError);
+}
+
 TSqlValue ToDecimal(const TSqlValue& value, const TSqlDataType& type, const TSqlDataType& source)
 {
     int precision = type.precision >= 0 ? type.precision : 18;
@@ -154,21 +171,14 @@ TSqlValue ToDecimal(const TSqlValue& value, const TSqlDataType& type, const TSql
         precision = 19, scale = 4;
     else if (type.name == "smallmoney")
         precision = 10, scale = 4;
-    double number = 0;
-    if (const auto* i = std::get_if<std::int64_t>(&value)) {
-        number = static_cast<double>(*i);
-    } else if (const auto* d = std::get_if<double>(&value)) {
-        number = *d;
-    } else if (const auto* s = std::get_if<std::string>(&value)) {
-        const auto parsed = ParseNumber(*s);
-        if (!parsed)
-            throw TSqlError(type.name == "money" || type.name == "smallmoney"
-                                ? "Cannot convert a char value to money. The char value has incorrect syntax."
-                                : "Error converting data type " + TextTypeName(source) + " to numeric.");
-        number = *parsed;
-    } else {
-        throw TSqlError("Error converting data type varbinary to numeric.");
-    }
+    const double number = NumberOf(
+        value,
+        [&] {
+            return type.name == "money" || type.name == "smallmoney"
+                       ? std::string("Cannot convert a char value to money. The char value has incorrect syntax.")
+                       : "Error converting data type " + TextTypeName(source) + " to numeric.";
+        },
+        "Error converting data type varbinary to numeric.");
     const double unit = std::pow(10.0, scale);
     const double rounded = std::round(number * unit) / unit;
     if (std::fabs(rounded) >= std::pow(10.0, precision - scale))
@@ -180,19 +190,9 @@ TSqlValue ToDecimal(const TSqlValue& value, const TSqlDataType& type, const TSql
 
 TSqlValue ToFloat(const TSqlValue& value, const TSqlDataType& type, const TSqlDataType& source)
 {
-    double number = 0;
-    if (const auto* i = std::get_if<std::int64_t>(&value)) {
-        number = static_cast<double>(*i);
-    } else if (const auto* d = std::get_if<double>(&value)) {
-        number = *d;
-    } else if (const auto* s = std::get_if<std::string>(&value)) {
-        const auto parsed = ParseNumber(*s);
-        if (!parsed)
-            throw TSqlError("Error converting data type " + TextTypeName(source) + " to float.");
-        number = *parsed;
-    } else {
-        throw TSqlError("Error converting data type varbinary to float.");
-    }
+    const double number =
+        NumberOf(value, [&] { return "Error converting data type " + TextTypeName(source) + " to float."; },
+                 "Error converting data type varbinary to float.");
     return type.name == "real" ? static_cast<double>(static_cast<float>(number)) : number;
 }
 
