@@ -2,9 +2,10 @@
 // exported, applied to a new file and read by the dictionary command as the original is; the
 // demo template verified; the exit statuses; and the scripts applied to SQL Server (the TDS
 // stand-in when no server is given).
+#include "TabrixRun.h"
+
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -15,11 +16,7 @@ namespace {
 
 void PrintTo(const QString& text, std::ostream* stream) { *stream << '"' << text.toStdString() << '"'; }
 
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Outcome = TabrixOutcome;
 
 class TabrixCommand : public ::testing::Test {
 protected:
@@ -27,13 +24,7 @@ protected:
 
     Outcome Tabrix(const QStringList& arguments) const
     {
-        QProcess process;
-        process.setWorkingDirectory(m_folder.path());
-        process.start(QStringLiteral(TABRIX_PROGRAM), arguments);
-        if (!process.waitForFinished(300000))
-            ADD_FAILURE() << "tabrix did not finish: " << arguments.join(' ').toStdString();
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                QString::fromUtf8(process.readAllStandardError())};
+        return RunTabrix(arguments, {.workingDirectory = m_folder.path()});
     }
     QString Path(const QString& name) const { return m_folder.filePath(name); }
     void Write(const QString& name, const QByteArray& text) const

@@ -1,32 +1,24 @@
 // The dictionary command's drift check on a database with one drift of each kind, and on one
 // without drift.
 #include "SqliteFile.h"
+#include "TabrixRun.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Outcome = TabrixOutcome;
 
 Outcome Dictionary(const QStringList& args)
 {
-    QProcess process;
-    process.start(QStringLiteral(TABRIX_PROGRAM), QStringList{QStringLiteral("dictionary")} + args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunTabrix(QStringList{QStringLiteral("dictionary")} + args, {.timeoutMs = 60000});
 }
 
 // The dictionary of t_Ok, with a description stored in another letter case and with trailing
@@ -68,7 +60,7 @@ TEST(DictionaryCheckTest, ReportsEachKindOfDriftAndExitsOneOnlyThen)
 
     const Outcome json = Dictionary({QStringLiteral("--db"), drifted, QStringLiteral("--language"), QStringLiteral("EN"),
                                  QStringLiteral("--check"), QStringLiteral("--format"), QStringLiteral("json")});
-    EXPECT_EQ(json.status, 1) << json.err.toStdString();
+    EXPECT_EQ(json.exitCode, 1) << json.err.toStdString();
     const QJsonObject answer = QJsonDocument::fromJson(json.out.toUtf8()).object();
     QStringList items;
     for (const QJsonValue& row : answer[QStringLiteral("rows")].toArray())
@@ -82,11 +74,11 @@ TEST(DictionaryCheckTest, ReportsEachKindOfDriftAndExitsOneOnlyThen)
 
     // Text ends with the summary line.
     const Outcome text = Dictionary({QStringLiteral("--db"), drifted, QStringLiteral("--check")});
-    EXPECT_EQ(text.status, 1);
+    EXPECT_EQ(text.exitCode, 1);
     EXPECT_TRUE(text.out.endsWith(QStringLiteral("\n差异数: 4\n"))) << text.out.toStdString();
 
     const Outcome clean = Dictionary({QStringLiteral("--db"), sound, QStringLiteral("--check")});
-    EXPECT_EQ(clean.status, 0) << clean.out.toStdString() << clean.err.toStdString();
+    EXPECT_EQ(clean.exitCode, 0) << clean.out.toStdString() << clean.err.toStdString();
     EXPECT_TRUE(clean.out.endsWith(QStringLiteral("\n差异数: 0\n"))) << clean.out.toStdString();
 }
 
@@ -103,7 +95,7 @@ TEST(DictionaryCheckTest, WholeDictionaryExitsThreeWhenATableCannotBeRead)
                                     QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--out"), out});
     const QString gone =
         QStringLiteral("The object 't_Gone' does not exist in database 'drifted' or is invalid for this operation.");
-    EXPECT_EQ(run.status, 3);
+    EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.err, QStringLiteral("tabrix dictionary: t_Gone: ") + gone + u'\n');
     QFile file(out);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -130,7 +122,7 @@ TEST(DictionaryCheckTest, FailureLeavesTheOutputFileAsItWas)
                                                                         folder.filePath(QStringLiteral("none.db")),
                                     QStringLiteral("--all"), QStringLiteral("--format"), QStringLiteral("json"),
                                     QStringLiteral("--out"), out});
-    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.exitCode, 2);
     EXPECT_FALSE(missing.err.isEmpty());
     ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
     EXPECT_EQ(previous.readAll(), QByteArray("previous"));
@@ -139,7 +131,7 @@ TEST(DictionaryCheckTest, FailureLeavesTheOutputFileAsItWas)
 
     const Outcome written = Dictionary({QStringLiteral("--all"), QStringLiteral("--format"), QStringLiteral("json"),
                                     QStringLiteral("--out"), out});
-    EXPECT_EQ(written.status, 0) << written.err.toStdString();
+    EXPECT_EQ(written.exitCode, 0) << written.err.toStdString();
     EXPECT_TRUE(written.out.isEmpty());
     ASSERT_TRUE(previous.open(QIODevice::ReadOnly));
     EXPECT_FALSE(QJsonDocument::fromJson(previous.readAll()).object()[QStringLiteral("subsystems")].toArray().isEmpty());

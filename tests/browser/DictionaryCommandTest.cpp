@@ -1,33 +1,25 @@
 // The dictionary command: the host's part played by the program, the same components underneath.
 #include "SqliteFile.h"
+#include "TabrixRun.h"
 #include "TestDemoDb.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct Outcome {
-    int status = -1;
-    QString out;
-    QString err;
-};
+using Outcome = TabrixOutcome;
 
 Outcome Tabrix(const QStringList& args)
 {
-    QProcess process;
-    process.start(QStringLiteral(TABRIX_PROGRAM), QStringList{QStringLiteral("dictionary")} + args);
-    process.waitForFinished(60000);
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunTabrix(QStringList{QStringLiteral("dictionary")} + args, {.timeoutMs = 60000});
 }
 
 TEST(DictionaryCommandTest, PrintsTheTreeIndentedByParent)
 {
     const Outcome run = Tabrix({QStringLiteral("--db"), DemoDatabasePath(), QStringLiteral("--language"), QStringLiteral("cht")});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n');
     EXPECT_EQ(lines.value(0), QStringLiteral("帳套名稱:[account]"));
     EXPECT_EQ(lines.value(1), QStringLiteral("Norv系統模組列表  [gc0]"));
@@ -43,7 +35,7 @@ TEST(DictionaryCommandTest, PrintsTheTreeIndentedByParent)
 TEST(DictionaryCommandTest, PrintsOneTablesIndexAndFieldRows)
 {
     const Outcome run = Tabrix({QStringLiteral("--connection"), DemoConnectionText(QStringLiteral("EN")), QStringLiteral("t_Sample")});
-    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     const QStringList lines = run.out.split(u'\n');
     EXPECT_EQ(lines.value(1), QStringLiteral("Sample table(t_Sample)"));
     EXPECT_TRUE(lines.value(3).startsWith(QStringLiteral("Index Name"))) << lines.value(3).toStdString();
@@ -61,17 +53,17 @@ TEST(DictionaryCommandTest, ReportsBadInputClearly)
 {
     // A quote stays inside the name: no table of that name, and no rows of t_Subsystem.
     const Outcome quote = Tabrix({QStringLiteral("--db"), DemoDatabasePath(), QStringLiteral("t_Subsystem' --")});
-    EXPECT_EQ(quote.status, 2);
+    EXPECT_EQ(quote.exitCode, 2);
     EXPECT_TRUE(quote.err.contains(QStringLiteral("The object 't_Subsystem' --' does not exist")))
         << quote.err.toStdString();
     EXPECT_FALSE(quote.out.contains(QStringLiteral("FSubSysID"))) << quote.out.toStdString();
 
     const Outcome language = Tabrix({QStringLiteral("--language"), QStringLiteral("FR")});
-    EXPECT_EQ(language.status, 1);
+    EXPECT_EQ(language.exitCode, 1);
     EXPECT_TRUE(language.err.contains(QStringLiteral("CHS, CHT or EN")));
 
     const Outcome missing = Tabrix({QStringLiteral("--db"), QStringLiteral("/nonexistent/account.db")});
-    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.exitCode, 2);
     EXPECT_TRUE(missing.out.isEmpty());
 }
 
@@ -158,7 +150,7 @@ TEST(DictionaryCommandTest, TableListsMatchTheReferenceInEachLanguage)
         SCOPED_TRACE(language);
         const Outcome run = Tabrix({QStringLiteral("--db"), file, QStringLiteral("--language"), QLatin1String(language),
                                     QStringLiteral("t_Ref")});
-        EXPECT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         EXPECT_EQ(run.out.toStdString(), expected);
     }
 }

@@ -1,4 +1,5 @@
 // The tabrix program's commands, run as a separate process.
+#include "TabrixRun.h"
 #include "TestDemoDb.h"
 
 #include <QDir>
@@ -29,22 +30,11 @@ void PrintTo(const QString& text, std::ostream* stream)
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Outcome = TabrixOutcome;
 
 Outcome Tabrix(const QStringList& arguments, const QString& workingDirectory = {})
 {
-    QProcess process;
-    process.setWorkingDirectory(workingDirectory);
-    process.start(QStringLiteral(TABRIX_PROGRAM), arguments);
-    if (!process.waitForFinished(120000))
-        ADD_FAILURE() << "tabrix did not finish: " << arguments.join(' ').toStdString();
-    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << arguments.join(' ').toStdString();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunTabrix(arguments, {.workingDirectory = workingDirectory, .timeoutMs = 120000});
 }
 
 Outcome Query(const QString& sql)

@@ -1,8 +1,8 @@
 // The tabrix program's command line: help, version, usage errors, the manual page, and the
 // password of a SQL Server connection text taken from the environment and never shown.
 #include "StandinProcess.h"
+#include "TabrixRun.h"
 
-#include <QProcess>
 #include <QProcessEnvironment>
 #include <QRegularExpression>
 
@@ -10,22 +10,11 @@
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QString out;
-    QString err;
-};
+using Outcome = TabrixOutcome;
 
 Outcome Tabrix(const QStringList& arguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
-    QProcess process;
-    process.setProcessEnvironment(environment);
-    process.start(QStringLiteral(TABRIX_PROGRAM), arguments);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000))
-        ADD_FAILURE() << "tabrix did not finish: " << arguments.join(' ').toStdString();
-    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-            QString::fromUtf8(process.readAllStandardError())};
+    return RunTabrix(arguments, {.environment = environment, .timeoutMs = 60000});
 }
 
 const QStringList kCommands = {QStringLiteral("demo-db"), QStringLiteral("query"),   QStringLiteral("convert"),
