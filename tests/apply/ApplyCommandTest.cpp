@@ -14,8 +14,6 @@
 
 namespace {
 
-void PrintTo(const QString& text, std::ostream* stream) { *stream << '"' << text.toStdString() << '"'; }
-
 using Outcome = TabrixOutcome;
 
 class TabrixCommand : public ::testing::Test {
@@ -24,7 +22,7 @@ protected:
 
     Outcome Tabrix(const QStringList& arguments) const
     {
-        return RunTabrix(arguments, {.workingDirectory = m_folder.path()});
+        return RunTabrix(arguments, m_folder.path());
     }
     QString Path(const QString& name) const { return m_folder.filePath(name); }
     void Write(const QString& name, const QByteArray& text) const

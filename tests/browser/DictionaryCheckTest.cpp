@@ -18,7 +18,8 @@ using Outcome = TabrixOutcome;
 
 Outcome Dictionary(const QStringList& args)
 {
-    return RunTabrix(QStringList{QStringLiteral("dictionary")} + args, {.timeoutMs = 60000});
+    return RunTabrix(QStringList{QStringLiteral("dictionary")} + args, {}, QProcessEnvironment::systemEnvironment(),
+                     60000);
 }
 
 // The dictionary of t_Ok, with a description stored in another letter case and with trailing

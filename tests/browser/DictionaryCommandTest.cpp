@@ -13,7 +13,8 @@ using Outcome = TabrixOutcome;
 
 Outcome Tabrix(const QStringList& args)
 {
-    return RunTabrix(QStringList{QStringLiteral("dictionary")} + args, {.timeoutMs = 60000});
+    return RunTabrix(QStringList{QStringLiteral("dictionary")} + args, {}, QProcessEnvironment::systemEnvironment(),
+                     60000);
 }
 
 TEST(DictionaryCommandTest, PrintsTheTreeIndentedByParent)

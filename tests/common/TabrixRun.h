@@ -15,22 +15,18 @@ struct TabrixOutcome {
     QString err;
 };
 
-struct TabrixRunOptions {
-    QString workingDirectory;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    int timeoutMs = 300000;
-};
-
 // Standard input is closed, so a program that would ask for something reads its end. A run
 // that does not finish in time or that crashes is a test failure.
-inline TabrixOutcome RunTabrix(const QStringList& arguments, const TabrixRunOptions& options = {})
+inline TabrixOutcome RunTabrix(const QStringList& arguments, const QString& workingDirectory = {},
+                               const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment(),
+                               int timeoutMs = 300000)
 {
     QProcess process;
-    process.setWorkingDirectory(options.workingDirectory);
-    process.setProcessEnvironment(options.environment);
+    process.setWorkingDirectory(workingDirectory);
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TABRIX_PROGRAM), arguments);
     process.closeWriteChannel();
-    if (!process.waitForFinished(options.timeoutMs))
+    if (!process.waitForFinished(timeoutMs))
         ADD_FAILURE() << "tabrix did not finish: " << arguments.join(' ').toStdString();
     EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << arguments.join(' ').toStdString();
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),

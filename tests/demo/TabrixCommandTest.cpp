@@ -34,7 +34,7 @@ using Outcome = TabrixOutcome;
 
 Outcome Tabrix(const QStringList& arguments, const QString& workingDirectory = {})
 {
-    return RunTabrix(arguments, {.workingDirectory = workingDirectory, .timeoutMs = 120000});
+    return RunTabrix(arguments, workingDirectory, QProcessEnvironment::systemEnvironment(), 120000);
 }
 
 Outcome Query(const QString& sql)

@@ -14,7 +14,7 @@ using Outcome = TabrixOutcome;
 
 Outcome Tabrix(const QStringList& arguments, const QProcessEnvironment& environment = QProcessEnvironment::systemEnvironment())
 {
-    return RunTabrix(arguments, {.environment = environment, .timeoutMs = 60000});
+    return RunTabrix(arguments, {}, environment, 60000);
 }
 
 const QStringList kCommands = {QStringLiteral("demo-db"), QStringLiteral("query"),   QStringLiteral("convert"),
