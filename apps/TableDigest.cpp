@@ -37,7 +37,7 @@ long TableDigest::ForEachRow(const Source& rows, const std::function<void(const 
 {
     ado::ConnectionPtr connection = rows.connection;
     const ado::RecordsetPtr set = connection->Execute(rows.sql, ado::adOpenForwardOnly);
-    InsertStatement insert(*set, rows.objectName, connection);
+    InsertStatement insert(*set, rows.objectName, connection, true);
     std::string text;
     for (; !set->Eof(); set->MoveNext()) {
         text.clear();

@@ -17,12 +17,15 @@ bool ColumnProperty(ado::ConnectionPtr& objCon, const std::string& objectName, c
 }  // namespace
 
 InsertStatement::InsertStatement(const ado::Recordset& rows, const std::string& strObjectName,
-                                 ado::ConnectionPtr& objCon)
+                                 ado::ConnectionPtr& objCon, bool keepIdentity)
 {
     for (long i = 0; i < rows.FieldCount(); ++i) {
         const ado::Field& field = rows.Fields(i);
-        if (ColumnProperty(objCon, strObjectName, field.Name(), "IsIdentity"))
-            continue;
+        if (ColumnProperty(objCon, strObjectName, field.Name(), "IsIdentity")) {
+            if (!keepIdentity)
+                continue;
+            m_writesIdentity = true;
+        }
         // SQL Server refuses values for computed and row-version columns.
         if ((field.Attributes() & ado::adFldRowVersion) ||
             ColumnProperty(objCon, strObjectName, field.Name(), "IsComputed"))

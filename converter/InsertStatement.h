@@ -13,9 +13,15 @@
 // otherwise ask for every field; every row then costs its values alone.
 class InsertStatement {
 public:
-    // Leaves out identity and computed columns (asked of columnproperty) and row-version columns.
-    // strObjectName is the table's name as it stands inside object_id('...').
-    InsertStatement(const ado::Recordset& rows, const std::string& strObjectName, ado::ConnectionPtr& objCon);
+    // Leaves out computed columns (asked of columnproperty) and row-version columns, and the
+    // identity column unless keepIdentity. strObjectName is the table's name as it stands
+    // inside object_id('...').
+    InsertStatement(const ado::Recordset& rows, const std::string& strObjectName, ado::ConnectionPtr& objCon,
+                    bool keepIdentity);
+
+    // The statement writes an identity column's values: the server takes them only while
+    // identity_insert is on for the table.
+    bool WritesIdentity() const { return m_writesIdentity; }
 
     // Appends the second write of the current row's insert statement:
     // column list + ") values(" + value list + ")".
@@ -39,4 +45,5 @@ private:
     std::vector<Column> m_columns;
     std::string m_head;  // "a,b) values("
     long m_row = 0;
+    bool m_writesIdentity = false;
 };

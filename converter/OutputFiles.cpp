@@ -1,6 +1,7 @@
 #include "OutputFiles.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -51,8 +52,12 @@ void OutputFile::WriteOut(size_t length, size_t writes)
 {
     if (length == 0)
         return;
-    if (m_fd < 0)
+    if (m_fd < 0) {
         m_fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0666);
+        struct stat info {};
+        m_openedAt = m_fd >= 0 && ::fstat(m_fd, &info) == 0 ? info.st_size : 0;
+        m_handedOut = 0;
+    }
     size_t written = 0;
     while (m_fd >= 0 && written < length) {
         const ssize_t result = ::write(m_fd, m_buffer.data() + written, length - written);
@@ -69,12 +74,39 @@ void OutputFile::WriteOut(size_t length, size_t writes)
         m_failedWrites += (m_writeEnds.begin() + writes) - whole;
     }
 
+    m_handedOut += static_cast<long long>(length);
     m_buffer.erase(0, length);
     m_writeEnds.erase(m_writeEnds.begin(), m_writeEnds.begin() + writes);
     for (size_t& end : m_writeEnds)
         end -= length;
     m_completeLength = m_completeLength > length ? m_completeLength - length : 0;
     m_completeWrites = m_completeWrites > writes ? m_completeWrites - writes : 0;
+}
+
+bool OutputFile::RollBack(const Mark& mark)
+{
+    const long long markEnd = mark.handedOut + static_cast<long long>(mark.buffered);
+    if (m_handedOut <= markEnd) {
+        // All that followed the mark is still in the buffer.
+        const auto keep = static_cast<size_t>(markEnd - m_handedOut);
+        m_buffer.resize(keep);
+        m_writeEnds.erase(std::upper_bound(m_writeEnds.begin(), m_writeEnds.end(), keep), m_writeEnds.end());
+    } else {
+        // Part of it has reached the file: the file is cut back to the mark.
+        m_buffer.clear();
+        m_writeEnds.clear();
+        struct stat info {};
+        const long long end = m_openedAt + markEnd;
+        if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+            (info.st_size > end && ::ftruncate(m_fd, end) != 0)) {
+            ++m_failedWrites;
+            return false;
+        }
+        m_handedOut = markEnd;
+    }
+    m_completeLength = std::min(m_completeLength, m_buffer.size());
+    m_completeWrites = std::min(m_completeWrites, m_writeEnds.size());
+    return true;
 }
 
 OutputFile& OutputFiles::Get(const std::string& path)

@@ -38,6 +38,18 @@ public:
     // Flushes and closes the file; a failing close counts as one failed write.
     void Close();
 
+    // Where the file ends now, so that a table that fails can take back what it wrote.
+    struct Mark {
+        long long handedOut = 0;  // bytes handed to the file before the mark
+        size_t buffered = 0;      // bytes still in the buffer at the mark
+        size_t writes = 0;
+    };
+    Mark TakeMark() const { return {m_handedOut, m_buffer.size(), m_writeEnds.size()}; }
+    // Ends the file at the mark again: the buffer is cut back, or, when part of what followed
+    // the mark has reached the file already, the file is truncated. False when the file cannot
+    // be truncated (no regular file): then what reached it stays.
+    bool RollBack(const Mark& mark);
+
     // The path as the template first named it.
     const std::string& Path() const { return m_path; }
     // Writes whose text did not, or not entirely, reach the file.
@@ -51,6 +63,8 @@ private:
 
     std::string m_path;
     int m_fd = -1;
+    long long m_openedAt = 0;    // the file's size when this run opened it
+    long long m_handedOut = 0;   // bytes given to write() since, written or lost
     std::string m_buffer;
     std::vector<size_t> m_writeEnds;  // where each ended write of the buffer ends
     size_t m_completeLength = 0;      // the buffer through the last complete statement

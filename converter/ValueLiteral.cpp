@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -26,7 +27,7 @@ bool IsBinaryType(ado::DataTypeEnum type)
 // What a text holds that decides how it is written.
 struct TextScan {
     bool utf8 = true;      // well-formed UTF-8 without surrogates or overlong forms
-    bool special = false;  // a quote or a NUL, which a literal cannot take as they are
+    bool special = false;  // a quote, a NUL or a line feed, which a literal cannot always take as they are
 };
 
 // One pass over the text; eight characters at a time while they are ASCII.
@@ -41,13 +42,13 @@ TextScan Scan(std::string_view text)
     while (p < end) {
         std::uint64_t eight;
         if (end - p >= 8 && (std::memcpy(&eight, p, 8), (eight & kHighs) == 0)) {
-            if (hasZeroByte(eight) || hasZeroByte(eight ^ (kOnes * '\'')))
+            if (hasZeroByte(eight) || hasZeroByte(eight ^ (kOnes * '\'')) || hasZeroByte(eight ^ (kOnes * '\n')))
                 scan.special = true;
             p += 8;
             continue;
         }
         if (*p < 0x80) {
-            if (*p == 0 || *p == '\'')
+            if (*p == 0 || *p == '\'' || *p == '\n')
                 scan.special = true;
             ++p;
             continue;
@@ -93,6 +94,33 @@ TextScan Scan(std::string_view text)
         p += length;
     }
     return scan;
+}
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+
+// A line break the server or its tools would take as more than one: after a backslash the
+// server joins the lines (and drops both), and a tool splits the script at a line that is only
+// GO (or GO and a count).
+bool HasCommandLineBreak(std::string_view text)
+{
+    for (size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) {
+        if ((at > 0 && text[at - 1] == '\\') || (at > 1 && text[at - 1] == '\r' && text[at - 2] == '\\'))
+            return true;
+        const size_t end = text.find('\n', at + 1);
+        std::string_view line = text.substr(at + 1, end == std::string_view::npos ? end : end - at - 1);
+        while (!line.empty() && IsBlank(line.front()))
+            line.remove_prefix(1);
+        while (!line.empty() && IsBlank(line.back()))
+            line.remove_suffix(1);
+        if (line.size() >= 2 && (line[0] | 0x20) == 'g' && (line[1] | 0x20) == 'o') {
+            line.remove_prefix(2);
+            while (!line.empty() && IsBlank(line.front()))
+                line.remove_prefix(1);
+            if (line.find_first_not_of("0123456789") == std::string_view::npos)
+                return true;
+        }
+    }
+    return false;
 }
 
 void AppendQuoted(std::string& out, std::string_view text)
@@ -187,11 +215,147 @@ bool EqualsNoCase(std::string_view text, std::string_view lower)
     return true;
 }
 
+// The size of a sized character or binary column (not of its long and (max) kinds); 0 for any
+// other column.
+long SizedLength(const ado::Field& field)
+{
+    switch (field.Type()) {
+    case ado::adChar:
+    case ado::adVarChar:
+    case ado::adBinary:
+    case ado::adVarBinary:
+        return field.DefinedSize() <= 8000 ? field.DefinedSize() : 0;
+    case ado::adWChar:
+    case ado::adVarWChar:
+        return field.DefinedSize() <= 4000 ? field.DefinedSize() : 0;
+    default:
+        return 0;
+    }
+}
+
+// The values a whole-number type holds.
+struct Range {
+    std::int64_t least, most;
+    bool Holds(std::int64_t n) const { return n >= least && n <= most; }
+    // Within the range (a double's rounding at the ends of bigint's aside).
+    bool Holds(double d) const { return d >= static_cast<double>(least) && d <= static_cast<double>(most); }
+};
+
+Range WholeNumberRange(ado::DataTypeEnum type)
+{
+    switch (type) {
+    case ado::adUnsignedTinyInt:
+        return {0, 255};
+    case ado::adTinyInt:
+        return {-128, 127};
+    case ado::adSmallInt:
+        return {-32768, 32767};
+    case ado::adInteger:
+        return {INT32_MIN, INT32_MAX};
+    default:
+        return {INT64_MIN, INT64_MAX};
+    }
+}
+
+bool IsHex(char c) { return (c >= '0' && c <= '9') || ((c | 0x20) >= 'a' && (c | 0x20) <= 'f'); }
+
+// The forms the server reads as a uniqueidentifier: 8-4-4-4-12 hexadecimal digits, in braces or not.
+bool IsGuid(std::string_view text)
+{
+    if (text.size() == 38 && text.front() == '{' && text.back() == '}')
+        text = text.substr(1, 36);
+    if (text.size() != 36)
+        return false;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (i == 8 || i == 13 || i == 18 || i == 23 ? text[i] != '-' : !IsHex(text[i]))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 ValueLiteral::ValueLiteral(const ado::Field& field)
-    : m_kind(clsUtility::FieldKind(field)), m_binary(IsBinaryType(field.Type()))
+    : m_kind(clsUtility::FieldKind(field)),
+      m_type(field.Type()),
+      m_binary(IsBinaryType(field.Type())),
+      m_size(SizedLength(field)),
+      m_scale(field.NumericScale()),
+      m_integerDigits(0),
+      m_date(field)
 {
+    switch (m_type) {
+    case ado::adDecimal:
+    case ado::adNumeric:
+    case ado::adVarNumeric:
+        m_integerDigits = static_cast<int>(field.DefinedSize()) - m_scale;
+        break;
+    case ado::adCurrency:  // the script's money: 19 digits, 4 of them decimals
+        m_scale = 4;
+        m_integerDigits = 15;
+        break;
+    default:
+        break;
+    }
+}
+
+bool ValueLiteral::Holds(std::string_view literal) const
+{
+    if (m_type == ado::adDouble)
+        return true;
+    if (literal.find_first_of("eE") != std::string_view::npos) {
+        double number = 0;
+        std::from_chars(literal.data(), literal.data() + literal.size(), number);
+        switch (m_type) {
+        case ado::adSingle:
+            return std::fabs(number) <= std::numeric_limits<float>::max();
+        case ado::adDouble:
+            return true;
+        default:
+            if (m_integerDigits > 0)
+                return std::fabs(number) < std::pow(10.0, m_integerDigits);
+            return number == std::trunc(number) && WholeNumberRange(m_type).Holds(number);
+        }
+    }
+    if (m_type == ado::adSingle)
+        return true;  // a literal of 38 digits at most is far inside a real's range
+    const bool negative = !literal.empty() && literal.front() == '-';
+    std::string_view digits = literal.substr(negative ? 1 : 0);
+    const size_t point = digits.find('.');
+    std::string_view whole = digits.substr(0, point);
+    const std::string_view fraction = point == std::string_view::npos ? std::string_view() : digits.substr(point + 1);
+    while (whole.size() > 1 && whole.front() == '0')
+        whole.remove_prefix(1);
+    const size_t kept = m_integerDigits > 0 ? static_cast<size_t>(m_scale) : 0;
+    if (fraction.size() > kept && fraction.substr(kept).find_first_not_of('0') != std::string_view::npos)
+        return false;  // digits the type would round away
+    if (m_integerDigits > 0)
+        return whole == "0" || whole.size() <= static_cast<size_t>(m_integerDigits);
+    std::uint64_t magnitude = 0;
+    const auto [end, ec] = std::from_chars(whole.data(), whole.data() + whole.size(), magnitude);
+    if (ec != std::errc() || end != whole.data() + whole.size())
+        return false;
+    const Range range = WholeNumberRange(m_type);
+    return negative ? magnitude <= 0 - static_cast<std::uint64_t>(range.least)
+                    : magnitude <= static_cast<std::uint64_t>(range.most);
+}
+
+bool ValueLiteral::HoldsText(std::string_view text) const
+{
+    if (m_type == ado::adGUID)
+        return IsGuid(text);
+    if (m_size == 0)
+        return true;
+    // Characters as the column counts them: UTF-16 units in a Unicode column, bytes of a
+    // double-byte code page (one for ASCII, two for the rest) in any other.
+    const bool unicode = m_kind == clsUtility::eUnicodeText;
+    long length = 0;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if ((c & 0xC0) == 0x80)
+            continue;
+        length += c < 0x80 ? 1 : (c >= 0xF0 || !unicode ? 2 : 1);
+    }
+    return length <= m_size;
 }
 
 bool ValueLiteral::IsNumericLiteral(std::string_view text)
@@ -230,16 +394,17 @@ bool ValueLiteral::IsNumericLiteral(std::string_view text)
 void ValueLiteral::AppendText(std::string& out, std::string_view text, bool unicode)
 {
     const std::string_view open = unicode ? "N'" : "'";
-    const std::string_view nul = unicode ? "nchar(0)" : "char(0)";
-    size_t at = text.find('\0');
+    // A NUL byte is not something a script may carry, nor a line break that means more than
+    // one: the pieces around them are joined to char(0), char(13) and char(10).
+    const std::string_view split =
+        HasCommandLineBreak(text) ? std::string_view("\0\r\n", 3) : std::string_view("\0", 1);
+    size_t at = text.find_first_of(split);
     if (at == std::string_view::npos) {
         out += open;
         AppendQuoted(out, text);
         out += '\'';
         return;
     }
-    // A NUL byte inside a literal is not something a script may carry: the pieces around it are
-    // joined to char(0).
     bool first = true;
     const auto join = [&] {
         if (!first)
@@ -262,9 +427,11 @@ void ValueLiteral::AppendText(std::string& out, std::string_view text, bool unic
         if (at == std::string_view::npos)
             return;
         join();
-        out += nul;
+        out += unicode ? "nchar(" : "char(";
+        out += std::to_string(static_cast<int>(text[at]));
+        out += ')';
         start = at + 1;
-        at = text.find('\0', start);
+        at = text.find_first_of(split, start);
     }
 }
 
@@ -274,10 +441,27 @@ bool ValueLiteral::Append(std::string& out, const ado::Value& value) const
         out += "null";
         return true;
     }
+    if (m_binary)
+        return AppendBinary(out, value);
     switch (m_kind) {
     case clsUtility::eWholeNumber:
-    case clsUtility::eOtherBare:
-        return AppendNumber(out, value);
+    case clsUtility::eOtherBare: {
+        const size_t start = out.size();
+        if (!AppendNumber(out, value))
+            return false;
+        if (const auto* whole = std::get_if<std::int64_t>(&value); whole && m_integerDigits == 0 && m_type != ado::adSingle)
+            return m_type == ado::adDouble || WholeNumberRange(m_type).Holds(*whole);
+        const std::string literal = out.substr(start);
+        if (Holds(literal))
+            return true;
+        // A whole-number column would drop a fraction without a word: quoted, the server
+        // refuses the value instead.
+        if (m_kind == clsUtility::eWholeNumber && literal.find_first_of(".eE") != std::string::npos) {
+            out.resize(start);
+            AppendText(out, literal, false);
+        }
+        return false;
+    }
     case clsUtility::eBoolean:
         return AppendBoolean(out, value);
     case clsUtility::eDate:
@@ -366,13 +550,28 @@ bool ValueLiteral::AppendBoolean(std::string& out, const ado::Value& value) cons
 
 bool ValueLiteral::AppendDate(std::string& out, const ado::Value& value) const
 {
-    if (std::holds_alternative<ado::DateTime>(value)) {
-        out += '\'';
-        clsUtility::AppendValueText(out, value, false);
-        out += '\'';
-        return true;
-    }
+    if (const auto* date = std::get_if<ado::DateTime>(&value))
+        return m_date.Append(out, *date);
     return AppendOtherForm(out, value);
+}
+
+bool ValueLiteral::AppendBinary(std::string& out, const ado::Value& value) const
+{
+    // The server takes no text for a binary column: a text goes as its bytes, anything else
+    // as the bytes of its text form.
+    const auto fits = [&](size_t bytes) { return m_size == 0 || bytes <= static_cast<size_t>(m_size); };
+    if (const auto* bytes = std::get_if<ado::Bytes>(&value)) {
+        AppendBytes(out, *bytes);
+        return fits(bytes->size());
+    }
+    if (const auto* text = std::get_if<std::string>(&value)) {
+        AppendHex(out, reinterpret_cast<const unsigned char*>(text->data()), text->size());
+        return fits(text->size());
+    }
+    std::string text;
+    clsUtility::AppendValueText(text, value, false);
+    AppendHex(out, reinterpret_cast<const unsigned char*>(text.data()), text.size());
+    return false;
 }
 
 bool ValueLiteral::AppendOther(std::string& out, const ado::Value& value) const
@@ -383,5 +582,7 @@ bool ValueLiteral::AppendOther(std::string& out, const ado::Value& value) const
     }
     bool ownForm = true;
     AppendQuotedForm(out, value, m_kind == clsUtility::eUnicodeText, ownForm);
+    if (const auto* text = std::get_if<std::string>(&value); ownForm && text && (m_size > 0 || m_type == ado::adGUID))
+        return HoldsText(*text);
     return ownForm;
 }

@@ -1,17 +1,21 @@
 #include "clsConverter.h"
 
 #include "AutomationError.h"
+#include "DateLiteral.h"
+#include "DefaultExpression.h"
 #include "Dispatch.h"
 #include "InsertBatches.h"
 #include "InsertStatement.h"
 #include "RowEstimate.h"
 #include "SqlIdentifier.h"
+#include "SqlTokenizer.h"
 #include "mdlCommon.h"
 
 #include <QStringList>
 
 #include <chrono>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -101,6 +105,30 @@ std::string SizePart(const ado::Field& field)
     default:
         return "    ";
     }
+}
+
+// The server element's identity attribute: "keep" (or none) writes identity values as the
+// source holds them, "renumber" leaves identity columns out so the target numbers the rows anew.
+bool KeepsIdentity(const std::string& attribute)
+{
+    if (attribute.empty() || attribute == "keep")
+        return true;
+    if (attribute == "renumber")
+        return false;
+    throw automation::AutomationError(
+        5, QStringLiteral("The server element's identity attribute '%1' is neither keep nor renumber.")
+               .arg(FromUtf8(attribute)));
+}
+
+// The table's name as the scripts write it. A name starting with "#" would make the server
+// create a temporary table, gone with the session that replays the script.
+std::string ScriptTableName(const std::string& table)
+{
+    if (ado::provider::LastNamePart(table).starts_with('#'))
+        throw automation::AutomationError(
+            5, QStringLiteral("The table name %1 would make a temporary table on the server; rename the table to export it.")
+                   .arg(FromUtf8(table)));
+    return sqlname::QuoteQualified(table);
 }
 
 }  // namespace
@@ -239,10 +267,10 @@ void clsConverter::FlushWholeStatements()
     automation::Guard([&] { m_files.FlushWholeStatements(); });
 }
 
-OutputFile* clsConverter::DataFile(const xml::XmlElement& objNode)
+OutputFile* clsConverter::ScriptFile(const xml::XmlElement& objNode, int iType)
 {
-    const std::string path = Attr(objNode.Parent().Parent(), "datafile");
-    return path.empty() ? nullptr : &m_files.Get(path);
+    const std::string path = Attr(objNode.Parent().Parent(), iType == 0 ? "datafile" : "structfile");
+    return path.empty() || m_runDepth == 0 ? nullptr : &m_files.Get(path);
 }
 
 void clsConverter::LogFailure(const xml::XmlElement& objNode, const QString& description)
@@ -260,14 +288,23 @@ void clsConverter::RunTable(const xml::XmlElement& objNode, int iType, Body&& bo
     const auto start = std::chrono::steady_clock::now();
     TableFacts facts;
     facts.iType = iType;
+    OutputFile* file = nullptr;
+    OutputFile::Mark mark;
     try {
         const TableNames names(objNode);
         facts.server = names.server;
         facts.database = names.database;
         facts.table = names.table;
+        file = ScriptFile(objNode, iType);
+        if (file)
+            mark = file->TakeMark();
         body(facts);
     } catch (...) {
         const QString description = automation::InfoFromCurrentException().description;
+        // A table that fails leaves its log line alone: no drop without its create, no delete
+        // without its rows. A stopped table keeps the rows it wrote, and a delete only with them.
+        if (file && !(facts.cancelled && facts.rows > 0))
+            file->RollBack(mark);
         facts.error = description.toStdString();
         LogFailure(objNode, description);
     }
@@ -295,7 +332,7 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
     clsUtility& utility = mdlCommon::Utility();
     ado::ConnectionPtr connection = objCon;
     const TableNames names(objNode);
-    const std::string T = sqlname::QuoteQualified(names.table);
+    const std::string T = ScriptTableName(names.table);
     const std::string objectName = sqlname::InLiteral(T);  // as it stands inside object_id('...')
     StartTable(facts);
     SetCaption(lbInfo, QStringLiteral("导出表结构 : ") + names.Path());
@@ -306,6 +343,8 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
     if (!connection)
         throw automation::AutomationError(91, QStringLiteral("Object variable or With block variable not set"));
     const ado::RecordsetPtr columns = connection->Execute("select * from " + T + " where 1> 1");
+    // Defaults that are more than one expression are data the script must not run.
+    std::vector<std::string> leftOutDefaults;
     for (long i = 0; i < columns->FieldCount(); ++i) {
         const ado::Field& field = columns->Fields(i);
         const std::string& name = field.Name();
@@ -319,7 +358,9 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
                 1, QStringLiteral("type_ref.xml has no element %1 for the type of column %2")
                        .arg(QString::fromStdString(entry), FromUtf8(name)));
 
-        std::string line = "  " + sqlname::Quote(name) + "    " + Trimmed(typeName.Text()) + SizePart(field);
+        const std::string mapName = Trimmed(typeName.Text());
+        const std::string dateType = DateLiteral::ScriptType(field, mapName);
+        std::string line = "  " + sqlname::Quote(name) + "    " + (dateType.empty() ? mapName + SizePart(field) : dateType + "    ");
         const std::string nameText = sqlname::InLiteral(name);
         const ado::RecordsetPtr identity = utility.OpenRecordset(
             "select columnproperty(object_id('" + objectName + "'),'" + nameText + "','IsIdentity')", connection);
@@ -337,8 +378,10 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
                 nameText + "' " + " and syscolumns.id = object_id('" + objectName + "') ",
             connection);
         const std::string defaultValue = mdlCommon::GetValueText(*defaultText, false);
-        if (!defaultValue.empty())
+        if (DefaultExpression::IsWhole(defaultValue))
             line += "default " + defaultValue;
+        else if (!defaultValue.empty())
+            leftOutDefaults.push_back(name);
         line += ",";
         Write(objNode, line, 1, false);
     }
@@ -391,6 +434,12 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
         pending.pop_back();
         Write(objNode, pending + ")", 1);
     }
+    if (!leftOutDefaults.empty()) {
+        QStringList names;
+        for (const std::string& name : leftOutDefaults)
+            names << FromUtf8(name);
+        LogFailure(objNode, QStringLiteral("defaults left out, their text is not one expression: ") + names.join(QStringLiteral(", ")));
+    }
 }
 
 void clsConverter::ExportTable(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo)
@@ -406,7 +455,7 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
 {
     ado::ConnectionPtr connection = objCon;
     const TableNames names(objNode);
-    const std::string T = sqlname::QuoteQualified(names.table);
+    const std::string T = ScriptTableName(names.table);
     const std::string E = Attr(objNode, "expr");
     const std::string P = Attr(objNode, "special");
     const std::string special = sqlname::QuoteQualified(P);
@@ -418,7 +467,7 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
     SetCaption(lbInfo, QStringLiteral("导出表数据 : ") + names.Path());
 
     // Without a data file the statements are still composed (and failures logged), then dropped.
-    OutputFile* file = DataFile(objNode);
+    OutputFile* file = ScriptFile(objNode, 0);
     std::string discarded;
     std::string& out = file ? file->Text() : discarded;
     size_t writeStart = out.size();
@@ -445,15 +494,27 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
     };
 
     // Read before anything is written: a batch attribute that is no number fails the table.
-    InsertBatches batches(Attr(objNode.Parent().Parent(), "batch"));
-    out += "delete from " + T + " " + E + kCrLf;
-    endWrite();
+    const xml::XmlElement server = objNode.Parent().Parent();
+    InsertBatches batches(Attr(server, "batch"));
+    const bool keepIdentity = KeepsIdentity(Attr(server, "identity"));
 
     if (!connection)
         throw automation::AutomationError(91, QStringLiteral("Object variable or With block variable not set"));
     const ado::RecordsetPtr rows = connection->Execute("select * from " + T + " " + E, ado::adOpenForwardOnly);
+    out += "delete from " + T + " " + E + kCrLf;
+    endWrite();
     const std::string insertHead = "insert into " + T + "(";
     std::optional<InsertStatement> insert;
+    // Kept identity values are written between these two; the server allows it for one table
+    // of a session at a time.
+    bool identityInsert = false;
+    const auto endIdentityInsert = [&] {
+        if (!identityInsert)
+            return;
+        identityInsert = false;
+        out += "set identity_insert " + T + " off" + kCrLf;
+        endWrite();
+    };
     long soidsourcefield = -1, ssourcetable = -1, ibitype = -1;
     // Values that took another form than their column's type are reported after the table's
     // data, also when the table ends early.
@@ -479,20 +540,25 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                 continue;
             }
 
+            if (!insert) {
+                insert.emplace(*rows, sqlname::InLiteral(T), connection, keepIdentity);
+                if (!P.empty()) {
+                    soidsourcefield = rows->FieldIndex("soidsourcefield");
+                    ssourcetable = rows->FieldIndex("ssourcetable");
+                    ibitype = rows->FieldIndex("ibitype");
+                }
+                if (insert->WritesIdentity()) {
+                    out += "set identity_insert " + T + " on" + kCrLf;
+                    endWrite();
+                    identityInsert = true;
+                }
+            }
             if (batches.BeforeRow()) {
                 out += InsertBatches::kBegin;
                 endWrite();
             }
             out += insertHead;
             endWrite(false);
-            if (!insert) {
-                insert.emplace(*rows, sqlname::InLiteral(T), connection);
-                if (!P.empty()) {
-                    soidsourcefield = rows->FieldIndex("soidsourcefield");
-                    ssourcetable = rows->FieldIndex("ssourcetable");
-                    ibitype = rows->FieldIndex("ibitype");
-                }
-            }
             insert->AppendRow(out, *rows);
             endWrite();
             if ((++facts.rows & 63) == 0)
@@ -510,8 +576,10 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                 // literal they cannot change what the statement does.
                 const std::string K = LastTwoCharacters("0" + B);
                 const std::string column = sqlname::QuoteQualified(F);
-                std::string type = B.empty() ? "null" : B;
-                if (!B.empty() && !ValueLiteral::IsNumericLiteral(B)) {
+                // Only a null is written as null: an empty type is a text like any other.
+                const bool nullType = ado::IsNull(ibitype >= 0 ? rows->Fields(ibitype).GetValue() : rows->Fields("ibitype").GetValue());
+                std::string type = nullType ? "null" : B;
+                if (!nullType && !ValueLiteral::IsNumericLiteral(B)) {
                     type.clear();
                     ValueLiteral::AppendText(type, B, false);
                 }
@@ -529,13 +597,16 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
             rows->MoveNext();
         }
     } catch (...) {
-        // The open batch ends on a line of its own, also after a row that broke off.
-        if (batches.Close()) {
-            if (out.size() > writeStart)
-                out += kCrLf;
+        // The open batch and the identity inserts end on lines of their own, also after a row
+        // that broke off.
+        const bool batchOpen = batches.Close();
+        if (out.size() > writeStart && (batchOpen || identityInsert))
+            endWrite();
+        if (batchOpen) {
             out += InsertBatches::kCommit;
             endWrite();
         }
+        endIdentityInsert();
         reportOtherForms();
         throw;
     }
@@ -543,5 +614,6 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
         out += InsertBatches::kCommit;
         endWrite();
     }
+    endIdentityInsert();
     reportOtherForms();
 }

@@ -81,7 +81,8 @@ private:
 
     // statementComplete false: the text is the first part of a statement (see OutputFile).
     void Write(const xml::XmlElement& objNode, std::string_view strContent, int iType, bool statementComplete = true);
-    OutputFile* DataFile(const xml::XmlElement& objNode);
+    // The open script file of the table's server element for iType (0 data, 1 structure).
+    OutputFile* ScriptFile(const xml::XmlElement& objNode, int iType);
     void LogFailure(const xml::XmlElement& objNode, const QString& description);
     void ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo,
                                TableFacts& facts);

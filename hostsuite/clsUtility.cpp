@@ -39,11 +39,11 @@ char* TwoDigits(char* p, int n)
     return p + 2;
 }
 
-// YYYY-MM-DDTHH:MM:SS.mmm, composed in place and appended at once: dates fill whole columns
-// of large tables.
+// YYYY-MM-DDTHH:MM:SS.mmm (and the digits past the millisecond that are not zero), composed in
+// place and appended at once: dates fill whole columns of large tables.
 void AppendDate(std::string& out, const ado::DateTime& t)
 {
-    char text[23];
+    char text[27];
     const int y = t.year < 0 ? 0 : t.year % 10000;
     char* p = TwoDigits(TwoDigits(text, y / 100), y % 100);
     *p++ = '-';
@@ -58,8 +58,10 @@ void AppendDate(std::string& out, const ado::DateTime& t)
     p = TwoDigits(p, t.second);
     *p++ = '.';
     *p++ = static_cast<char>('0' + t.millisecond / 100 % 10);
-    TwoDigits(p, t.millisecond % 100);
-    out.append(text, sizeof text);
+    p = TwoDigits(p, t.millisecond % 100);
+    for (int tick = t.tick, unit = 1000; tick > 0; tick %= unit, unit /= 10)
+        *p++ = static_cast<char>('0' + tick / unit);
+    out.append(text, static_cast<size_t>(p - text));
 }
 
 void AppendHex(std::string& out, const ado::Bytes& bytes)

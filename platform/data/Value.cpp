@@ -22,8 +22,11 @@ std::string DoubleText(double d)
 
 std::string DateText(const DateTime& t)
 {
-    char buffer[40];
-    if (t.millisecond)
+    char buffer[48];
+    if (t.tick)
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d%04d", t.year, t.month, t.day,
+                      t.hour, t.minute, t.second, t.millisecond, t.tick);
+    else if (t.millisecond)
         std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day,
                       t.hour, t.minute, t.second, t.millisecond);
     else

@@ -17,6 +17,7 @@ struct Null {
 
 struct DateTime {
     int year = 1900, month = 1, day = 1, hour = 0, minute = 0, second = 0, millisecond = 0;
+    int tick = 0;  // 100-nanosecond units past the millisecond (0 to 9999): datetime2 and time keep 7 digits
     bool operator==(const DateTime&) const = default;
 };
 

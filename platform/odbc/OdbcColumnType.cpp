@@ -99,16 +99,19 @@ Shape ShapeOf(const ColumnDescription& c)
         return {adNumeric, Size(precision), Byte(precision), Byte(static_cast<SQLULEN>(std::max<SQLSMALLINT>(c.decimalDigits, 0))),
                 ValueKind::Decimal, adFldFixed};
     }
+    case SQL_TYPE_DATE:
+        return {adDBDate, 16, Byte(c.columnSize), 0, ValueKind::Timestamp, adFldFixed};
     case SQL_TYPE_TIMESTAMP:
     case SQL_TIMESTAMP:
-    case SQL_TYPE_DATE:
     case SQL_DATETIME:
-        return {adDBTimeStamp, 16, Byte(c.columnSize), Byte(static_cast<SQLULEN>(std::max<SQLSMALLINT>(c.decimalDigits, 0))),
-                ValueKind::Timestamp, adFldFixed};
+        // A datetime2 reports its type's full precision, so that a datetime2(3) (23 digits, as
+        // a datetime) keeps its own type.
+        return {adDBTimeStamp, 16, name == "datetime2" ? Byte(27) : Byte(c.columnSize),
+                Byte(static_cast<SQLULEN>(std::max<SQLSMALLINT>(c.decimalDigits, 0))), ValueKind::Timestamp, adFldFixed};
     case SQL_TYPE_TIME:
     case SQL_TIME:
     case kSsTime2:
-        return {adDBTimeStamp, 16, Byte(c.columnSize), Byte(static_cast<SQLULEN>(std::max<SQLSMALLINT>(c.decimalDigits, 0))),
+        return {adDBTime, 16, Byte(c.columnSize), Byte(static_cast<SQLULEN>(std::max<SQLSMALLINT>(c.decimalDigits, 0))),
                 ValueKind::Time, adFldFixed};
     case kSsTimestampOffset:
         return Variable(adVarWChar, Size(c.columnSize ? c.columnSize : 34), ValueKind::Text);

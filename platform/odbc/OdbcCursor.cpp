@@ -5,6 +5,7 @@
 #include <sqlext.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -58,9 +59,9 @@ DateTime TimeOfDay(const std::string& text)
     double seconds = 0;
     if (std::sscanf(text.c_str(), "%d:%d:%lf", &t.hour, &t.minute, &seconds) == 3) {
         t.second = static_cast<int>(seconds);
-        t.millisecond = static_cast<int>((seconds - t.second) * 1000 + 0.5);
-        if (t.millisecond > 999)
-            t.millisecond = 999;
+        const auto ticks = std::min(9999999L, std::lround((seconds - t.second) * 1e7));
+        t.millisecond = static_cast<int>(ticks / 10000);
+        t.tick = static_cast<int>(ticks % 10000);
     }
     return t;
 }
@@ -322,7 +323,8 @@ void OdbcCursor::ReadBound(size_t column, size_t row, Value& value)
     case ValueKind::Timestamp: {
         SQL_TIMESTAMP_STRUCT t;
         fixed(t);
-        value = DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000)};
+        value = DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000),
+                         static_cast<int>(t.fraction / 100 % 10000)};
         return;
     }
     default:
@@ -417,7 +419,8 @@ void OdbcCursor::ReadValue(SQLUSMALLINT column, ValueKind kind, Value& value)
             value = Null{};
             return;
         }
-        value = DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000)};
+        value = DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000),
+                         static_cast<int>(t.fraction / 100 % 10000)};
         return;
     }
     case ValueKind::Decimal:

@@ -190,6 +190,16 @@ DeclaredType Decimal(std::string_view sqlName, const Declaration& d)
     return t;
 }
 
+// datetime2(n) and time(n): n fractional digits of a second, 7 when not given. A datetime2
+// reports its type's full precision (27), so that a datetime2(3) is never taken for a datetime.
+DeclaredType FractionalSeconds(std::string_view sqlName, DataTypeEnum type, const Declaration& d)
+{
+    const long n = d.args.empty() ? 7 : std::clamp(Number(d.args[0]).value_or(7), 0L, 7L);
+    DeclaredType t = Fixed(sqlName, type, 16, type == adDBTime ? 16 : 27, static_cast<int>(n));
+    t.field.numericScale = static_cast<unsigned char>(n);
+    return t;
+}
+
 DeclaredType Unknown()
 {
     DeclaredType t = Make("nvarchar", adVarWChar, kLongUnicode, kNoPrecision, -1, -1, std::nullopt);
@@ -228,11 +238,11 @@ DeclaredType ParseDeclaredType(std::string_view declaredType)
     else if (b == "smalldatetime")
         t = Fixed("smalldatetime", adDBTimeStamp, 16, 16, 0);
     else if (b == "datetime2")
-        t = Fixed("datetime2", adDBTimeStamp, 16, 27, 7);
+        t = FractionalSeconds("datetime2", adDBTimeStamp, d);
     else if (b == "date")
-        t = Fixed("date", adDBTimeStamp, 16, 10, 0);
+        t = Fixed("date", adDBDate, 16, 10, 0);
     else if (b == "time")
-        t = Fixed("time", adDBTimeStamp, 16, 16, 7);
+        t = FractionalSeconds("time", adDBTime, d);
     else if (b == "char")
         t = Sized("char", adChar, d, 8000, false, false);
     else if (b == "nchar")

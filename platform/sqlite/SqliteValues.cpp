@@ -38,13 +38,15 @@ bool ParseTime(std::string_view text, size_t at, DateTime& out)
         i += 3;
         if (i < text.size() && text[i] == '.') {
             ++i;
-            int scale = 100;
-            out.millisecond = 0;
+            // Seven digits are kept (datetime2's 100 nanoseconds); further ones are dropped.
+            int ticks = 0, scale = 1000000;
             while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-                out.millisecond += (text[i] - '0') * scale;
+                ticks += (text[i] - '0') * scale;
                 scale /= 10;
                 ++i;
             }
+            out.millisecond = ticks / 10000;
+            out.tick = ticks % 10000;
         }
     }
     if (i < text.size() && text[i] == 'Z')
@@ -179,6 +181,8 @@ ValueKind ValueKindOf(DataTypeEnum type)
     case adDecimal:
     case adCurrency:
         return ValueKind::Decimal;
+    case adDBDate:
+    case adDBTime:
     case adDBTimeStamp:
         return ValueKind::Date;
     default:

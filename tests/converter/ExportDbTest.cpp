@@ -84,9 +84,9 @@ TEST_F(ExportDb, OneFileNamedForEveryKindKeepsTheOrderOfTheWrites)
                  R"(structfile="all.sql" datafile="./all.sql" logfile="all.sql")");
     PlayingConverter()->ExportDB(FirstDatabase(document));
     EXPECT_EQ(Read("all.sql"), std::string("u\r\n\r\n") + kStructU + "u\r\n\r\n" + kDataU +
-                                   "n\r\n\r\ndrop table nosuch\r\n\r\ncreate table nosuch(\r\n"
+                                   "n\r\n\r\n"
                                    "srv    db    nosuch   Invalid object name 'nosuch'.\r\n"
-                                   "n\r\n\r\ndelete from nosuch \r\n\r\n"
+                                   "n\r\n\r\n"
                                    "srv    db    nosuch   Invalid object name 'nosuch'.\r\n");
 }
 
@@ -99,7 +99,8 @@ TEST_F(ExportDb, NewConverterCancelsEveryDataExportButWritesTheStructure)
     QObject::connect(&converter, &clsConverter::LogLine, [&](const QString& line) { lines << line; });
     converter.ExportDB(FirstDatabase(document));
     EXPECT_EQ(Read("s.sql").find(kStructU) != std::string::npos, true);
-    EXPECT_EQ(Read("d.sql"), "\r\n\r\ndelete from t \r\n\r\n\r\n\r\ndelete from e \r\n\r\n\r\n\r\ndelete from u \r\n\r\n");
+    // A table stopped before its first row writes no delete: a replay would empty it.
+    EXPECT_EQ(Read("d.sql"), "\r\n\r\n\r\n\r\ndelete from e \r\n\r\n\r\n\r\n");
     EXPECT_EQ(Read("log.txt"), "srv    db    t   任务取消!\r\nsrv    db    u   任务取消!\r\n");
     EXPECT_EQ(lines, QStringList({QStringLiteral("srv    db    t   任务取消!"), QStringLiteral("srv    db    u   任务取消!")}));
 }

@@ -46,10 +46,14 @@ const std::vector<HostileCase>& Corpus()
         {"n", "'x''y'", Replay::Same, "", true},
         {"n", "'12abc'", Replay::Same, "", true},
         {"n", "x'41'", Replay::Same, "", true},
-        {"n", "9223372036854775807", Replay::Same},
-        {"n", "-9223372036854775808", Replay::Same},
+        {"n", "9223372036854775807", Replay::Same, "", true},  // beyond int: the server refuses it
+        {"n", "-9223372036854775808", Replay::Same, "", true},
+        {"n", "1099511627776", Replay::Same, "", true},
+        {"n", "-2147483648", Replay::Same},
+        {"n", "1.5", Replay::Same, "", true},  // quoted: the server refuses it rather than cut it to 1
         {"d", "'x''y /* ; '", Replay::Same, "", true},
-        {"d", "'1234567890123456789012345678'", Replay::Same},
+        {"d", "'1234567890123456789012345678'", Replay::Same, "", true},  // 28 digits before the point of 18
+        {"d", "'123456789012345678.0000000001'", Replay::Same},
         {"d", "'-12.3456789012'", Replay::Same},
         {"d", "1e999", Replay::NoForm, "", true},
         {"m", "'5.2500'", Replay::Same},
@@ -71,13 +75,34 @@ const std::vector<HostileCase>& Corpus()
         {"dt", "12345", Replay::Same, "", true},
         {"dt", "'2024-02-29 08:05:09.123'", Replay::Becomes, "'2024-02-29T08:05:09.123'"},
         {"dt", "'08:05:09'", Replay::Becomes, "'1899-12-30T08:05:09.000'"},
+        // datetime keeps three hundredths; a rounding that would move the day is cut instead.
+        {"dt", "'2024-01-01 10:00:00.1234567'", Replay::Becomes, "'2024-01-01T10:00:00.123'"},
+        {"dt", "'2024-02-29 23:59:59.999'", Replay::Becomes, "'2024-02-29T23:59:59.997'", true},
+        {"dt", "'1500-01-01'", Replay::Becomes, "'1500-01-01T00:00:00.000'", true},
+        {"d2", "'0001-01-01 00:00:00.1234567'", Replay::Becomes, "'0001-01-01T00:00:00.123'"},
+        {"d2", "'9999-12-31 23:59:59.9999999'", Replay::Becomes, "'9999-12-31T23:59:59.999'", true},
+        {"da", "'0001-01-01'", Replay::Same},
+        {"da", "'2024-01-01 12:00:00'", Replay::Becomes, "'2024-01-01'", true},
+        {"tm", "'08:05:09.4'", Replay::Becomes, "'08:05:09'"},
+        {"tm", "'23:59:59.6'", Replay::Becomes, "'23:59:59'", true},
+        {"ti", "255", Replay::Same},
+        {"ti", "300", Replay::Same, "", true},
+        {"r", "3.5e38", Replay::Same, "", true},
+        {"g", "'6F9619FF-8B86-D011-B42D-00C04FC964FF'", Replay::Same},
+        {"g", "'not-a-guid'", Replay::Same, "", true},
+        {"c3", "'abc'", Replay::Same},
+        {"c3", "'abcdef'", Replay::Same, "", true},
+        {"c3", "'中文'", Replay::Same, "", true},  // four bytes in a double-byte code page
         {"v", "'it''s -- /* ; */ go'", Replay::Same},
         {"v", "'a'||char(13,10,9)||'b'", Replay::Same},
         {"v", "'😀 non-BMP 中文'", Replay::Same},
-        {"v", "replace(hex(zeroblob(500000)),'00','''x')", Replay::Same},  // 1 MB of quotes
+        {"v", "replace(hex(zeroblob(500000)),'00','''x')", Replay::Same, "", true},  // 1 MB of quotes, too long
+        // Line breaks that would join lines (after a backslash) or split the script (GO).
+        {"v", "'a\\'||char(13,10)||'b'", Replay::Same},
+        {"v", "'x'||char(10)||'  go  '||char(10)||'y'", Replay::Same},
         {"v", "cast(x'610062' as text)", Replay::Same},                     // a NUL inside
         {"v", "cast(x'00' as text)", Replay::Same},
-        {"v", "cast(x'00' as text)||replace(hex(zeroblob(3000)),'00','ab')", Replay::Same},
+        {"v", "cast(x'00' as text)||replace(hex(zeroblob(3000)),'00','ab')", Replay::Same, "", true},
         {"v", "cast(x'80ff' as text)", Replay::NoForm, "", true},  // no UTF-8: written as bytes
         {"v", "x'41'", Replay::Same, "", true},
         {"v", AllBytes(), Replay::Same, "", true},
@@ -86,17 +111,20 @@ const std::vector<HostileCase>& Corpus()
         {"nv", "'ü''😀'", Replay::Same},
         {"nv", "cast(x'610062' as text)", Replay::Same},
         {"nv", "x'41'", Replay::Same, "", true},
-        {"bin", AllBytes(), Replay::Same},
+        {"bin", AllBytes(), Replay::Same, "", true},  // 256 bytes: too long for varbinary(50)
         {"bin", "x''", Replay::Same},
-        {"bin", "'text'", Replay::Same, "", true},
+        {"bin", "'text'", Replay::Becomes, "x'74657874'"},  // the server takes no text there
+        {"bin", "12345", Replay::Becomes, "x'3132333435'", true},
     };
     return corpus;
 }
 
 constexpr const char* kHostileTable =
     "create table h(id int, n int, d decimal(28,10), m money, f float, b bit, dt datetime, v varchar(50), "
-    "nv nvarchar(50), bin varbinary(50))";
-constexpr const char* kHostileColumns[] = {"id", "n", "d", "m", "f", "b", "dt", "v", "nv", "bin"};
+    "nv nvarchar(50), bin varbinary(50), ti tinyint, r real, g uniqueidentifier, c3 char(3), d2 datetime2(3), "
+    "da date, tm time(0))";
+constexpr const char* kHostileColumns[] = {"id", "n",   "d", "m", "f",  "b",  "dt", "v",  "nv",
+                                           "bin", "ti", "r", "g", "c3", "d2", "da", "tm"};
 
 // The significant tokens outside parentheses, and how many values each parenthesised list holds.
 struct ScriptShape {
@@ -175,6 +203,10 @@ TEST_F(ScriptSafety, HostileValuesStayInTheirLiteralsReplayAndAreReported)
     for (size_t size : shape.listSizes)
         EXPECT_EQ(size, std::size(kHostileColumns));
     EXPECT_EQ(script.find('\0'), std::string::npos);
+    // No line the server would join to the next, none a tool would split the script at.
+    EXPECT_EQ(script.find("\\\n"), std::string::npos);
+    EXPECT_EQ(script.find("\\\r\n"), std::string::npos);
+    EXPECT_EQ(script.find("\n  go  \n"), std::string::npos);
 
     // Replayed on the embedded provider, every value with a form of its column's type comes back.
     const std::string replayPath = Path("replay.db");
