@@ -119,6 +119,24 @@ void ScriptRunner::Commit()
 
 void ScriptRunner::RunStatement(std::string_view text, long line)
 {
+    // A transaction line keeps the lines the reader did not split from it (a SET does not start
+    // a statement on its line): the server runs them as statements of their own, and so does this.
+    if (const size_t lineEnd = text.find('\n'); lineEnd != std::string_view::npos && StartsWithLetter(text, "bcr")) {
+        std::string_view first = text.substr(0, lineEnd);
+        while (!first.empty() && std::isspace(static_cast<unsigned char>(first.back())))
+            first.remove_suffix(1);
+        if (TransactionStatement(first) != TransactionWord::None) {
+            RunStatement(first, line);
+            std::string_view rest = text.substr(lineEnd + 1);
+            long restLine = line + 1;
+            while (!rest.empty() && std::isspace(static_cast<unsigned char>(rest.front()))) {
+                restLine += rest.front() == '\n';
+                rest.remove_prefix(1);
+            }
+            RunStatement(rest, restLine);
+            return;
+        }
+    }
     ++m_statements;
     if (RunTransactionStatement(text, line))
         return;

@@ -602,18 +602,19 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
         const bool batchOpen = batches.Close();
         if (out.size() > writeStart && (batchOpen || identityInsert))
             endWrite();
+        endIdentityInsert();
         if (batchOpen) {
             out += InsertBatches::kCommit;
             endWrite();
         }
-        endIdentityInsert();
         reportOtherForms();
         throw;
     }
+    // Before the batch's commit: a line of its own after a commit would read as the commit's name.
+    endIdentityInsert();
     if (batches.Close()) {
         out += InsertBatches::kCommit;
         endWrite();
     }
-    endIdentityInsert();
     reportOtherForms();
 }

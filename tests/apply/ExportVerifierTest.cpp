@@ -69,8 +69,9 @@ TEST_F(ExportVerifierTest, APlantedFaultIsNamedWithItsRow)
     EXPECT_FALSE(ok);
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_EQ(reports[0], "t: verify: the copy differs: 3 rows in the source, 3 in the copy; row 2 of the source is not "
-                          "in the copy: (FNumber,FQty,FDate,FFlag) values('NO0002','abc','2024-02-30',0); row 2 of the "
-                          "copy is not in the source: (FNumber,FQty,FDate,FFlag) values('NO000X','abc','2024-02-30',0)");
+                          "in the copy: (FID,FNumber,FQty,FDate,FFlag) values(2,'NO0002','abc','2024-02-30',0); row 2 of "
+                          "the copy is not in the source: (FID,FNumber,FQty,FDate,FFlag) values(2,'NO000X','abc',"
+                          "'2024-02-30',0)");
 }
 
 TEST_F(ExportVerifierTest, ScriptsThatDoNotReplayFailEveryTableOfTheirs)
@@ -81,7 +82,7 @@ TEST_F(ExportVerifierTest, ScriptsThatDoNotReplayFailEveryTableOfTheirs)
     EXPECT_FALSE(ok);
     ASSERT_EQ(reports.size(), 2u);
     for (const std::string& report : reports)
-        EXPECT_NE(report.find(": verify: not verified: the scripts do not replay: d.sql:5: "), std::string::npos) << report;
+        EXPECT_NE(report.find(": verify: not verified: the scripts do not replay: d.sql:7: "), std::string::npos) << report;
 }
 
 }  // namespace

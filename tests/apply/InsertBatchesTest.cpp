@@ -2,6 +2,7 @@
 // updates), also around a table that ends early; a value that is no number fails the table
 // before anything of it is written.
 #include "ConverterFixture.h"
+#include "mdlCommon.h"
 
 namespace {
 
@@ -32,11 +33,19 @@ TEST_F(InsertBatchesTest, EveryNInsertsStandBetweenTransactionLines)
               "left(F,2) = '07') where ibitype = 7\r\n\r\ncommit tran\r\n");
     EXPECT_FALSE(Exists("log.txt"));
 
-    // A table that ends at its first row (a missing column of the special update) still closes
-    // its batch.
+    // A table stopped half-way keeps its rows and closes its batch; one that fails leaves only
+    // its hint.
     std::remove(Path("d.sql").c_str());
-    EXPECT_EQ(DataScript("5", R"(<table name="t" special="n"/>)"),
-              "\r\n\r\ndelete from t \r\n\r\nbegin tran\r\n" + insert + "1)\r\ncommit tran\r\n");
+    const xml::XmlDocument document =
+        Template(R"(<table name="t"/>)", R"(structfile="" datafile="d.sql" logfile="log.txt" batch="5")");
+    auto converter = PlayingConverter();
+    int passes = 0;
+    mdlCommon::SetYieldHook({[&] { return ++passes == 2; }, [&](bool) { converter->SetStopFlag(clsConverter::eStop); }});
+    converter->ExportDB(FirstDatabase(document));
+    mdlCommon::SetYieldHook({});
+    EXPECT_EQ(Read("d.sql"), "\r\n\r\ndelete from t \r\n\r\nbegin tran\r\n" + insert + "1)\r\ncommit tran\r\n");
+    std::remove(Path("d.sql").c_str());
+    EXPECT_EQ(DataScript("5", R"(<table name="t" special="n"/>)"), "\r\n\r\n");
 }
 
 TEST_F(InsertBatchesTest, AValueThatIsNoNumberFailsTheTable)

@@ -49,9 +49,9 @@ const Expected kExpected[] = {
     {"c_real", adSingle, 4, 0, true},
     {"c_datetime", adDBTimeStamp, 16, 0, true},
     {"c_smalldatetime", adDBTimeStamp, 16, 0, true},
-    {"c_datetime2", adDBTimeStamp, 16, 0, true},
-    {"c_date", adDBTimeStamp, 16, 0, true},
-    {"c_time", adDBTimeStamp, 16, 0, true},
+    {"c_datetime2", adDBTimeStamp, 16, 7, true},  // seven fractional digits unless declared
+    {"c_date", adDBDate, 16, 0, true},
+    {"c_time", adDBTime, 16, 7, true},
     {"c_char", adChar, 10, 0, true},
     {"c_nchar", adWChar, 5, 0, true},
     {"c_varchar", adVarChar, 20, 0, true},

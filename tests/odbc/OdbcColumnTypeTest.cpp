@@ -58,8 +58,10 @@ TEST(OdbcColumnType, FloatsAndDates)
     ExpectMapping(Column(SQL_TYPE_TIMESTAMP, "datetime", 23, 3), {adDBTimeStamp, 16, 23, 3, ValueKind::Timestamp});
     ExpectMapping(Column(SQL_TYPE_TIMESTAMP, "smalldatetime", 16, 0), {adDBTimeStamp, 16, 16, 0, ValueKind::Timestamp});
     ExpectMapping(Column(SQL_TYPE_TIMESTAMP, "datetime2", 27, 7), {adDBTimeStamp, 16, 27, 7, ValueKind::Timestamp});
-    ExpectMapping(Column(SQL_TYPE_DATE, "date", 10, 0), {adDBTimeStamp, 16, 10, 0, ValueKind::Timestamp});
-    ExpectMapping(Column(-154, "time", 16, 7), {adDBTimeStamp, 16, 16, 7, ValueKind::Time});
+    // A datetime2(3) has a datetime's 23 digits; it reports its type's 27 to stay a datetime2.
+    ExpectMapping(Column(SQL_TYPE_TIMESTAMP, "datetime2", 23, 3), {adDBTimeStamp, 16, 27, 3, ValueKind::Timestamp});
+    ExpectMapping(Column(SQL_TYPE_DATE, "date", 10, 0), {adDBDate, 16, 10, 0, ValueKind::Timestamp});
+    ExpectMapping(Column(-154, "time", 16, 7), {adDBTime, 16, 16, 7, ValueKind::Time});
 }
 
 TEST(OdbcColumnType, CharacterTypesAndTheirLongForms)

@@ -144,8 +144,8 @@ TEST_F(TdsStandin, EveryColumnTypeReadsBackWithItsAdoType)
         {"FVarBin", adVarBinary, 10, Bytes{}},
         // date, time and datetime2 travel as their own types; a time sits on the day both
         // providers count dates from.
-        {"FDay", adDBTimeStamp, 16, DateTime{2024, 2, 29}},
-        {"FClock", adDBTimeStamp, 16, DateTime{1899, 12, 30, 8, 5, 9, 123}},
+        {"FDay", adDBDate, 16, DateTime{2024, 2, 29}},
+        {"FClock", adDBTime, 16, DateTime{1899, 12, 30, 8, 5, 9, 123}},
         {"FDate2", adDBTimeStamp, 16, DateTime{1, 1, 1, 23, 59, 59, 999}},
     };
     ASSERT_FALSE(rs->Eof());
