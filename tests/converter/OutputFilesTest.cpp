@@ -10,6 +10,7 @@
 #include <sys/resource.h>
 
 #include <csignal>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -125,3 +126,26 @@ TEST_F(FailedWrites, AreCountedByFileAndReadByNameUntilCleared)
 }
 
 }  // namespace
+
+// A table that fails takes back what it wrote, from the buffer or, once flushed, from the file.
+TEST(OutputFile, RollBackEndsTheFileAtTheMark)
+{
+    QTemporaryDir folder;
+    const std::string path = folder.filePath(QStringLiteral("d.sql")).toStdString();
+    const std::string row(100000, 'x');
+    for (const int rows : {1, 5}) {  // 5 rows pass the size that flushes
+        std::remove(path.c_str());
+        OutputFile file(path);
+        file.Write("-- kept");
+        file.Flush();
+        file.Write("delete from t");
+        const OutputFile::Mark mark = file.TakeMark();
+        for (int i = 0; i < rows; ++i)
+            file.Write(row);
+        EXPECT_TRUE(file.RollBack(mark));
+        file.Write("-- next");
+        file.Close();
+        EXPECT_EQ(ReadFile(path), "-- kept\r\ndelete from t\r\n-- next\r\n") << rows;
+        EXPECT_EQ(file.FailedWrites(), 0);
+    }
+}

@@ -3,6 +3,7 @@
 // structure script's replay re-creates every further index.
 #include "ConverterFixture.h"
 
+#include "DefaultExpression.h"
 #include "DemoDatabase.h"
 #include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
@@ -350,3 +351,43 @@ TEST_F(ScriptSafety, DemoStructureScriptReplayKeepsEveryFurtherIndex)
 }
 
 }  // namespace
+
+// A column's default is data: it reaches the create statement only as one closed expression.
+TEST(DefaultExpressions, OnlyOneClosedExpressionIsWritten)
+{
+    const struct {
+        const char* text;
+        bool written;
+    } cases[] = {
+        {"((0))", true},
+        {"('it''s ) ; -- /*')", true},
+        {"(N'中文')", true},
+        {"(getdate())", true},
+        {"(-1)", true},
+        {"0", true},
+        {"'x'", true},
+        {"(case when 1 = 1 then 0 else 1 end)", true},
+        {"", false},
+        {"(1 /* /* */)", false},  // the server nests comments: this one would swallow the statement
+        {"(0)) drop table victim --", false},
+        {"(0); drop table victim", false},
+        {"(0) (1)", false},
+        {"(0", false},
+        {"('open", false},
+        {"0 drop table victim", false},
+        {"(0)\r\ngo", false},
+        {"[col", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(DefaultExpression::IsWhole(c.text), c.written) << c.text;
+}
+
+TEST_F(ScriptSafety, ADefaultThatIsMoreThanOneExpressionIsLeftOutAndLogged)
+{
+    Sql("create table dflt(a int default (1 /* /* */ ), b varchar(5) default ('x'))");
+    const xml::XmlDocument document = Template(R"(<table name="dflt"/>)");
+    PlayingConverter()->ExportTableStruct(OpenConnection(), FirstTable(document));
+    EXPECT_EQ(Read("s.sql"), "drop table dflt\r\n\r\ncreate table dflt(\r\n  a    int    null    ,\r\n"
+                             "  b    varchar(5)    null    default ('x'),\r\n)\r\n\r\n");
+    EXPECT_EQ(Read("log.txt"), "srv    db    dflt   defaults left out, their text is not one expression: a\r\n");
+}
