@@ -46,8 +46,9 @@ struct Measure {
 
 double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
 
-// Runs argv with standard output to outPath; a negative time when it failed.
-Measure Run(const std::vector<std::string>& argv, const std::string& outPath)
+// Runs argv with standard output to outPath and standard error to errPath, shown when it failed
+// (freebcp writes the server's informational messages there); a negative time when it failed.
+Measure Run(const std::vector<std::string>& argv, const std::string& outPath, const std::string& errPath)
 {
     std::vector<char*> args;
     for (const std::string& a : argv)
@@ -56,6 +57,7 @@ Measure Run(const std::vector<std::string>& argv, const std::string& outPath)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     Measure m;
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
@@ -70,7 +72,9 @@ Measure Run(const std::vector<std::string>& argv, const std::string& outPath)
     wait4(pid, &status, 0, &usage);
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "failed: %s\n", args[0]);
+        std::ifstream err(errPath);
+        std::fprintf(stderr, "failed: %s\n%s\n", args[0],
+                     std::string(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>()).c_str());
         return m;
     }
     m.seconds = seconds;
@@ -180,6 +184,7 @@ int main(int argc, char* argv[])
     QTemporaryDir temporary;
     const std::string ours = temporary.path().toStdString() + "/tabrix.tsv";
     const std::string peer = temporary.path().toStdString() + "/freebcp.txt";
+    const std::string messages = temporary.path().toStdString() + "/messages.txt";
     ado::Connection admin;
     int status = 0;
     try {
@@ -203,7 +208,7 @@ int main(int argc, char* argv[])
         for (int turn = 0; turn < turns; ++turn) {
             for (int k = 0; k < 2; ++k) {
                 const bool oursNow = (turn + k) % 2 == 0;
-                const Measure m = oursNow ? Run(tabrix, ours) : Run(freebcp, "/dev/null");
+                const Measure m = oursNow ? Run(tabrix, ours, messages) : Run(freebcp, "/dev/null", messages);
                 if (m.seconds < 0)
                     throw std::runtime_error("a reader failed");
                 (oursNow ? ourRuns : peerRuns).push_back(m);
