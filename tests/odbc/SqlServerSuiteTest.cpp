@@ -187,7 +187,6 @@ TEST_F(SqlServerProvider, ServerMessagesArriveWithoutPrefix)
     }
 }
 
-
 // Rows enough for several blocks, with nulls among them, read as bound columns; and again with
 // a long column that makes every value after it come piece by piece.
 TEST_F(SqlServerProvider, ManyRowsKeepEveryValueInBlocksAndPieces)
