@@ -12,14 +12,19 @@ namespace {
 // that every row stays on one line and the text can be read back.
 void AppendCell(std::string& line, std::string_view text)
 {
-    for (char c : text) {
-        switch (c) {
+    // Runs without anything to escape go in whole: most cells have none.
+    for (size_t start = 0;;) {
+        const size_t special = text.find_first_of("\t\n\r\\", start);
+        line.append(text.substr(start, special - start));
+        if (special == std::string_view::npos)
+            return;
+        switch (text[special]) {
         case '\t': line += "\\t"; break;
         case '\n': line += "\\n"; break;
         case '\r': line += "\\r"; break;
-        case '\\': line += "\\\\"; break;
-        default: line += c;
+        default: line += "\\\\"; break;
         }
+        start = special + 1;
     }
 }
 
@@ -67,6 +72,8 @@ int CmdQuery(CommandLine& line)
                 const ado::Value& value = rows->Fields(i).GetValue();
                 if (ado::IsNull(value))
                     text += "NULL";
+                else if (const std::string* plain = std::get_if<std::string>(&value))
+                    AppendCell(text, *plain);  // texts as they are, without a copy
                 else
                     AppendCell(text, ado::ToText(value));
             }

@@ -20,8 +20,24 @@ std::string DoubleText(double d)
     return std::string(buffer, result.ptr);
 }
 
+// Writes value as exactly width digits at out; false when it does not fit in them.
+bool PutDigits(char* out, int value, int width)
+{
+    if (value < 0)
+        return false;
+    for (int i = width - 1; i >= 0; --i, value /= 10)
+        out[i] = static_cast<char>('0' + value % 10);
+    return value == 0;
+}
+
 std::string DateText(const DateTime& t)
 {
+    // Composed in place: a query's output formats one per row and date column.
+    char text[] = "0000-00-00 00:00:00.0000000";
+    if (PutDigits(text, t.year, 4) && PutDigits(text + 5, t.month, 2) && PutDigits(text + 8, t.day, 2) &&
+        PutDigits(text + 11, t.hour, 2) && PutDigits(text + 14, t.minute, 2) && PutDigits(text + 17, t.second, 2) &&
+        PutDigits(text + 20, t.millisecond, 3) && PutDigits(text + 23, t.tick, 4))
+        return std::string(text, t.tick ? 27 : t.millisecond ? 23 : 19);
     char buffer[48];
     if (t.tick)
         std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d%04d", t.year, t.month, t.day,

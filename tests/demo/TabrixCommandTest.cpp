@@ -54,6 +54,11 @@ TEST(TabrixQuery, PrintsHeaderAndTabSeparatedRowsWithNull)
                                            "where FTableID in (40, 126) order by FTableID"));
     EXPECT_EQ(nulls.exitCode, 0) << nulls.err.toStdString();
     EXPECT_EQ(nulls.out, QStringLiteral("FTableName\tFDescription_EN\nt_GLSettings\tNULL\nt_ICCalcLog\t\n"));
+
+    // Dates with their milliseconds when they have any.
+    const Outcome dates = Query(QStringLiteral("select FDateTime, FDate from t_Sample where FID in (1, 5) order by FID"));
+    EXPECT_EQ(dates.out, QStringLiteral("FDateTime\tFDate\n2024-01-31 08:05:09.123\t2024-01-31 00:00:00\n"
+                                        "1900-01-01 00:00:00\t9999-12-31 00:00:00\n"));
 }
 
 TEST(TabrixQuery, KeepsEveryRowOnOneLine)

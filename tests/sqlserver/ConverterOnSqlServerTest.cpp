@@ -30,6 +30,9 @@ protected:
 
 TEST_F(ConverterOnSqlServer, StructureScriptFromTheServersCatalogue)
 {
+    if (m_babelfish)
+        GTEST_SKIP() << "Babelfish has no syscomments (column defaults) nor sysindexkeys (key and index columns), "
+                        "and marks every result column nullable: its catalogue cannot give a table's structure";
     Export(R"(structfile="s.sql" logfile="log.txt")", {m_item, m_entry});
     const std::string& t = m_item;
     std::string upperKey = "PK_" + t;

@@ -46,6 +46,7 @@ void SqlServerSuite::SetUp()
 
     m_connection = std::make_shared<ado::Connection>();
     m_connection->Open(m_text);
+    m_babelfish = tabrix::test::IsBabelfish(*m_connection);
     DropTables();  // what an interrupted run of the same process id may have left
     CreateDictionary();
     CreateTables();

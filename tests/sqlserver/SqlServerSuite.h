@@ -34,6 +34,7 @@ protected:
 
     std::string m_text;  // the server's connection text
     ado::ConnectionPtr m_connection;
+    bool m_babelfish = false;  // see tabrix::test::IsBabelfish
     std::string m_item;
     std::string m_entry;
     int m_subsystemId = 0;
