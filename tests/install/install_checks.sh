@@ -55,7 +55,7 @@ check_tree_runs() {
     run_from_tree "$root" "$work" "libtabrix_platform.so" "$program" demo-db account.db
     run_from_tree "$root" "$work" "MirelTabrix.so" \
         "$program" export "$template" --struct struct.sql --data data.sql --log export.log
-    grep -q "^tabrix export: 15 tables in 1 databases; 0 log lines" "$work/out.txt" ||
+    grep -q "^tabrix export: 17 tables in 1 databases; 0 log lines" "$work/out.txt" ||
         fail "export summary: $(cat "$work/out.txt")"
     run_from_tree "$root" "$work" "NorvResLoader.so" \
         "$program" dictionary --db account.db --language EN t_Account
