@@ -566,20 +566,20 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
 
             if (!P.empty()) {
                 // A missing column fails here, by name, as reading it from the row would.
-                const auto valueOf = [&](long index, const char* name) {
-                    return PlainText(index >= 0 ? rows->Fields(index).GetValue() : rows->Fields(name).GetValue());
+                const auto valueOf = [&](long index, const char* name) -> const ado::Value& {
+                    return index >= 0 ? rows->Fields(index).GetValue() : rows->Fields(name).GetValue();
                 };
-                const std::string F = valueOf(soidsourcefield, "soidsourcefield");
-                const std::string R = valueOf(ssourcetable, "ssourcetable");
-                const std::string B = valueOf(ibitype, "ibitype");
+                const std::string F = PlainText(valueOf(soidsourcefield, "soidsourcefield"));
+                const std::string R = PlainText(valueOf(ssourcetable, "ssourcetable"));
+                const ado::Value& typeValue = valueOf(ibitype, "ibitype");
+                const std::string B = PlainText(typeValue);
                 // The row's values name a column and a table and give a number: as names and a
-                // literal they cannot change what the statement does.
+                // literal they cannot change what the statement does. Only a null type is
+                // written as null: an empty one is a text like any other.
                 const std::string K = LastTwoCharacters("0" + B);
                 const std::string column = sqlname::QuoteQualified(F);
-                // Only a null is written as null: an empty type is a text like any other.
-                const bool nullType = ado::IsNull(ibitype >= 0 ? rows->Fields(ibitype).GetValue() : rows->Fields("ibitype").GetValue());
-                std::string type = nullType ? "null" : B;
-                if (!nullType && !ValueLiteral::IsNumericLiteral(B)) {
+                std::string type = ado::IsNull(typeValue) ? "null" : B;
+                if (!ado::IsNull(typeValue) && !ValueLiteral::IsNumericLiteral(B)) {
                     type.clear();
                     ValueLiteral::AppendText(type, B, false);
                 }

@@ -247,7 +247,8 @@ TEST_F(ScriptSafety, RowValuesOfTheSpecialUpdateAreNamesAndLiterals)
 {
     Sql("create table s(ibitype varchar(20), soidsourcefield varchar(40), ssourcetable varchar(40), fno varchar(20));"
         "insert into s values('7) or 1=1 --', 'F); delete from s --', 't] x', null);"
-        "insert into s values('7', 'FBillNo', 'dbo.t_Bill', null);");
+        "insert into s values('7', 'FBillNo', 'dbo.t_Bill', null);"
+        "insert into s values('', 'FBillNo', 'dbo.t_Bill', null);");
     const xml::XmlDocument document = Template(R"(<table name="s" special="fno"/>)");
     PlayingConverter()->ExportTable(OpenConnection(), FirstTable(document));
     const std::string script = Read("d.sql");
@@ -259,6 +260,8 @@ TEST_F(ScriptSafety, RowValuesOfTheSpecialUpdateAreNamesAndLiterals)
                           "left(FBillNo,2) = '07') where ibitype = 7\r\n"),
               std::string::npos)
         << script;
+    // An empty type is a text, not a null: "= null" would match no row.
+    EXPECT_NE(script.find("where left(FBillNo,2) = '0') where ibitype = ''\r\n"), std::string::npos) << script;
 }
 
 TEST(ScriptNames, OnlyRegularIdentifiersStandBare)
