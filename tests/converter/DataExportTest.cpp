@@ -129,6 +129,11 @@ TEST_F(DataExport, MissingTableLogsWithoutADelete)
 {
     EXPECT_EQ(Export(R"(<table name="nosuch"/>)"), "");
     EXPECT_EQ(Read("log.txt"), "srv    db    nosuch   Invalid object name 'nosuch'.\r\n");
+    // On the server this name would make a temporary table, gone when the replay's session ends.
+    Sql("create table [#tmp](a int); insert into [#tmp] values(1)");
+    EXPECT_EQ(Export(R"(<table name="#tmp"/>)"), "");
+    EXPECT_NE(Read("log.txt").find("srv    db    #tmp   The table name #tmp would make a temporary table on the server"),
+              std::string::npos);
 }
 
 }  // namespace
