@@ -23,7 +23,10 @@ std::string DoubleText(double d)
 std::string DateText(const DateTime& t)
 {
     char buffer[40];
-    if (t.millisecond)
+    if (t.subMillisecond)
+        std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d%04d", t.year, t.month, t.day,
+                      t.hour, t.minute, t.second, t.millisecond, t.subMillisecond);
+    else if (t.millisecond)
         std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d.%03d", t.year, t.month, t.day,
                       t.hour, t.minute, t.second, t.millisecond);
     else

@@ -17,6 +17,8 @@ struct Null {
 
 struct DateTime {
     int year = 1900, month = 1, day = 1, hour = 0, minute = 0, second = 0, millisecond = 0;
+    // The 100-nanosecond units below the millisecond (0 to 9,999) that time and datetime2 hold.
+    int subMillisecond = 0;
     bool operator==(const DateTime&) const = default;
 };
 
