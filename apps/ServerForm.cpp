@@ -162,12 +162,14 @@ std::string Text(const Rounded& r)
     return (r.negative ? "-" : "") + r.whole + (r.fraction.empty() ? "" : "." + r.fraction);
 }
 
+__extension__ typedef __int128 Int128;  // holds every 38-digit number
+
 // A whole number of up to 38 digits.
-std::optional<__int128> Whole(const std::string& digits, bool negative)
+std::optional<Int128> Whole(const std::string& digits, bool negative)
 {
     if (digits.size() > 38)
         return std::nullopt;
-    __int128 n = 0;
+    Int128 n = 0;
     for (char c : digits)
         n = n * 10 + (c - '0');
     return negative ? -n : n;
@@ -461,6 +463,64 @@ ServerForm ServerForm::Parse(std::string_view typeText)
     return form;
 }
 
+ServerForm ServerForm::ForColumn(const ado::FieldInfo& column)
+{
+    const std::string size = column.definedSize >= 1073741823 ? "max" : std::to_string(column.definedSize);
+    const int p = column.precision, s = column.numericScale == 255 ? 0 : column.numericScale;
+    switch (column.type) {
+    case ado::adInteger:
+        return Parse("int");
+    case ado::adSmallInt:
+        return Parse("smallint");
+    case ado::adTinyInt:
+    case ado::adUnsignedTinyInt:
+        return Parse("tinyint");
+    case ado::adBigInt:
+        return Parse("bigint");
+    case ado::adBoolean:
+        return Parse("bit");
+    case ado::adDecimal:
+    case ado::adNumeric:
+    case ado::adVarNumeric:
+        return Parse("decimal(" + std::to_string(column.definedSize) + "," + std::to_string(s) + ")");
+    case ado::adCurrency:
+        return Parse(p == 10 ? "smallmoney" : "money");
+    case ado::adDouble:
+        return Parse("float");
+    case ado::adSingle:
+        return Parse("real");
+    case ado::adDBTimeStamp:
+    case ado::adDBDate:
+    case ado::adDBTime:
+    case ado::adDate:
+        if (p == 23 && s == 3)
+            return Parse("datetime");
+        if (p == 16 && s == 0)
+            return Parse("smalldatetime");
+        if (p == 10 && s == 0)
+            return Parse("date");
+        if ((p == 8 && s == 0) || (s > 0 && p == 9 + s))
+            return Parse("time(" + std::to_string(s) + ")");
+        return Parse("datetime2(" + std::to_string(s) + ")");
+    case ado::adChar:
+        return Parse("char(" + size + ")");
+    case ado::adWChar:
+        return Parse("nchar(" + size + ")");
+    case ado::adVarChar:
+    case ado::adLongVarChar:
+        return Parse("varchar(" + size + ")");
+    case ado::adBinary:
+        return Parse("binary(" + size + ")");
+    case ado::adVarBinary:
+    case ado::adLongVarBinary:
+        return Parse("varbinary(" + size + ")");
+    case ado::adGUID:
+        return Parse("uniqueidentifier");
+    default:
+        return Parse("nvarchar(" + size + ")");
+    }
+}
+
 std::optional<std::string> ServerForm::Of(const ado::Value& value) const
 {
     if (ado::IsNull(value))
@@ -513,7 +573,7 @@ std::optional<std::string> ServerForm::NumberForm(const ado::Value& value) const
         if (e->point < static_cast<long>(e->digits.size()))
             return std::nullopt;
         const std::optional<Rounded> r = Round(*e, 0);
-        const std::optional<__int128> n = r ? Whole(r->whole, r->negative) : std::nullopt;
+        const std::optional<Int128> n = r ? Whole(r->whole, r->negative) : std::nullopt;
         if (!n || *n < m_least || *n > m_most)
             return std::nullopt;
         return Text(*r);
@@ -522,7 +582,7 @@ std::optional<std::string> ServerForm::NumberForm(const ado::Value& value) const
     if (!r)
         return std::nullopt;
     if (m_most != 0) {  // money: its ten-thousandths within 64 or 32 bits
-        const std::optional<__int128> n = Whole(r->whole + r->fraction, r->negative);
+        const std::optional<Int128> n = Whole(r->whole + r->fraction, r->negative);
         if (!n || *n < m_least || *n > m_most)
             return std::nullopt;
     } else if (r->whole != "0" && static_cast<long>(r->whole.size()) > m_precision - m_scale) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Field.h"
 #include "Value.h"
 
 #include <optional>
@@ -17,6 +18,9 @@ public:
     // "int", "decimal(18,4)", "varchar(max)", "datetime2(3)", ... as a column is declared; a
     // type the server does not know is held as nvarchar(max) holds text.
     static ServerForm Parse(std::string_view typeText);
+    // The type of a column as an ODBC data source describes it (the precision and scale of a
+    // date or time column tell datetime, smalldatetime, date, time(n) and datetime2(n) apart).
+    static ServerForm ForColumn(const ado::FieldInfo& column);
 
     // The value's form, quoted when it is text ('a  '), 0x... for bytes, NULL for a null;
     // nothing when the type cannot hold the value.

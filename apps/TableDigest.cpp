@@ -1,6 +1,7 @@
 #include "TableDigest.h"
 
 #include "InsertStatement.h"
+#include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
 
 #include <QByteArrayView>
@@ -31,6 +32,23 @@ std::string ColumnsOf(const std::string& rowText)
     return {};
 }
 
+// The identity columns of a result: the copy must hold their values as the source does, since
+// a renumbered identity breaks every reference to it.
+std::vector<long> IdentityColumns(const ado::Recordset& set, const std::string& objectName, ado::Connection& connection)
+{
+    std::vector<long> identities;
+    for (long i = 0; i < set.FieldCount(); ++i) {
+        const ado::RecordsetPtr answer = connection.Execute("select columnproperty(object_id('" + objectName + "'),'" +
+                                                            sqlname::InLiteral(set.Fields(i).Name()) + "','IsIdentity')");
+        if (!answer->Eof()) {
+            const ado::Value& value = answer->Fields(0L).GetValue();
+            if (!ado::IsNull(value) && ado::ToText(value) == "1")
+                identities.push_back(i);
+        }
+    }
+    return identities;
+}
+
 }  // namespace
 
 long TableDigest::ForEachRow(const Source& rows, const std::function<void(const std::string&)>& row)
@@ -38,10 +56,15 @@ long TableDigest::ForEachRow(const Source& rows, const std::function<void(const 
     ado::ConnectionPtr connection = rows.connection;
     const ado::RecordsetPtr set = connection->Execute(rows.sql, ado::adOpenForwardOnly);
     InsertStatement insert(*set, rows.objectName, connection);
+    const std::vector<long> identities = IdentityColumns(*set, rows.objectName, *connection);
     std::string text;
     for (; !set->Eof(); set->MoveNext()) {
         text.clear();
         insert.AppendRow(text, *set);
+        for (long i : identities) {
+            const ado::Value& value = set->Fields(i).GetValue();
+            text += " identity " + set->Fields(i).Name() + "=" + (ado::IsNull(value) ? std::string("null") : ado::ToText(value));
+        }
         row(text);
     }
     long otherForms = 0;

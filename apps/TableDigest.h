@@ -15,7 +15,8 @@
 // computed or row-version column) with their values in the form the script gives them. Two
 // rows are therefore equal when the script would write them alike: a bit 2 and a bit 1, or a
 // date with a blank and one with a "T", are one value, as they are on SQL Server; a value the
-// script had to write in another form than its column's type compares in that form.
+// script had to write in another form than its column's type compares in that form. The values
+// of identity columns follow (" identity FID=1001"): the copy must keep them.
 class TableDigest {
 public:
     // Where the rows come from: a select of the table on a connection; objectName is the table

@@ -334,13 +334,20 @@ bool IsBabelfish(ado::Connection& server)
 // type holds of each (kNoForm: nothing, so the export must log the column), and how Babelfish
 // differs from SQL Server there, when it does.
 struct Case {
+    Case(std::string type_, std::vector<std::string> values_, std::vector<Form> held_, std::string babelfish_ = {},
+         std::string table_ = {}, std::string column_ = "v", std::string more_ = {})
+        : type(std::move(type_)), values(std::move(values_)), held(std::move(held_)), babelfish(std::move(babelfish_)),
+          table(std::move(table_)), column(std::move(column_)), more(std::move(more_))
+    {
+    }
+
     std::string type;
     std::vector<std::string> values;  // SQLite expressions, one row each
     std::vector<Form> held;
     std::string babelfish;
-    std::string table;         // a name of its own; empty: c<number>
-    std::string column = "v";
-    std::string more;          // further column definitions
+    std::string table;   // a name of its own; empty: c<number>
+    std::string column;
+    std::string more;    // further column definitions
 };
 
 const std::string kNul = "PostgreSQL texts cannot hold the NUL character (\"null character not permitted\")";
