@@ -195,6 +195,22 @@ public:
         return at != std::string::npos && log.find(column + " (", at) != std::string::npos;
     }
 
+    // The log lines of table i other than its values written in another form.
+    std::string ExportFailure(size_t i) const
+    {
+        std::string failure;
+        const std::string log = Log(i);
+        for (size_t start = 0; start < log.size();) {
+            size_t end = log.find('\n', start);
+            end = end == std::string::npos ? log.size() : end + 1;
+            const std::string line = log.substr(start, end - start);
+            if (line.find("values written in another form") == std::string::npos && line.find_first_not_of("\r\n") != std::string::npos)
+                failure += line;
+            start = end;
+        }
+        return failure;
+    }
+
     // Applies table i's scripts to the scratch database and compares the copy with the source.
     Findings Check(size_t i, ado::Connection& copy, const std::string& copyText)
     {
@@ -205,8 +221,8 @@ public:
         const auto fault = [&](const std::string& column, const std::string& text) {
             (Logged(i, column) ? found.excused : found.faults).push_back(where + ", column " + column + ": " + text);
         };
-        if (!QFile::exists(Path(QStringLiteral("s%1.sql").arg(i))) || !QFile::exists(Path(QStringLiteral("d%1.sql").arg(i)))) {
-            found.faults.push_back(where + ": not exported: " + Log(i));
+        if (const std::string failure = ExportFailure(i); !failure.empty()) {
+            found.faults.push_back(where + ": the export failed it: " + failure);
             return found;
         }
         const TabrixOutcome applied = RunTabrix({"apply", "--connection", FromUtf8(copyText), QStringLiteral("s%1.sql").arg(i),
@@ -376,19 +392,20 @@ std::vector<Case> Corpus()
         {"bit", {"'yes'"}, {kNoForm}},
         {"bit", {"x'01'"}, {kNoForm}},
         {"decimal(18,4)", {"1.5", "-0.00005", "'12.34567'", "0", "'-0'"}, {"1.5000", "-0.0001", "12.3457", "0.0000", "0.0000"}},
-        {"decimal(28,10)", {"'123456789012345678.0123456789'", "'-0.0000000001'"}, {"123456789012345678.0123456789", "-0.0000000001"}},
-        {"decimal(38,0)", {"'99999999999999999999999999999999999999'"}, {"99999999999999999999999999999999999999"}},
+        // SQLite keeps decimals as integers or doubles: 1234567890.0123456789 is the double 1234567890.0123458.
+        {"decimal(28,10)", {"1234567890.0123456789", "-0.0000000001"}, {"1234567890.0123458000", "-0.0000000001"}},
+        {"decimal(38,0)", {"1e39"}, {kNoForm}},
         {"numeric(10,2)", {"0.1", "12345678.994"}, {"0.10", "12345678.99"}},
         {"decimal(5,2)", {"1000"}, {kNoForm}},
         {"decimal(18,2)", {"1e300"}, {kNoForm}},
         {"decimal(18,4)", {"'abc'"}, {kNoForm}},
         {"decimal(18,4)", {"x'01'"}, {kNoForm}},
-        {"money", {"2.5", "'922337203685477.5807'", "'-922337203685477.5808'"}, {"2.5000", "922337203685477.5807", "-922337203685477.5808"}},
-        {"money", {"'922337203685477.5808'"}, {kNoForm}},
+        {"money", {"2.5", "922337203685477", "-922337203685477.5"}, {"2.5000", "922337203685477.0000", "-922337203685477.5000"}},
+        {"money", {"922337203685477.6"}, {kNoForm}},
         {"smallmoney", {"214748.3647", "-214748.3648"}, {"214748.3647", "-214748.3648"}},
         {"smallmoney", {"214748.3648"}, {kNoForm}},
         {"float", {"1.7976931348623157e308", "-1.7976931348623157e308", "2.2250738585072014e-308", "0.1+0.2", "9223372036854775807", "'1e10'", "1.0/3"},
-         {"1.7976931348623157e+308", "-1.7976931348623157e+308", "2.2250738585072014e-308", "0.30000000000000004", "9223372036854775808", "10000000000", "0.3333333333333333"}},
+         {"1.7976931348623157e+308", "-1.7976931348623157e+308", "2.2250738585072014e-308", "0.30000000000000004", "9223372036854775808", "1e+10", "0.3333333333333333"}},
         {"float", {"'abc'"}, {kNoForm}},
         {"float", {"1e999"}, {kNoForm}},
         {"float", {"x'01'"}, {kNoForm}},
@@ -424,7 +441,7 @@ std::vector<Case> Corpus()
         {"varchar(20)", {"'a'||char(13)||char(10)||'b'", "'  pad  '", "'中文'", "12", "1.5", "'*/ drop table x --'"},
          {"'a\r\nb'", "'  pad  '", "'中文'", "'12'", "'1.5'", "'*/ drop table x --'"}},
         {"varchar(20)", {"'a'||char(0)||'b'"}, {std::string("'a\0b'", 5)}, kNul},
-        {"varchar(max)", {"'x\\'||char(13)||char(10)||'y'", "char(13)||char(10)||'GO'||char(13)||char(10)||'z'", "'GO'"},
+        {"varchar(2147483647)", {"'x\\'||char(13)||char(10)||'y'", "char(13)||char(10)||'GO'||char(13)||char(10)||'z'", "'GO'"},
          {"'x\\\r\ny'", "'\r\nGO\r\nz'", "'GO'"}},
         {"varchar(10)", {"x'00ff'"}, {kNoForm}},
         {"text", {kMegabyte}, {"'" + megabyteOfX + "'"}},
@@ -432,12 +449,12 @@ std::vector<Case> Corpus()
         {"nvarchar(10)", {"'😀𝄞'", "'O''Hara'||char(13)||char(10)"}, {"'😀𝄞'", "'O''Hara\r\n'"}},
         {"nvarchar(3)", {"'😀😀'"}, {kNoForm}},
         {"nvarchar(10)", {"x'01'"}, {kNoForm}},
-        {"nvarchar(max)", {"replace(hex(zeroblob(262144)), '0', '中')"}, {"'" + chinese + "'"}},
+        {"nvarchar(1073741823)", {"replace(hex(zeroblob(262144)), '0', '中')"}, {"'" + chinese + "'"}},
         {"ntext", {"'it''s'||char(0)"}, {std::string("'it''s\0'", 8)}, kNul},
         {"binary(4)", {"x'0102'", "'ab'"}, {"0x01020000", "0x61620000"}},
         {"binary(2)", {"x'010203'"}, {kNoForm}},
         {"varbinary(10)", {"42", "1.5", "x''"}, {"0x3432", "0x312E35", "0x"}},
-        {"varbinary(max)", {"zeroblob(1048576)"}, {"0x" + std::string(2 << 20, '0')}},
+        {"varbinary(2147483647)", {"zeroblob(1048576)"}, {"0x" + std::string(2 << 20, '0')}},
         {"image", {"x'00ff'"}, {"0x00FF"}},
         {"blob", {"'text'"}, {"0x74657874"}},
         {"uniqueidentifier", {"'6f9619ff-8b86-d011-b42d-00c04fc964ff'", "'{6F9619FF-8B86-D011-B42D-00C04FC964FE}'"},
@@ -454,7 +471,7 @@ std::vector<Case> Corpus()
         {"int", {"1"}, {"1"}, {}, "a$b", "c$d"},
         {"int", {"1"}, {"1"}, {}, "a@b", "c@d"},
         {"int", {"1"}, {"1"}, {}, "my table", "my column"},
-        {"int", {"1"}, {"1"}, {}, "x]y", "p]q"},
+        {"int", {"1"}, {"1"}, "Babelfish takes no ]] inside a bracketed name (\"syntax error at or near ]\")", "x]y", "p]q"},
         {"int", {"1"}, {"1"}, {}, "it's", "it's"},
         {"int", {"1"}, {"1"}, {}, "1st", "2nd"},
     };
@@ -489,29 +506,43 @@ protected:
     QTemporaryDir m_folder;
 };
 
-// Every corpus case: its value held as the type holds it (ServerForm's reading is checked
-// against the case first), a value its type cannot hold logged, then the replay compared.
+// Writes the corpus into a SQLite file, one table per case; its table names. With check, each
+// value's form is checked against the case (the comparison's own reading of every kind).
+std::vector<std::string> WriteCorpus(const std::string& path, const std::vector<Case>& corpus, bool check)
+{
+    std::vector<std::string> tables;
+    RawSqlite source(path);
+    for (size_t i = 0; i < corpus.size(); ++i) {
+        const Case& c = corpus[i];
+        tables.push_back(c.table.empty() ? "c" + std::to_string(i) : c.table);
+        source.Exec("create table " + DoubleQuoted(tables[i]) + "(" + DoubleQuoted(c.column) + " " + c.type + c.more + ")");
+        for (const std::string& value : c.values)
+            source.Exec("insert into " + DoubleQuoted(tables[i]) + "(" + DoubleQuoted(c.column) + ") values(" + value + ")");
+        if (!check)
+            continue;
+        const ServerForm form = ServerForm::Parse(c.type);
+        const auto rows = source.Rows("select " + DoubleQuoted(c.column) + " from " + DoubleQuoted(tables[i]));
+        EXPECT_EQ(rows.size(), c.held.size()) << tables[i];
+        for (size_t r = 0; r < std::min(rows.size(), c.held.size()); ++r)
+            EXPECT_EQ(form.Of(rows[r][0]), c.held[r]) << "case " << tables[i] << " (" << c.type << ") row " << r + 1
+                                                      << ": the comparison's reading of " << SourceShown(rows[r][0]);
+    }
+    return tables;
+}
+
+// Every value of the corpus takes the form its column's type gives it (no server needed).
+TEST_F(ReplayTest, CorpusValuesTakeTheFormsTheirTypesHold)
+{
+    WriteCorpus(Path("corpus.db"), Corpus(), true);
+}
+
+// Every corpus case replayed: a value its type cannot hold must be logged, and every value read
+// back must be the form its type holds, unless the log names its column.
 TEST_F(ReplayTest, HostileCorpusReplaysValueForValue)
 {
     TABRIX_REQUIRE_SQL_SERVER(server);
     const std::vector<Case> corpus = Corpus();
-    std::vector<std::string> tables;
-    {
-        RawSqlite source(Path("corpus.db"));
-        for (size_t i = 0; i < corpus.size(); ++i) {
-            const Case& c = corpus[i];
-            tables.push_back(c.table.empty() ? "c" + std::to_string(i) : c.table);
-            source.Exec("create table " + DoubleQuoted(tables[i]) + "(" + DoubleQuoted(c.column) + " " + c.type + c.more + ")");
-            for (const std::string& value : c.values)
-                source.Exec("insert into " + DoubleQuoted(tables[i]) + "(" + DoubleQuoted(c.column) + ") values(" + value + ")");
-            const ServerForm form = ServerForm::Parse(c.type);
-            const auto rows = source.Rows("select " + DoubleQuoted(c.column) + " from " + DoubleQuoted(tables[i]));
-            ASSERT_EQ(rows.size(), c.held.size()) << tables[i];
-            for (size_t r = 0; r < rows.size(); ++r)
-                EXPECT_EQ(form.Of(rows[r][0]), c.held[r]) << "case " << tables[i] << " (" << c.type << ") row " << r + 1
-                                                          << ": the comparison's reading of " << SourceShown(rows[r][0]);
-        }
-    }
+    const std::vector<std::string> tables = WriteCorpus(Path("corpus.db"), corpus, false);
     Replay replay(server, m_folder.path(), Path("corpus.db"));
     const int exported = replay.Export(tables);
 
