@@ -244,7 +244,10 @@ public:
         RawSqlite source(m_source);
         std::vector<std::vector<Form>> sourceRows, copyRows;
         std::vector<std::vector<std::string>> sourceShown;
-        for (const auto& row : source.Rows("select * from " + DoubleQuoted(table))) {
+        std::string select;
+        for (const Column& c : columns)
+            select += (select.empty() ? "select " : ", ") + DoubleQuoted(c.name);
+        for (const auto& row : source.Rows(select + " from " + DoubleQuoted(table))) {
             auto& forms_ = sourceRows.emplace_back();
             auto& shown = sourceShown.emplace_back();
             for (size_t c = 0; c < columns.size(); ++c) {
@@ -318,9 +321,11 @@ public:
     {
         std::vector<Column> columns;
         RawSqlite source(m_source);
-        for (const auto& row : source.Rows("pragma table_info(" + DoubleQuoted(table) + ")"))
-            columns.push_back({ado::ToText(row[1]), ado::IsNull(row[2]) ? std::string() : ado::ToText(row[2]),
-                               static_cast<int>(std::get<std::int64_t>(row[5]))});
+        // Computed columns too (hidden 2 and 3): the copy must hold their values as well.
+        for (const auto& row : source.Rows("pragma table_xinfo(" + DoubleQuoted(table) + ")"))
+            if (std::get<std::int64_t>(row[6]) != 1)
+                columns.push_back({ado::ToText(row[1]), ado::IsNull(row[2]) ? std::string() : ado::ToText(row[2]),
+                                   static_cast<int>(std::get<std::int64_t>(row[5]))});
         return columns;
     }
 
