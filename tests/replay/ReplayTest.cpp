@@ -589,4 +589,50 @@ TEST_F(ReplayTest, DemoDatabaseReplaysValueForValue)
     ReplayAll(server, replay, tables.size());
 }
 
+// tabrix export --verify-on: the scripts replayed on a scratch database of the server, which is
+// gone afterwards; an equal copy passes, a value its type cannot hold makes the table differ.
+TEST_F(ReplayTest, VerifyOnComparesOnTheServerAndDropsItsDatabase)
+{
+    TABRIX_REQUIRE_SQL_SERVER(server);
+    {
+        RawSqlite source(Path("v.db"));
+        source.Exec("create table ok(id int identity(1,1) not null, n decimal(18,4), t char(3));"
+                    "insert into ok values (1, 1.5, 'a'), (2, null, 'b');"
+                    "create table odd(v char(4)); insert into odd values (x'41');");
+    }
+    ado::Connection master;
+    master.Open(server, ado::adModeRead);
+    const auto scratchDatabases = [&] {
+        std::vector<std::string> names;
+        const ado::RecordsetPtr rows = master.Execute("select name from sys.databases where name like 'tabrix_scratch_%'");
+        for (; !rows->Eof(); rows->MoveNext())
+            names.push_back(ado::ToText(rows->Fields(0L).GetValue()));
+        return names;
+    };
+    const std::vector<std::string> before = scratchDatabases();
+    const struct {
+        const char* table;
+        int status;
+        const char* output;
+    } cases[] = {
+        {"ok", 0, "tabrix export --verify: 1 tables replayed on a scratch copy on the server and equal to their source"},
+        {"odd", 4, "verify: the copy differs: 1 rows in the source, 1 in the copy; 1 values of the source have no form"},
+    };
+    for (const auto& c : cases) {
+        QFile file(m_folder.filePath(QStringLiteral("t.xml")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(QStringLiteral("<template><server name=\"s\" constr=\"Provider=SQLite;Data Source=v.db\"><database "
+                                  "name=\"v\"><table name=\"%1\"/></database></server></template>")
+                       .arg(QLatin1String(c.table))
+                       .toUtf8());
+        file.close();
+        const TabrixOutcome run = RunTabrix({"export", "t.xml", "--struct", "s.sql", "--data", "d.sql", "--verify-on",
+                                             FromUtf8(server)},
+                                            m_folder.path());
+        EXPECT_EQ(run.exitCode, c.status) << c.table << ": " << run.err.toStdString();
+        EXPECT_TRUE((run.out + run.err).contains(QLatin1String(c.output))) << c.table << ": " << (run.out + run.err).toStdString();
+    }
+    EXPECT_EQ(scratchDatabases(), before);
+}
+
 }  // namespace
