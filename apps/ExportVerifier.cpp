@@ -175,11 +175,15 @@ void ExportVerifier::VerifyScripts(const Scripts& scripts)
             continue;
         }
         const std::string objectName = sqlname::InLiteral(T);
-        const TableDigest::Source original{source, "select * from " + T + " " + table.Attribute("expr"), objectName};
+        TableDigest::Source original{source, "select * from " + T + " " + table.Attribute("expr"), objectName};
         try {
+            original.identities = TableDigest::IdentityColumns(original);
             const TableDigest expected = TableDigest::Of(original);
-            const std::string columns = expected.Columns().empty() ? "*" : expected.Columns();
-            const TableDigest::Source replayed{copy, "select " + columns + " from " + T, objectName};
+            std::string columns = expected.Columns().empty() ? "*" : expected.Columns();
+            for (const std::string& identity : original.identities)
+                if (columns != "*")
+                    columns += "," + sqlname::Quote(identity);
+            const TableDigest::Source replayed{copy, "select " + columns + " from " + T, objectName, original.identities};
             const TableDigest actual = TableDigest::Of(replayed);
             if (actual.SameRows(expected) && (expected.Rows() == 0 || actual.Columns() == expected.Columns())) {
                 ++m_verified;

@@ -32,23 +32,6 @@ std::string ColumnsOf(const std::string& rowText)
     return {};
 }
 
-// The identity columns of a result: the copy must hold their values as the source does, since
-// a renumbered identity breaks every reference to it.
-std::vector<long> IdentityColumns(const ado::Recordset& set, const std::string& objectName, ado::Connection& connection)
-{
-    std::vector<long> identities;
-    for (long i = 0; i < set.FieldCount(); ++i) {
-        const ado::RecordsetPtr answer = connection.Execute("select columnproperty(object_id('" + objectName + "'),'" +
-                                                            sqlname::InLiteral(set.Fields(i).Name()) + "','IsIdentity')");
-        if (!answer->Eof()) {
-            const ado::Value& value = answer->Fields(0L).GetValue();
-            if (!ado::IsNull(value) && ado::ToText(value) == "1")
-                identities.push_back(i);
-        }
-    }
-    return identities;
-}
-
 }  // namespace
 
 long TableDigest::ForEachRow(const Source& rows, const std::function<void(const std::string&)>& row)
@@ -56,14 +39,21 @@ long TableDigest::ForEachRow(const Source& rows, const std::function<void(const 
     ado::ConnectionPtr connection = rows.connection;
     const ado::RecordsetPtr set = connection->Execute(rows.sql, ado::adOpenForwardOnly);
     InsertStatement insert(*set, rows.objectName, connection);
-    const std::vector<long> identities = IdentityColumns(*set, rows.objectName, *connection);
+    std::vector<long> identities;
+    for (const std::string& name : rows.identities)
+        identities.push_back(set->FieldIndex(name));
     std::string text;
     for (; !set->Eof(); set->MoveNext()) {
         text.clear();
         insert.AppendRow(text, *set);
-        for (long i : identities) {
-            const ado::Value& value = set->Fields(i).GetValue();
-            text += " identity " + set->Fields(i).Name() + "=" + (ado::IsNull(value) ? std::string("null") : ado::ToText(value));
+        for (size_t i = 0; i < identities.size(); ++i) {
+            text += " identity " + rows.identities[i] + "=";
+            if (identities[i] < 0) {
+                text += "(none)";
+                continue;
+            }
+            const ado::Value& value = set->Fields(identities[i]).GetValue();
+            text += ado::IsNull(value) ? std::string("null") : ado::ToText(value);
         }
         row(text);
     }
@@ -71,6 +61,24 @@ long TableDigest::ForEachRow(const Source& rows, const std::function<void(const 
     for (const TableFacts::OtherForm& form : insert.OtherForms())
         otherForms += static_cast<long>(form.values);
     return otherForms;
+}
+
+std::vector<std::string> TableDigest::IdentityColumns(const Source& rows)
+{
+    // The select's columns; its rows are not read.
+    const ado::RecordsetPtr set = rows.connection->Execute(rows.sql, ado::adOpenForwardOnly);
+    std::vector<std::string> identities;
+    for (long i = 0; i < set->FieldCount(); ++i) {
+        const ado::RecordsetPtr answer =
+            rows.connection->Execute("select columnproperty(object_id('" + rows.objectName + "'),'" +
+                                     sqlname::InLiteral(set->Fields(i).Name()) + "','IsIdentity')");
+        if (answer->Eof())
+            continue;
+        const ado::Value& value = answer->Fields(0L).GetValue();
+        if (!ado::IsNull(value) && ado::ToText(value) == "1")
+            identities.push_back(set->Fields(i).Name());
+    }
+    return identities;
 }
 
 TableDigest TableDigest::Of(const Source& rows)

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The rows of one table as the data script writes them, reduced to a digest that does not
 // depend on their order: how many rows, and the sums of a 128-bit hash of each row's text.
@@ -25,7 +26,12 @@ public:
         ado::ConnectionPtr connection;
         std::string sql;
         std::string objectName;
+        // The identity columns whose values follow each row: the source's, on both sides, as a
+        // copy need not report its identity columns as the source does.
+        std::vector<std::string> identities = {};
     };
+    // The identity columns of the rows' table, asked of its catalogue.
+    static std::vector<std::string> IdentityColumns(const Source& rows);
 
     struct Row {
         long number = 0;  // in the order the select gives the rows, from 1
