@@ -1,10 +1,14 @@
 #include "ScratchDatabase.h"
 
+#include "AutomationError.h"
 #include "ConnectionText.h"
 
 #include <QUuid>
 
 #include <cctype>
+#include <chrono>
+#include <cstdio>
+#include <thread>
 #include <string_view>
 
 namespace {
@@ -41,9 +45,17 @@ ScratchDatabase::ScratchDatabase(const std::string& serverText)
 
 ScratchDatabase::~ScratchDatabase()
 {
-    try {
-        m_server.Execute("drop database " + m_name);
-    } catch (...) {
-        // A destructor cannot fail; the name says what the database was for.
+    // A server may still be ending the session of a connection just closed, and refuses to drop
+    // a database in use meanwhile: a few tries, a moment apart.
+    std::string error;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        try {
+            m_server.Execute("drop database " + m_name);
+            return;
+        } catch (const automation::AutomationError& e) {
+            error = e.Description().toStdString();
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(250));
     }
+    std::fprintf(stderr, "tabrix: the scratch database %s could not be dropped: %s\n", m_name.c_str(), error.c_str());
 }
