@@ -293,12 +293,33 @@ public:
                          [&](size_t a, size_t b) { return sortKey(sourceRows[a]) < sortKey(sourceRows[b]); });
         std::stable_sort(copyOrder.begin(), copyOrder.end(),
                          [&](size_t a, size_t b) { return sortKey(copyRows[a]) < sortKey(copyRows[b]); });
+        // Rows the copy holds as they are pair first; the rest pair in that order.
+        std::map<std::vector<Form>, long> held;
+        for (const auto& row : copyRows)
+            ++held[row];
+        std::vector<size_t> sourceLeft, copyLeft;
+        for (size_t r : sourceOrder) {
+            auto found = held.find(sourceRows[r]);
+            if (found != held.end() && found->second > 0 && std::find(sourceRows[r].begin(), sourceRows[r].end(), kNoForm) == sourceRows[r].end())
+                --found->second;
+            else
+                sourceLeft.push_back(r);
+        }
+        for (size_t r : copyOrder) {
+            auto found = held.find(copyRows[r]);
+            if (found != held.end() && found->second > 0) {
+                --found->second;
+                copyLeft.push_back(r);
+            }
+        }
+        sourceOrder = sourceLeft;
+        copyOrder = copyLeft;
         if (sourceRows.size() != copyRows.size())
             found.faults.push_back(where + ": " + std::to_string(sourceRows.size()) + " rows in the source, " +
                                    std::to_string(copyRows.size()) + " in the copy");
         const std::string script = DataScript(i);
         int shownFaults = 0;
-        for (size_t r = 0; r < std::min(sourceRows.size(), copyRows.size()); ++r) {
+        for (size_t r = 0; r < std::min(sourceOrder.size(), copyOrder.size()); ++r) {
             const auto& s = sourceRows[sourceOrder[r]];
             const auto& c = copyRows[copyOrder[r]];
             for (size_t k = 0; k < columns.size(); ++k) {
