@@ -155,12 +155,25 @@ struct Column {
     int key = 0;  // its place in the primary key, from 1; 0 for none
 };
 
+// Babelfish keeps times to the microsecond (PostgreSQL's precision) where SQL Server keeps
+// 100 ns: there time and datetime2 values compare with six fraction digits.
+std::string Microseconds(const std::string& type)
+{
+    std::string lower;
+    for (char c : type)
+        lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const char* base : {"datetime2", "time"})
+        if (lower == base || lower == std::string(base) + "(7)")
+            return std::string(base) + "(6)";
+    return type;
+}
+
 // Exports tables of a SQLite file, one server element (and scripts and log) per table,
 // replays each on a scratch database of the server and compares.
 class Replay {
 public:
-    Replay(const std::string& server, const QString& folder, const std::string& source)
-        : m_server(server), m_folder(folder), m_source(source)
+    Replay(const std::string& server, const QString& folder, const std::string& source, bool babelfish)
+        : m_server(server), m_folder(folder), m_source(source), m_babelfish(babelfish)
     {
     }
 
@@ -240,7 +253,7 @@ public:
 
         std::vector<ServerForm> forms;
         for (const Column& c : columns)
-            forms.push_back(ServerForm::Parse(c.type));
+            forms.push_back(ServerForm::Parse(m_babelfish ? Microseconds(c.type) : c.type));
         RawSqlite source(m_source);
         std::vector<std::vector<Form>> sourceRows, copyRows;
         std::vector<std::vector<std::string>> sourceShown;
@@ -363,11 +376,14 @@ private:
     std::string m_server;
     QString m_folder;
     std::string m_source;
+    bool m_babelfish;
     std::vector<std::string> m_tables;
 };
 
-bool IsBabelfish(ado::Connection& server)
+bool IsBabelfish(const std::string& serverText)
 {
+    ado::Connection server;
+    server.Open(serverText, ado::adModeRead);
     const ado::RecordsetPtr version = server.Execute("select @@version as v");
     return ado::ToText(version->Fields(0L).GetValue()).find("Babelfish") != std::string::npos;
 }
@@ -393,6 +409,7 @@ struct Case {
 };
 
 const std::string kNul = "PostgreSQL texts cannot hold the NUL character (\"null character not permitted\")";
+const std::string kMicroseconds = "PostgreSQL keeps times to the microsecond: .9999999 rounds up into the next day or to 24:00:00";
 const std::string kMegabyte = "replace(hex(zeroblob(524288)), '0', 'x')";
 
 std::vector<Case> Corpus()
@@ -454,11 +471,13 @@ std::vector<Case> Corpus()
         {"smalldatetime", {"'2079-06-07'"}, {kNoForm}},
         {"smalldatetime", {"'1899-12-31'"}, {kNoForm}},
         {"date", {"'0001-01-01'", "'9999-12-31'", "'2024-02-29 13:00:00'"}, {"0001-01-01", "9999-12-31", "2024-02-29"}},
-        {"time", {"'23:59:59.9999999'", "'00:00:00'", "'12:34:56.1'"}, {"23:59:59.9999999", "00:00:00.0000000", "12:34:56.1000000"}},
+        {"time", {"'00:00:00'", "'12:34:56.1234567'"}, {"00:00:00.0000000", "12:34:56.1234567"}},
+        {"time", {"'23:59:59.9999999'"}, {"23:59:59.9999999"}, kMicroseconds},
         {"time(0)", {"'12:00:00.4'"}, {"12:00:00"}},
         {"time(3)", {"'00:00:00.0005'"}, {"00:00:00.001"}},
-        {"datetime2", {"'0001-01-01 00:00:00.0000001'", "'9999-12-31 23:59:59.9999999'", "'2024-01-31T08:05:09.1234567'"},
-         {"0001-01-01 00:00:00.0000001", "9999-12-31 23:59:59.9999999", "2024-01-31 08:05:09.1234567"}},
+        {"datetime2", {"'0001-01-01 00:00:00.0000001'", "'2024-01-31T08:05:09.1234567'"},
+         {"0001-01-01 00:00:00.0000001", "2024-01-31 08:05:09.1234567"}},
+        {"datetime2", {"'9999-12-31 23:59:59.9999999'"}, {"9999-12-31 23:59:59.9999999"}, kMicroseconds},
         {"datetime2(0)", {"'2024-01-01 12:00:00.5'"}, {"2024-01-01 12:00:01"}},
         {"datetime2(3)", {"'2024-02-29 23:59:59.9996'"}, {kNoForm}},
         {"char(5)", {"'ab'", "'it''s'", "''"}, {"'ab   '", "'it''s '", "'     '"}},
@@ -569,14 +588,12 @@ TEST_F(ReplayTest, HostileCorpusReplaysValueForValue)
     TABRIX_REQUIRE_SQL_SERVER(server);
     const std::vector<Case> corpus = Corpus();
     const std::vector<std::string> tables = WriteCorpus(Path("corpus.db"), corpus, false);
-    Replay replay(server, m_folder.path(), Path("corpus.db"));
+    const bool babelfish = IsBabelfish(server);
+    Replay replay(server, m_folder.path(), Path("corpus.db"), babelfish);
     const int exported = replay.Export(tables);
 
     bool anyLogged = false;
     std::map<size_t, std::string> skips;
-    ado::Connection probe;
-    probe.Open(server, ado::adModeRead);
-    const bool babelfish = IsBabelfish(probe);
     for (size_t i = 0; i < corpus.size(); ++i) {
         const Case& c = corpus[i];
         const bool logged = replay.Logged(i, c.column);
@@ -605,7 +622,7 @@ TEST_F(ReplayTest, DemoDatabaseReplaysValueForValue)
             tables.push_back(ado::ToText(row[0]));
     }
     ASSERT_GT(tables.size(), 100u);
-    Replay replay(server, m_folder.path(), Path("account.db"));
+    Replay replay(server, m_folder.path(), Path("account.db"), IsBabelfish(server));
     replay.Export(tables);
     ReplayAll(server, replay, tables.size());
 }
@@ -617,8 +634,10 @@ TEST_F(ReplayTest, VerifyOnComparesOnTheServerAndDropsItsDatabase)
     TABRIX_REQUIRE_SQL_SERVER(server);
     {
         RawSqlite source(Path("v.db"));
-        source.Exec("create table ok(id int identity(1,1) not null, n decimal(18,4), t char(3));"
-                    "insert into ok values (1, 1.5, 'a'), (2, null, 'b');"
+        source.Exec("create table ok(id int identity(1,1) not null, n decimal(18,4), t char(3), m money, r real, b bit, "
+                    "u nchar(3), g uniqueidentifier, x binary(4), d datetime, s smalldatetime);"
+                    "insert into ok values (1, 1.5, 'a', 2.5, 0.1, 2, 'é', '6f9619ff-8b86-d011-b42d-00c04fc964ff', x'01', "
+                    "'2024-01-31 08:05:09.123', '2024-01-31 08:05:00'), (2, null, 'b', null, null, 0, null, null, null, null, null);"
                     "create table odd(v char(4)); insert into odd values (x'41');");
     }
     ado::Connection master;
@@ -654,6 +673,30 @@ TEST_F(ReplayTest, VerifyOnComparesOnTheServerAndDropsItsDatabase)
         EXPECT_TRUE((run.out + run.err).contains(QLatin1String(c.output))) << c.table << ": " << (run.out + run.err).toStdString();
     }
     EXPECT_EQ(scratchDatabases(), before);
+}
+
+// Our ODBC provider reads the 100 ns digits of time and datetime2 values.
+TEST_F(ReplayTest, DatesAndTimesReadBackWithTheirHundredNanoseconds)
+{
+    TABRIX_REQUIRE_SQL_SERVER(server);
+    ado::Connection connection;
+    connection.Open(server, ado::adModeRead);
+    const struct {
+        const char* expression;
+        ado::DateTime expected;
+    } cases[] = {
+        // Microseconds: Babelfish keeps no more (PostgreSQL's precision), SQL Server 100 ns.
+        {"cast('2024-01-31 08:05:09.123456' as datetime2(7))", {2024, 1, 31, 8, 5, 9, 123, 4560}},
+        {"cast('0001-01-01 00:00:00.000001' as datetime2(7))", {1, 1, 1, 0, 0, 0, 0, 10}},
+        {"cast('23:59:59.999999' as time(7))", {1899, 12, 30, 23, 59, 59, 999, 9990}},
+        {"cast('2024-02-29 23:59:59.997' as datetime)", {2024, 2, 29, 23, 59, 59, 997, 0}},
+    };
+    for (const auto& c : cases) {
+        const ado::RecordsetPtr rows = connection.Execute(std::string("select ") + c.expression + " as v");
+        const ado::Value& value = rows->Fields(0L).GetValue();
+        ASSERT_TRUE(std::holds_alternative<ado::DateTime>(value)) << c.expression;
+        EXPECT_EQ(ado::ToText(value), ado::ToText(c.expected)) << c.expression;
+    }
 }
 
 }  // namespace
