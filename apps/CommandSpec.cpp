@@ -67,7 +67,8 @@ std::vector<CommandSpec> MakeCommands()
     commands.push_back({
         "export",
         CmdExport,
-        "tabrix export TEMPLATE [--struct F] [--data F] [--log F] [--append] [--batch N] [--verify] [--report FILE.json]",
+        "tabrix export TEMPLATE [--struct F] [--data F] [--log F] [--append] [--batch N] [--verify | --verify-on TEXT]\n"
+        "                      [--report FILE.json]",
         QStringLiteral("Exports the databases of TEMPLATE to SQL scripts without a window. The template's own "
                        "structfile, datafile and logfile attributes win over the options. Ctrl+C stops cleanly; "
                        "a second Ctrl+C quits at once (status 130)."),
@@ -81,11 +82,16 @@ std::vector<CommandSpec> MakeCommands()
                 QStringLiteral("N")),
          Option(QStringLiteral("verify"),
                 QStringLiteral("replay the scripts on a scratch SQLite copy and compare every table with its source")),
+         Option(QStringLiteral("verify-on"),
+                QStringLiteral("as --verify, but replay the scripts on a scratch database of the SQL Server TEXT "
+                               "reaches (made with a name of its own and dropped at the end) and compare every "
+                               "value, identity columns included, as the copy's column type holds it"),
+                QStringLiteral("TEXT")),
          Option(QStringLiteral("report"), QStringLiteral("write a JSON report of the run to FILE.json"),
                 QStringLiteral("FILE.json"))},
         QStringLiteral("0 nothing logged and every write reached its file; 1 usage error; 2 the run could not do its "
                        "job (template unreadable, an output file cannot be opened, writes failed); 3 tables or "
-                       "databases failed (see the log); 4 with --verify, a copy differs from its source or could "
+                       "databases failed (see the log); 4 with --verify or --verify-on, a copy differs from its source or could "
                        "not be verified; 130 interrupted"),
     });
     commands.push_back({

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "Connection.h"
 #include "XmlElement.h"
 
 #include <QString>
 
 #include <functional>
+#include <optional>
+#include <string>
 #include <vector>
 
 // Proves an export lossless: replays the structure and data scripts of every server element on
@@ -23,6 +26,12 @@ public:
 
     ExportVerifier(std::vector<xml::XmlElement> servers, Report report);
 
+    // Replays on a scratch database of the SQL Server this connection text reaches instead (made
+    // with a name of its own, dropped at the end, also after a failure), and compares each
+    // source row with the copy's row as the copy's column types hold it (ServerTableDigest),
+    // identity columns included.
+    void ReplayOn(std::string serverText) { m_server = std::move(serverText); }
+
     // Verifies every table; false when any differs or could not be verified.
     bool Run();
 
@@ -34,9 +43,13 @@ public:
 private:
     struct Scripts;
     void VerifyScripts(const Scripts& scripts);
+    // Compares one table with its copy on the server; false when it differs.
+    bool SameOnServer(const xml::XmlElement& table, const std::string& T, const ado::ConnectionPtr& source,
+                      const ado::ConnectionPtr& copy);
     void Fail(const xml::XmlElement& table, const QString& text);
 
     std::vector<xml::XmlElement> m_servers;
+    std::optional<std::string> m_server;
     Report m_report;
     int m_verified = 0;
     int m_failed = 0;

@@ -1,6 +1,7 @@
 #include "TableDigest.h"
 
 #include "InsertStatement.h"
+#include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
 
 #include <QByteArrayView>

@@ -6,16 +6,17 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The rows of one table as the data script writes them, reduced to a digest that does not
 // depend on their order: how many rows, and the sums of a 128-bit hash of each row's text.
 //
 // A row's text is the second half of its insert statement, made by the converter's own
-// InsertStatement ("a,b) values(1,N'x')"): the columns an insert carries (no identity,
-// computed or row-version column) with their values in the form the script gives them. Two
-// rows are therefore equal when the script would write them alike: a bit 2 and a bit 1, or a
-// date with a blank and one with a "T", are one value, as they are on SQL Server; a value the
-// script had to write in another form than its column's type compares in that form.
+// InsertStatement ("a,b) values(1,N'x')"): the columns an insert carries (identity columns
+// included, no computed or row-version column) with their values in the form the script gives
+// them. Two rows are therefore equal when the script would write them alike: a bit 2 and a bit
+// 1, or a date with a blank and one with a "T", are one value, as they are on SQL Server; a
+// value the script had to write in another form than its column's type compares in that form.
 class TableDigest {
 public:
     // Where the rows come from: a select of the table on a connection; objectName is the table

@@ -11,7 +11,8 @@ QString FromUtf8(const std::string& text) { return QString::fromUtf8(text.data()
 
 }  // namespace
 
-bool VerifyAfterExport(const std::vector<xml::XmlElement>& servers, QObject* converter)
+bool VerifyAfterExport(const std::vector<xml::XmlElement>& servers, QObject* converter,
+                       const std::optional<QString>& serverText)
 {
     ExportVerifier verifier(servers, [converter](const xml::XmlElement& table, const QString& text) {
         const xml::XmlElement database = table.Parent();
@@ -25,9 +26,12 @@ bool VerifyAfterExport(const std::vector<xml::XmlElement>& servers, QObject* con
             Print(stderr, QStringLiteral("tabrix: the log line could not be written: %1\n").arg(e.Description()));
         }
     });
+    if (serverText)
+        verifier.ReplayOn(serverText->toStdString());
     const bool ok = verifier.Run();
-    QString summary = QStringLiteral("tabrix export --verify: %1 tables replayed on a scratch copy and equal to their source")
-                          .arg(verifier.Verified());
+    QString summary = QStringLiteral("tabrix export --verify: %1 tables replayed on a scratch copy%2 and equal to their source")
+                          .arg(verifier.Verified())
+                          .arg(serverText ? QStringLiteral(" on the server") : QString());
     if (verifier.OtherForms() > 0)
         summary += QStringLiteral(" (%1 values compared in the other form the script gives them)").arg(verifier.OtherForms());
     if (verifier.Failed() > 0)

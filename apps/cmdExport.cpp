@@ -4,6 +4,7 @@
 
 #include "AutomationError.h"
 #include "ComponentRegistry.h"
+#include "ConnectionPassword.h"
 #include "Dispatch.h"
 #include "ExportOutputs.h"
 #include "RunProgress.h"
@@ -183,9 +184,18 @@ int CmdExport(CommandLine& line)
     const std::optional<QString> reportFile = OptionValue(line, QStringLiteral("report"));
     const std::optional<QString> batch = OptionValue(line, QStringLiteral("batch"));
     const bool append = line.options.isSet(QStringLiteral("append"));
-    const bool verify = line.options.isSet(QStringLiteral("verify"));
+    std::optional<QString> verifyOn = OptionValue(line, QStringLiteral("verify-on"));
+    const bool verify = line.options.isSet(QStringLiteral("verify")) || verifyOn;
     if (batch && !IsBatchSize(*batch))
         return UsageError(line, QStringLiteral("--batch needs a number of inserts from 1 to %1").arg(kMostBatch));
+    if (verifyOn) {
+        // Asked before the run, as --connection does, so that the export is not kept waiting.
+        QString error;
+        if (!CompleteConnectionPassword(*verifyOn, error)) {
+            Print(stderr, QStringLiteral("tabrix: %1\n").arg(error));
+            return 2;
+        }
+    }
     const QStringList templates = line.options.positionalArguments();
     if (templates.isEmpty())
         return UsageError(line, QStringLiteral("no template file given"));
@@ -345,7 +355,7 @@ int CmdExport(CommandLine& line)
         Print(stderr, std::string_view("tabrix: the run was stopped, so its scripts are not verified\n"));
         return finish(status);
     }
-    if (verify && !VerifyAfterExport(servers, engine))
+    if (verify && !VerifyAfterExport(servers, engine, verifyOn))
         return finish(4);
     return finish(status);
 }

@@ -52,18 +52,27 @@ void DecimalDigits(std::string_view text, std::string& digits)
 }
 
 // "08:05:09.1234567" as a time of day on the day the platform's dates count from, as the
-// embedded provider gives it.
+// embedded provider gives it, every fraction digit kept.
 DateTime TimeOfDay(const std::string& text)
 {
     DateTime t{1899, 12, 30};
-    double seconds = 0;
-    if (std::sscanf(text.c_str(), "%d:%d:%lf", &t.hour, &t.minute, &seconds) == 3) {
-        t.second = static_cast<int>(seconds);
-        const auto ticks = std::min(9999999L, std::lround((seconds - t.second) * 1e7));
-        t.millisecond = static_cast<int>(ticks / 10000);
-        t.tick = static_cast<int>(ticks % 10000);
-    }
+    int used = 0;
+    if (std::sscanf(text.c_str(), "%d:%d:%d%n", &t.hour, &t.minute, &t.second, &used) != 3)
+        return t;
+    long units = 0, scale = 10000000;  // 100-nanosecond units of the second
+    if (text[static_cast<size_t>(used)] == '.')
+        for (size_t i = static_cast<size_t>(used) + 1; i < text.size() && text[i] >= '0' && text[i] <= '9' && scale > 1; ++i)
+            units += (text[i] - '0') * (scale /= 10);
+    t.millisecond = static_cast<int>(units / 10000);
+    t.tick = static_cast<int>(units % 10000);
     return t;
+}
+
+// A timestamp with its fraction (nanoseconds) kept to the 100 ns that the server's types hold.
+DateTime FromTimestamp(const SQL_TIMESTAMP_STRUCT& t)
+{
+    return DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000),
+                    static_cast<int>(t.fraction % 1000000 / 100)};
 }
 
 // The C type and buffer width (a terminator included) of a column bound to a buffer; false
@@ -323,8 +332,7 @@ void OdbcCursor::ReadBound(size_t column, size_t row, Value& value)
     case ValueKind::Timestamp: {
         SQL_TIMESTAMP_STRUCT t;
         fixed(t);
-        value = DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000),
-                         static_cast<int>(t.fraction / 100 % 10000)};
+        value = FromTimestamp(t);
         return;
     }
     default:
@@ -419,8 +427,7 @@ void OdbcCursor::ReadValue(SQLUSMALLINT column, ValueKind kind, Value& value)
             value = Null{};
             return;
         }
-        value = DateTime{t.year, t.month, t.day, t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000),
-                         static_cast<int>(t.fraction / 100 % 10000)};
+        value = FromTimestamp(t);
         return;
     }
     case ValueKind::Decimal:
