@@ -7,8 +7,10 @@
 #include <cstddef>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A statement of a script that did not run: the line it starts on and why.
 class ScriptFailure : public std::exception {
@@ -35,6 +37,12 @@ private:
 //
 // A "drop table" of a table the database does not have is passed over: the structure script
 // drops every table before it creates it, and a new database has none.
+//
+// On a server (not the embedded provider) inside the run's transaction, inserts, updates and
+// deletes that follow one another go to the server together, up to kBatchStatements statements
+// or kBatchBytes of text a round trip, each batch after a savepoint. A batch that fails is rolled
+// back to its savepoint and run again statement by statement, so that the failure names its
+// line and no statement is applied twice.
 class ScriptRunner {
 public:
     ScriptRunner(ado::Connection& connection, bool oneTransaction);
@@ -56,9 +64,26 @@ public:
 
     long Statements() const { return m_statements; }
     long MissingTablesNotDropped() const { return m_missingDrops; }
+    // Round trips that carried more than one statement.
+    long Batches() const { return m_batches; }
+
+    static constexpr std::size_t kBatchStatements = 1000;
+    static constexpr std::size_t kBatchBytes = 1 << 20;
 
 private:
+    struct Pending {
+        std::string_view text;
+        long line;
+    };
+
     void RunStatement(std::string_view text, long line);
+    void ExecuteStatement(std::string_view text, long line);
+    // Whether a statement may go to the server with others (see the class comment).
+    bool Joinable(std::string_view text) const;
+    // Sends the statements waiting to be joined: one alone as it stands, more as a batch.
+    void SendPending();
+    // Whether the server has a transaction open (@@trancount above 0).
+    bool ServerTransactionOpen();
     // The script's own transaction statements; false when text is none.
     bool RunTransactionStatement(std::string_view text, long line);
     // After a failed "drop table": true when the table is not there (nothing to drop).
@@ -73,5 +98,11 @@ private:
     long m_outerBeginLine = 0;
     long m_statements = 0;
     long m_missingDrops = 0;
+    long m_batches = 0;
+    bool m_joining = false;  // statements may be joined on this connection
+    std::optional<bool> m_serverTransaction;
+    std::vector<Pending> m_pending;
+    std::size_t m_pendingBytes = 0;
+    std::string m_batch;
     std::function<void(std::size_t)> m_progress;
 };

@@ -105,16 +105,23 @@ int CmdApply(CommandLine& line)
 
     ApplyProgress progress(::isatty(STDERR_FILENO) != 0);
     QString failure;
-    long statements = 0, missingDrops = 0;
+    long statements = 0, missingDrops = 0, batches = 0;
     try {
         ScriptRunner runner(*connection, oneTransaction);
-        const ScriptFile* current = nullptr;
-        runner.SetProgress([&](std::size_t position) { progress.At(position, runner.Statements()); });
+        ScriptFile* current = nullptr;
+        runner.SetProgress([&](std::size_t position) {
+            progress.At(position, runner.Statements());
+            // What the run has gone past leaves memory; the statements waiting to go to the
+            // server together are within the last batch's bytes.
+            constexpr std::size_t kKept = 2 * ScriptRunner::kBatchBytes;
+            current->Release(position > kKept ? position - kKept : 0);
+        });
         try {
             for (const auto& file : files) {
                 current = file.get();
                 progress.Start(file->Path(), file->Text().size());
                 runner.Run(file->Text());
+                file->Release(file->Text().size());
             }
             runner.Commit();
         } catch (const ScriptFailure& e) {
@@ -122,6 +129,7 @@ int CmdApply(CommandLine& line)
         }
         statements = runner.Statements();
         missingDrops = runner.MissingTablesNotDropped();
+        batches = runner.Batches();
     } catch (const automation::AutomationError& e) {
         failure = e.Description();  // the transaction could not begin or commit
     }
@@ -146,6 +154,8 @@ int CmdApply(CommandLine& line)
                           .arg(statements)
                           .arg(files.size())
                           .arg(seconds, 0, 'f', 1);
+    if (batches > 0)
+        summary += QStringLiteral("; %1 batches of statements sent together").arg(batches);
     if (missingDrops > 0)
         summary += QStringLiteral(" (%1 drops of tables the database did not have passed over)").arg(missingDrops);
     Print(stdout, summary + QLatin1Char('\n'));
