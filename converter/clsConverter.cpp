@@ -11,6 +11,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 
 namespace {
@@ -236,12 +237,23 @@ void clsConverter::ClearFailedWrites()
 
 void clsConverter::FlushWholeStatements()
 {
-    automation::Guard([&] { m_files.FlushWholeStatements(); });
+    automation::Guard([&] {
+        m_files.FlushWholeStatements();
+        if (const RunningData& running = m_runningData; running.facts) {
+            const long long lost = running.file ? running.file->LostRows() - running.lostRowsBefore : 0;
+            emit RowsWritten(running.facts->rows - lost, running.facts->bytes);
+        }
+    });
 }
 
 OutputFile* clsConverter::DataFile(const xml::XmlElement& objNode)
 {
-    const std::string path = Attr(objNode.Parent().Parent(), "datafile");
+    return TableFile(objNode, 0);
+}
+
+OutputFile* clsConverter::TableFile(const xml::XmlElement& objNode, int iType)
+{
+    const std::string path = Attr(objNode.Parent().Parent(), iType == 0 ? "datafile" : "structfile");
     return path.empty() ? nullptr : &m_files.Get(path);
 }
 
@@ -260,6 +272,13 @@ void clsConverter::RunTable(const xml::XmlElement& objNode, int iType, Body&& bo
     const auto start = std::chrono::steady_clock::now();
     TableFacts facts;
     facts.iType = iType;
+    // The table's text reaches its file before the table is told ended, so that writes that
+    // failed are its own: its rows lost with them are not counted, and it is not a success.
+    OutputFile* const file = TableFile(objNode, iType);
+    if (file)
+        file->Flush();
+    const long long failedBefore = file ? file->FailedWrites() : 0;
+    const long long lostBefore = file ? file->LostRows() : 0;
     try {
         const TableNames names(objNode);
         facts.server = names.server;
@@ -270,6 +289,19 @@ void clsConverter::RunTable(const xml::XmlElement& objNode, int iType, Body&& bo
         const QString description = automation::InfoFromCurrentException().description;
         facts.error = description.toStdString();
         LogFailure(objNode, description);
+    }
+    if (file) {
+        file->Flush();
+        facts.rows -= file->LostRows() - lostBefore;
+        const long long failed = file->FailedWrites() - failedBefore;
+        if (failed > 0 && facts.error.empty()) {
+            const QString description = QStringLiteral("%1 writes to %2 failed (%3); the table's statements in it are "
+                                                        "incomplete")
+                                            .arg(failed)
+                                            .arg(FromUtf8(file->Path()), FromUtf8(file->WriteError()));
+            facts.error = description.toStdString();
+            LogFailure(objNode, description);
+        }
     }
     facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     emit TableFinished(facts.ToMap());
@@ -422,10 +454,10 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
     std::string discarded;
     std::string& out = file ? file->Text() : discarded;
     size_t writeStart = out.size();
-    const auto endWrite = [&](bool statementComplete = true) {
+    const auto endWrite = [&](bool statementComplete = true, bool endsRow = false) {
         facts.bytes += static_cast<long long>(out.size() - writeStart) + 2;  // and its CR LF
         if (file)
-            file->EndWrite(statementComplete);
+            file->EndWrite(statementComplete, endsRow);
         else
             discarded.clear();
         writeStart = out.size();
@@ -442,6 +474,18 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
             return;
         lastProgress = time;
         emit RowsWritten(facts.rows, facts.bytes);
+    };
+
+    // A host that quits at once learns the rows from here (FlushWholeStatements).
+    m_runningData = {&facts, file, file ? file->LostRows() : 0};
+    const std::unique_ptr<RunningData, void (*)(RunningData*)> running(&m_runningData,
+                                                                        [](RunningData* data) { *data = {}; });
+    // An open batch is closed also when the host quits at once.
+    const auto writeBatchLine = [&](const char* line, bool opens) {
+        out += line;
+        endWrite();
+        if (file)
+            file->SetClosing(opens ? InsertBatches::kCommit : "");
     };
 
     // Read before anything is written: a batch attribute that is no number fails the table.
@@ -479,10 +523,8 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                 continue;
             }
 
-            if (batches.BeforeRow()) {
-                out += InsertBatches::kBegin;
-                endWrite();
-            }
+            if (batches.BeforeRow())
+                writeBatchLine(InsertBatches::kBegin, true);
             out += insertHead;
             endWrite(false);
             if (!insert) {
@@ -494,7 +536,7 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                 }
             }
             insert->AppendRow(out, *rows);
-            endWrite();
+            endWrite(true, true);
             if ((++facts.rows & 63) == 0)
                 reportProgress(false);
 
@@ -522,10 +564,8 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                 out += ") where ibitype = " + type + kCrLf;
                 endWrite();
             }
-            if (batches.AfterRow()) {
-                out += InsertBatches::kCommit;
-                endWrite();
-            }
+            if (batches.AfterRow())
+                writeBatchLine(InsertBatches::kCommit, false);
             rows->MoveNext();
         }
     } catch (...) {
@@ -533,15 +573,12 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
         if (batches.Close()) {
             if (out.size() > writeStart)
                 out += kCrLf;
-            out += InsertBatches::kCommit;
-            endWrite();
+            writeBatchLine(InsertBatches::kCommit, false);
         }
         reportOtherForms();
         throw;
     }
-    if (batches.Close()) {
-        out += InsertBatches::kCommit;
-        endWrite();
-    }
+    if (batches.Close())
+        writeBatchLine(InsertBatches::kCommit, false);
     reportOtherForms();
 }

@@ -50,7 +50,9 @@ public:
     // Starts the counts of FailedWrites and FailedWriteFiles again from zero.
     Q_INVOKABLE void ClearFailedWrites();
     // For a host that quits in the middle of a run: every open file gets its complete
-    // statements, the statement being composed is dropped. The run must not go on afterwards.
+    // statements, the statement being composed is dropped, and a transaction the data script
+    // has open gets its commit. The data export under way then tells its rows as they now
+    // stand in the file (RowsWritten). The run must not go on afterwards.
     Q_INVOKABLE void FlushWholeStatements();
 
     enuState StopFlag() const { return m_stopFlag; }
@@ -82,6 +84,8 @@ private:
     // statementComplete false: the text is the first part of a statement (see OutputFile).
     void Write(const xml::XmlElement& objNode, std::string_view strContent, int iType, bool statementComplete = true);
     OutputFile* DataFile(const xml::XmlElement& objNode);
+    // The file a table's export of iType (0 data, 1 structure) writes; null for none.
+    OutputFile* TableFile(const xml::XmlElement& objNode, int iType);
     void LogFailure(const xml::XmlElement& objNode, const QString& description);
     void ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo,
                                TableFacts& facts);
@@ -99,4 +103,10 @@ private:
     // While an export runs, its files stay open and buffered.
     OutputFiles m_files;
     int m_runDepth = 0;
+    // The data export under way: its facts, and its file's lost rows when it began.
+    struct RunningData {
+        const TableFacts* facts = nullptr;
+        const OutputFile* file = nullptr;
+        long long lostRowsBefore = 0;
+    } m_runningData;
 };
