@@ -231,10 +231,11 @@ void ScriptRunner::SendPending()
         } catch (const automation::AutomationError&) {
             throw ScriptFailure(pending[first].line,
                                 QStringLiteral("%1 (a statement of lines %2 to %3, sent together; the server ended the "
-                                               "transaction, so they cannot be run one by one to name the line)")
+                                               "transaction)")
                                     .arg(e.Description())
                                     .arg(pending[first].line)
-                                    .arg(pending.back().line));
+                                    .arg(pending.back().line),
+                                true);
         }
     }
     for (std::size_t i = first; i < pending.size(); ++i)

@@ -15,8 +15,14 @@
 // A statement of a script that did not run: the line it starts on and why.
 class ScriptFailure : public std::exception {
 public:
-    ScriptFailure(long line, QString message) : m_line(line), m_message(std::move(message)), m_what(m_message.toStdString()) {}
+    // batchLost: the statement is one of a batch whose transaction the server ended, so its
+    // line is that of the batch (see ScriptRunner).
+    ScriptFailure(long line, QString message, bool batchLost = false)
+        : m_line(line), m_message(std::move(message)), m_what(m_message.toStdString()), m_batchLost(batchLost)
+    {
+    }
     long Line() const { return m_line; }
+    bool BatchLost() const { return m_batchLost; }
     const QString& Message() const { return m_message; }
     const char* what() const noexcept override { return m_what.c_str(); }
 
@@ -24,6 +30,7 @@ private:
     long m_line;
     QString m_message;
     std::string m_what;
+    bool m_batchLost;
 };
 
 // Runs scripts as the converter writes them on an open database, statement by statement (see
@@ -42,7 +49,9 @@ private:
 // deletes that follow one another go to the server together, up to kBatchStatements statements
 // or kBatchBytes of text a round trip, each batch after a savepoint. A batch that fails is rolled
 // back to its savepoint and run again statement by statement, so that the failure names its
-// line and no statement is applied twice.
+// line and no statement is applied twice. An error that ends the transaction itself takes the
+// savepoint with it: the failure then names the batch's first line and says so (BatchLost), and
+// the caller may run everything again with SendEachAlone.
 class ScriptRunner {
 public:
     ScriptRunner(ado::Connection& connection, bool oneTransaction);
@@ -59,6 +68,8 @@ public:
     // Passes over the data script's "update" statements (the `special` recomputations): they
     // read tables of the target database that a copy of the exported tables may not have.
     void SkipUpdates() { m_skipUpdates = true; }
+    // Sends every statement on its own, as on the embedded provider.
+    void SendEachAlone() { m_joining = false; }
     // Called every few hundred statements with the bytes of the current script read so far.
     void SetProgress(std::function<void(std::size_t position)> progress) { m_progress = std::move(progress); }
 

@@ -171,7 +171,7 @@ TEST_F(TabrixCommand, ScriptsApplyToSqlServer)
 // nothing of the run left. A duplicate key only ends its statement (the rest of its batch runs
 // on), so naming line 1,500 and not the batch's first line shows the batch was undone before it
 // ran again one statement at a time; a text in an int column ends the transaction on Babelfish
-// (SQL Server keeps it), where the line range of the batch is given.
+// (SQL Server keeps it), and the run goes again one statement at a time to name the line.
 TEST_F(TabrixCommand, InsertsGoInBatchesAndAFailureNamesItsLine)
 {
     const QString server = qEnvironmentVariable("TABRIX_TEST_MSSQL");
@@ -194,7 +194,7 @@ TEST_F(TabrixCommand, InsertsGoInBatchesAndAFailureNamesItsLine)
         {0, "", "2500 statements"},
         {1500, "insert into t values (1, N'again')", "x.sql:1500: "},
         {2, "insert into t values (1, N'again')", "x.sql:2: "},
-        {1700, "insert into t values ('x', N'no number')", "x.sql:"},
+        {1700, "insert into t values ('x', N'no number')", "x.sql:1700: "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.failing);
@@ -208,8 +208,9 @@ TEST_F(TabrixCommand, InsertsGoInBatchesAndAFailureNamesItsLine)
         EXPECT_TRUE((applied.out + applied.err).contains(QLatin1String(c.message))) << applied.err.toStdString();
         EXPECT_EQ(Tabrix({"query", "--connection", target, "select count(*) as n, count(distinct id) as d from t"}).out,
                   c.failingLine ? "n\td\n0\t0\n" : "n\td\n2500\t2500\n");
-        if (!c.failingLine)
+        if (!c.failingLine) {
             EXPECT_TRUE(applied.out.contains("; 3 batches of statements sent together")) << applied.out.toStdString();
+        }
         Tabrix({"query", "--connection", target, "delete from t"});
     }
     Tabrix({"query", "--connection", server, "drop database " + database});

@@ -406,7 +406,7 @@ TEST_F(TabrixExport, SecondInterruptQuitsWithTheScriptAtAWholeStatement)
     ASSERT_TRUE(QFile::copy(DemoDatabasePath(), database));
     demo::AddLargeTable(database, 100000);
     WriteTemplate(QStringLiteral("t_LargeTable"), QStringLiteral("h"), database);
-    for (const QString batch : {QString(), QStringLiteral("700")}) {
+    for (const QString& batch : {QString(), QStringLiteral("700")}) {
         SCOPED_TRACE("batch " + batch.toStdString());
         const std::string fifo = m_folder.filePath(QStringLiteral("d%1.fifo").arg(batch)).toStdString();
         ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
@@ -461,7 +461,8 @@ TEST_F(TabrixExport, SecondInterruptQuitsWithTheScriptAtAWholeStatement)
                 ++n;
             return n;
         };
-        EXPECT_EQ(script.substr(script.size() - 3), batch.isEmpty() ? ")\r\n" : "commit tran\r\n");
+        const std::string end = batch.isEmpty() ? ")\r\n" : ")\r\ncommit tran\r\n";
+        EXPECT_EQ(script.substr(script.size() - end.size()), end);
         EXPECT_EQ(count("begin tran\r\n"), count("commit tran\r\n"));
         EXPECT_EQ(count("begin tran") > 0, !batch.isEmpty());
         // Every insert whole and in order from the first row, far from the end of the table.
