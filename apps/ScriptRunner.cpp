@@ -5,6 +5,7 @@
 #include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
 
+#include <algorithm>
 #include <cctype>
 #include <optional>
 #include <vector>
@@ -34,6 +35,13 @@ bool IsWord(std::string_view text, const Token& t, std::string_view word)
 bool StartsWithLetter(std::string_view text, std::string_view letters)
 {
     return !text.empty() && letters.find(static_cast<char>(text.front() | 0x20)) != std::string_view::npos;
+}
+
+// Whether text begins with word, followed by a blank or nothing.
+bool StartsWithWord(std::string_view text, std::string_view word)
+{
+    return text.size() >= word.size() && EqualsNoCase(text.substr(0, word.size()), word) &&
+           (text.size() == word.size() || std::isspace(static_cast<unsigned char>(text[word.size()])));
 }
 
 enum class TransactionWord { None, Begin, Commit, Rollback };
@@ -79,7 +87,7 @@ std::optional<std::string> DroppedTable(std::string_view text)
 }  // namespace
 
 ScriptRunner::ScriptRunner(ado::Connection& connection, bool oneTransaction)
-    : m_connection(connection), m_oneTransaction(oneTransaction)
+    : m_connection(connection), m_oneTransaction(oneTransaction), m_joining(oneTransaction && !connection.IsEmbedded())
 {
     if (m_oneTransaction) {
         m_connection.BeginTrans();
@@ -99,10 +107,24 @@ void ScriptRunner::Run(std::string_view script)
         script.remove_prefix(3);  // a byte-order mark is no part of the first statement
     ScriptReader reader(script);
     while (const std::optional<ScriptStatement> statement = reader.Next()) {
-        RunStatement(statement->text, statement->line);
+        const std::string_view text = statement->text;
+        if (m_joining && Joinable(text)) {
+            if (m_pending.size() >= kBatchStatements || m_pendingBytes + text.size() > kBatchBytes)
+                SendPending();
+            m_pending.push_back({text, statement->line});
+            m_pendingBytes += text.size() + 2;
+            ++m_statements;
+        } else {
+            // Inside the run's transaction the script's own transaction lines only count: the
+            // statements around them may still go together.
+            if (!(m_oneTransaction && TransactionStatement(text) != TransactionWord::None))
+                SendPending();
+            RunStatement(text, statement->line);
+        }
         if (m_progress && (m_statements & 255) == 0)
             m_progress(reader.Position());
     }
+    SendPending();
     if (m_depth > 0)
         throw ScriptFailure(m_outerBeginLine,
                             QStringLiteral("The script ends inside the transaction begun on this line; its statements "
@@ -140,11 +162,15 @@ void ScriptRunner::RunStatement(std::string_view text, long line)
     ++m_statements;
     if (RunTransactionStatement(text, line))
         return;
-    if (m_skipUpdates && StartsWithLetter(text, "u") && EqualsNoCase(text.substr(0, 6), "update") &&
-        (text.size() == 6 || std::isspace(static_cast<unsigned char>(text[6]))))
+    if (m_skipUpdates && StartsWithWord(text, "update"))
         return;
+    ExecuteStatement(text, line);
+}
+
+void ScriptRunner::ExecuteStatement(std::string_view text, long line)
+{
     try {
-        m_connection.Execute(std::string(text));
+        m_connection.Execute(text);
     } catch (const automation::AutomationError& e) {
         if (TableMissing(text)) {
             ++m_missingDrops;
@@ -154,6 +180,84 @@ void ScriptRunner::RunStatement(std::string_view text, long line)
     } catch (const std::exception& e) {
         throw ScriptFailure(line, QString::fromUtf8(e.what()));
     }
+}
+
+bool ScriptRunner::Joinable(std::string_view text) const
+{
+    if (!(StartsWithWord(text, "insert") || StartsWithWord(text, "update") || StartsWithWord(text, "delete")))
+        return false;
+    // A SET that a line of the statement carries stays set when its batch is rolled back to the
+    // savepoint, and would meet the replay in another state: such statements go alone.
+    constexpr std::string_view kSetting = "identity_insert";
+    const auto at = std::search(text.begin(), text.end(), kSetting.begin(), kSetting.end(),
+                                [](char a, char b) { return (a | 0x20) == b; });
+    return at == text.end();
+}
+
+bool ScriptRunner::ServerTransactionOpen()
+{
+    try {
+        const ado::RecordsetPtr count = m_connection.Execute("select @@trancount");
+        return !count->Eof() && ado::ToText(count->Fields(0L).GetValue()) != "0";
+    } catch (const automation::AutomationError&) {
+        return false;
+    }
+}
+
+void ScriptRunner::SendPending()
+{
+    if (m_pending.empty())
+        return;
+    const std::vector<Pending> pending = std::move(m_pending);
+    m_pending.clear();
+    m_pendingBytes = 0;
+    std::size_t first = 0;
+    // A savepoint needs the server's transaction to have begun: with a driver that begins it
+    // at the first statement that changes data (implicit transactions), one statement goes
+    // first on its own.
+    if (pending.size() > 1 && !m_serverTransaction) {
+        m_serverTransaction = ServerTransactionOpen();
+        if (!*m_serverTransaction) {
+            ExecuteStatement(pending[0].text, pending[0].line);
+            first = 1;
+            m_serverTransaction = ServerTransactionOpen();
+            m_joining = *m_serverTransaction;
+        }
+    }
+    if (pending.size() - first < 2 || !m_serverTransaction.value_or(false)) {
+        for (std::size_t i = first; i < pending.size(); ++i)
+            ExecuteStatement(pending[i].text, pending[i].line);
+        return;
+    }
+
+    m_batch.assign("save transaction tabrix_batch\n");
+    for (std::size_t i = first; i < pending.size(); ++i) {
+        m_batch.append(pending[i].text);
+        m_batch.append(";\n");
+    }
+    try {
+        m_connection.Execute(m_batch);
+        ++m_batches;
+        return;
+    } catch (const automation::AutomationError& e) {
+        // A statement's error leaves the others of its batch applied (SQL Server goes on after
+        // most errors); undone here, they run again one by one. An error that ended the
+        // transaction (it then also ends the batch) took the savepoint with it: nothing of the
+        // run is left to replay on.
+        try {
+            m_connection.Execute("rollback transaction tabrix_batch");
+        } catch (const automation::AutomationError&) {
+            throw ScriptFailure(pending[first].line,
+                                QStringLiteral("%1 (a statement of lines %2 to %3, sent together; the server ended the "
+                                               "transaction)")
+                                    .arg(e.Description())
+                                    .arg(pending[first].line)
+                                    .arg(pending.back().line),
+                                true);
+        }
+    }
+    for (std::size_t i = first; i < pending.size(); ++i)
+        ExecuteStatement(pending[i].text, pending[i].line);
 }
 
 bool ScriptRunner::RunTransactionStatement(std::string_view text, long line)

@@ -7,14 +7,22 @@
 #include <cstddef>
 #include <exception>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // A statement of a script that did not run: the line it starts on and why.
 class ScriptFailure : public std::exception {
 public:
-    ScriptFailure(long line, QString message) : m_line(line), m_message(std::move(message)), m_what(m_message.toStdString()) {}
+    // batchLost: the statement is one of a batch whose transaction the server ended, so its
+    // line is that of the batch (see ScriptRunner).
+    ScriptFailure(long line, QString message, bool batchLost = false)
+        : m_line(line), m_message(std::move(message)), m_what(m_message.toStdString()), m_batchLost(batchLost)
+    {
+    }
     long Line() const { return m_line; }
+    bool BatchLost() const { return m_batchLost; }
     const QString& Message() const { return m_message; }
     const char* what() const noexcept override { return m_what.c_str(); }
 
@@ -22,6 +30,7 @@ private:
     long m_line;
     QString m_message;
     std::string m_what;
+    bool m_batchLost;
 };
 
 // Runs scripts as the converter writes them on an open database, statement by statement (see
@@ -35,6 +44,14 @@ private:
 //
 // A "drop table" of a table the database does not have is passed over: the structure script
 // drops every table before it creates it, and a new database has none.
+//
+// On a server (not the embedded provider) inside the run's transaction, inserts, updates and
+// deletes that follow one another go to the server together, up to kBatchStatements statements
+// or kBatchBytes of text a round trip, each batch after a savepoint. A batch that fails is rolled
+// back to its savepoint and run again statement by statement, so that the failure names its
+// line and no statement is applied twice. An error that ends the transaction itself takes the
+// savepoint with it: the failure then names the batch's first line and says so (BatchLost), and
+// the caller may run everything again with SendEachAlone.
 class ScriptRunner {
 public:
     ScriptRunner(ado::Connection& connection, bool oneTransaction);
@@ -51,14 +68,33 @@ public:
     // Passes over the data script's "update" statements (the `special` recomputations): they
     // read tables of the target database that a copy of the exported tables may not have.
     void SkipUpdates() { m_skipUpdates = true; }
+    // Sends every statement on its own, as on the embedded provider.
+    void SendEachAlone() { m_joining = false; }
     // Called every few hundred statements with the bytes of the current script read so far.
     void SetProgress(std::function<void(std::size_t position)> progress) { m_progress = std::move(progress); }
 
     long Statements() const { return m_statements; }
     long MissingTablesNotDropped() const { return m_missingDrops; }
+    // Round trips that carried more than one statement.
+    long Batches() const { return m_batches; }
+
+    static constexpr std::size_t kBatchStatements = 1000;
+    static constexpr std::size_t kBatchBytes = 1 << 20;
 
 private:
+    struct Pending {
+        std::string_view text;
+        long line;
+    };
+
     void RunStatement(std::string_view text, long line);
+    void ExecuteStatement(std::string_view text, long line);
+    // Whether a statement may go to the server with others (see the class comment).
+    bool Joinable(std::string_view text) const;
+    // Sends the statements waiting to be joined: one alone as it stands, more as a batch.
+    void SendPending();
+    // Whether the server has a transaction open (@@trancount above 0).
+    bool ServerTransactionOpen();
     // The script's own transaction statements; false when text is none.
     bool RunTransactionStatement(std::string_view text, long line);
     // After a failed "drop table": true when the table is not there (nothing to drop).
@@ -73,5 +109,11 @@ private:
     long m_outerBeginLine = 0;
     long m_statements = 0;
     long m_missingDrops = 0;
+    long m_batches = 0;
+    bool m_joining = false;  // statements may be joined on this connection
+    std::optional<bool> m_serverTransaction;
+    std::vector<Pending> m_pending;
+    std::size_t m_pendingBytes = 0;
+    std::string m_batch;
     std::function<void(std::size_t)> m_progress;
 };

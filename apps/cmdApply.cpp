@@ -105,25 +105,47 @@ int CmdApply(CommandLine& line)
 
     ApplyProgress progress(::isatty(STDERR_FILENO) != 0);
     QString failure;
-    long statements = 0, missingDrops = 0;
-    try {
-        ScriptRunner runner(*connection, oneTransaction);
-        const ScriptFile* current = nullptr;
-        runner.SetProgress([&](std::size_t position) { progress.At(position, runner.Statements()); });
+    long statements = 0, missingDrops = 0, batches = 0;
+    // A server that ended the run's transaction inside a batch left nothing to replay the batch
+    // on: everything is rolled back, and the run goes again one statement at a time, which
+    // names the failing line (or applies the run, if what failed does not fail again).
+    for (const bool joining : {true, false}) {
+        failure.clear();
+        bool batchLost = false;
         try {
-            for (const auto& file : files) {
-                current = file.get();
-                progress.Start(file->Path(), file->Text().size());
-                runner.Run(file->Text());
+            ScriptRunner runner(*connection, oneTransaction);
+            if (!joining)
+                runner.SendEachAlone();
+            ScriptFile* current = nullptr;
+            runner.SetProgress([&](std::size_t position) {
+                progress.At(position, runner.Statements());
+                // What the run has gone past leaves memory; the statements waiting to go to the
+                // server together are within the last batch's bytes.
+                constexpr std::size_t kKept = 2 * ScriptRunner::kBatchBytes;
+                current->Release(position > kKept ? position - kKept : 0);
+            });
+            try {
+                for (const auto& file : files) {
+                    current = file.get();
+                    progress.Start(file->Path(), file->Text().size());
+                    runner.Run(file->Text());
+                    file->Release(file->Text().size());
+                }
+                runner.Commit();
+            } catch (const ScriptFailure& e) {
+                failure = QStringLiteral("%1:%2: %3").arg(current->Path()).arg(e.Line()).arg(e.Message());
+                batchLost = e.BatchLost();
             }
-            runner.Commit();
-        } catch (const ScriptFailure& e) {
-            failure = QStringLiteral("%1:%2: %3").arg(current->Path()).arg(e.Line()).arg(e.Message());
+            statements = runner.Statements();
+            missingDrops = runner.MissingTablesNotDropped();
+            batches = runner.Batches();
+        } catch (const automation::AutomationError& e) {
+            failure = e.Description();  // the transaction could not begin or commit
         }
-        statements = runner.Statements();
-        missingDrops = runner.MissingTablesNotDropped();
-    } catch (const automation::AutomationError& e) {
-        failure = e.Description();  // the transaction could not begin or commit
+        if (!batchLost)
+            break;
+        progress.Clear();
+        Print(stderr, QStringLiteral("tabrix: %1; rolled back, applying again one statement at a time\n").arg(failure));
     }
     progress.Clear();
     connection.reset();
@@ -146,6 +168,8 @@ int CmdApply(CommandLine& line)
                           .arg(statements)
                           .arg(files.size())
                           .arg(seconds, 0, 'f', 1);
+    if (batches > 0)
+        summary += QStringLiteral("; %1 batches of statements sent together").arg(batches);
     if (missingDrops > 0)
         summary += QStringLiteral(" (%1 drops of tables the database did not have passed over)").arg(missingDrops);
     Print(stdout, summary + QLatin1Char('\n'));

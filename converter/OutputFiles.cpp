@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -17,10 +18,12 @@ constexpr size_t kFlushSize = 1 << 18;
 
 OutputFile::~OutputFile() { Close(); }
 
-void OutputFile::EndWrite(bool statementComplete)
+void OutputFile::EndWrite(bool statementComplete, bool endsRow)
 {
     m_buffer.append("\r\n", 2);
     m_writeEnds.push_back(m_buffer.size());
+    if (endsRow)
+        m_rowEnds.push_back(m_buffer.size());
     if (!statementComplete)
         return;
     m_completeLength = m_buffer.size();
@@ -36,6 +39,12 @@ void OutputFile::FlushWholeStatements()
     WriteOut(m_completeLength, m_completeWrites);
     m_buffer.clear();
     m_writeEnds.clear();
+    m_rowEnds.clear();
+    if (m_closing.empty())
+        return;
+    Write(m_closing);
+    m_closing.clear();
+    Flush();
 }
 
 void OutputFile::Close()
@@ -58,26 +67,35 @@ void OutputFile::WriteOut(size_t length, size_t writes)
         m_openedAt = m_fd >= 0 && ::fstat(m_fd, &info) == 0 ? info.st_size : 0;
         m_handedOut = 0;
     }
+    if (m_fd < 0)
+        m_writeError = std::strerror(errno);
     size_t written = 0;
     while (m_fd >= 0 && written < length) {
         const ssize_t result = ::write(m_fd, m_buffer.data() + written, length - written);
         if (result < 0) {
             if (errno == EINTR)
                 continue;
+            m_writeError = std::strerror(errno);
             break;
         }
         written += static_cast<size_t>(result);
     }
+    // The rows whose writes go out now.
+    const auto rowsEnd = std::upper_bound(m_rowEnds.begin(), m_rowEnds.end(), length);
     if (written < length) {
         // The text is lost, as with a failing append; the writes that ended in the file are not.
         const auto whole = std::upper_bound(m_writeEnds.begin(), m_writeEnds.begin() + writes, written);
         m_failedWrites += (m_writeEnds.begin() + writes) - whole;
+        m_lostRows += rowsEnd - std::upper_bound(m_rowEnds.begin(), rowsEnd, written);
     }
 
     m_handedOut += static_cast<long long>(length);
     m_buffer.erase(0, length);
     m_writeEnds.erase(m_writeEnds.begin(), m_writeEnds.begin() + writes);
     for (size_t& end : m_writeEnds)
+        end -= length;
+    m_rowEnds.erase(m_rowEnds.begin(), rowsEnd);
+    for (size_t& end : m_rowEnds)
         end -= length;
     m_completeLength = m_completeLength > length ? m_completeLength - length : 0;
     m_completeWrites = m_completeWrites > writes ? m_completeWrites - writes : 0;
@@ -91,10 +109,12 @@ bool OutputFile::RollBack(const Mark& mark)
         const auto keep = static_cast<size_t>(markEnd - m_handedOut);
         m_buffer.resize(keep);
         m_writeEnds.erase(std::upper_bound(m_writeEnds.begin(), m_writeEnds.end(), keep), m_writeEnds.end());
+        m_rowEnds.erase(std::upper_bound(m_rowEnds.begin(), m_rowEnds.end(), keep), m_rowEnds.end());
     } else {
         // Part of it has reached the file: the file is cut back to the mark.
         m_buffer.clear();
         m_writeEnds.clear();
+        m_rowEnds.clear();
         struct stat info {};
         const long long end = m_openedAt + markEnd;
         if (m_fd < 0 || ::fstat(m_fd, &info) != 0 || !S_ISREG(info.st_mode) ||

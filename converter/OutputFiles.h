@@ -23,8 +23,10 @@ public:
 
     // Compose a write in place: append to Text(), then call EndWrite(). statementComplete false
     // marks the write as the first part of a statement that the next writes finish.
+    // endsRow marks the write that completes a row's insert, so that rows whose text is lost
+    // are counted (LostRows).
     std::string& Text() { return m_buffer; }
-    void EndWrite(bool statementComplete = true);
+    void EndWrite(bool statementComplete = true, bool endsRow = false);
     void Write(std::string_view text, bool statementComplete = true)
     {
         m_buffer.append(text);
@@ -32,9 +34,13 @@ public:
     }
     // Hands the whole buffer to the file, an unfinished statement too; the file stays open.
     void Flush();
-    // Hands the buffer to the file through its last complete statement and drops the rest: for
-    // a host that quits in the middle of a run. Nothing more should be written after it.
+    // Hands the buffer to the file through its last complete statement and drops the rest, then
+    // writes the closing text: for a host that quits in the middle of a run. Nothing more should
+    // be written after it.
     void FlushWholeStatements();
+    // A statement that must follow what is written so far for the file to be whole (the commit
+    // of an open transaction); empty for none. Written by FlushWholeStatements only.
+    void SetClosing(std::string_view statement) { m_closing.assign(statement); }
     // Flushes and closes the file; a failing close counts as one failed write.
     void Close();
 
@@ -54,6 +60,10 @@ public:
     const std::string& Path() const { return m_path; }
     // Writes whose text did not, or not entirely, reach the file.
     long long FailedWrites() const { return m_failedWrites; }
+    // Rows whose insert did not, or not entirely, reach the file.
+    long long LostRows() const { return m_lostRows; }
+    // The system's reason for the last failed write; empty when none failed.
+    const std::string& WriteError() const { return m_writeError; }
     void ClearFailedWrites() { m_failedWrites = 0; }
 
 private:
@@ -67,9 +77,13 @@ private:
     long long m_handedOut = 0;   // bytes given to write() since, written or lost
     std::string m_buffer;
     std::vector<size_t> m_writeEnds;  // where each ended write of the buffer ends
+    std::vector<size_t> m_rowEnds;    // where each write that ends a row ends
     size_t m_completeLength = 0;      // the buffer through the last complete statement
     size_t m_completeWrites = 0;      // the writes in that part
     long long m_failedWrites = 0;
+    long long m_lostRows = 0;
+    std::string m_writeError;
+    std::string m_closing;
 };
 
 // The files of a run by path. Different spellings of one file share one OutputFile, so the

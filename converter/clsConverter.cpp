@@ -14,6 +14,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -264,7 +265,13 @@ void clsConverter::ClearFailedWrites()
 
 void clsConverter::FlushWholeStatements()
 {
-    automation::Guard([&] { m_files.FlushWholeStatements(); });
+    automation::Guard([&] {
+        m_files.FlushWholeStatements();
+        if (const RunningData& running = m_runningData; running.facts) {
+            const long long lost = running.file ? running.file->LostRows() - running.lostRowsBefore : 0;
+            emit RowsWritten(running.facts->rows - lost, running.facts->bytes);
+        }
+    });
 }
 
 OutputFile* clsConverter::ScriptFile(const xml::XmlElement& objNode, int iType)
@@ -288,25 +295,44 @@ void clsConverter::RunTable(const xml::XmlElement& objNode, int iType, Body&& bo
     const auto start = std::chrono::steady_clock::now();
     TableFacts facts;
     facts.iType = iType;
-    OutputFile* file = nullptr;
-    OutputFile::Mark mark;
+    // The table's text reaches its file before the table is told ended, so that writes that
+    // failed are its own: its rows lost with them are not counted, and it is not a success.
+    OutputFile* const file = ScriptFile(objNode, iType);
+    if (file)
+        file->Flush();
+    const long long failedBefore = file ? file->FailedWrites() : 0;
+    const long long lostBefore = file ? file->LostRows() : 0;
+    const OutputFile::Mark mark = file ? file->TakeMark() : OutputFile::Mark{};
     try {
         const TableNames names(objNode);
         facts.server = names.server;
         facts.database = names.database;
         facts.table = names.table;
-        file = ScriptFile(objNode, iType);
-        if (file)
-            mark = file->TakeMark();
         body(facts);
     } catch (...) {
         const QString description = automation::InfoFromCurrentException().description;
         // A table that fails leaves its log line alone: no drop without its create, no delete
         // without its rows. A stopped table keeps the rows it wrote, and a delete only with them.
-        if (file && !(facts.cancelled && facts.rows > 0))
+        if (file && !(facts.cancelled && facts.rows > 0)) {
             file->RollBack(mark);
+            facts.rows = 0;
+            facts.bytes = 0;
+        }
         facts.error = description.toStdString();
         LogFailure(objNode, description);
+    }
+    if (file) {
+        file->Flush();
+        facts.rows -= file->LostRows() - lostBefore;
+        const long long failed = file->FailedWrites() - failedBefore;
+        if (failed > 0 && facts.error.empty()) {
+            const QString description = QStringLiteral("%1 writes to %2 failed (%3); the table's statements in it are "
+                                                        "incomplete")
+                                            .arg(failed)
+                                            .arg(FromUtf8(file->Path()), FromUtf8(file->WriteError()));
+            facts.error = description.toStdString();
+            LogFailure(objNode, description);
+        }
     }
     facts.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     emit TableFinished(facts.ToMap());
@@ -471,10 +497,10 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
     std::string discarded;
     std::string& out = file ? file->Text() : discarded;
     size_t writeStart = out.size();
-    const auto endWrite = [&](bool statementComplete = true) {
+    const auto endWrite = [&](bool statementComplete = true, bool endsRow = false) {
         facts.bytes += static_cast<long long>(out.size() - writeStart) + 2;  // and its CR LF
         if (file)
-            file->EndWrite(statementComplete);
+            file->EndWrite(statementComplete, endsRow);
         else
             discarded.clear();
         writeStart = out.size();
@@ -491,6 +517,18 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
             return;
         lastProgress = time;
         emit RowsWritten(facts.rows, facts.bytes);
+    };
+
+    // A host that quits at once learns the rows from here (FlushWholeStatements).
+    m_runningData = {&facts, file, file ? file->LostRows() : 0};
+    const std::unique_ptr<RunningData, void (*)(RunningData*)> running(&m_runningData,
+                                                                        [](RunningData* data) { *data = {}; });
+    // An open batch is closed also when the host quits at once.
+    const auto writeBatchLine = [&](const char* line, bool opens) {
+        out += line;
+        endWrite();
+        if (file)
+            file->SetClosing(opens ? InsertBatches::kCommit : "");
     };
 
     // Read before anything is written: a batch attribute that is no number fails the table.
@@ -553,14 +591,12 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                     identityInsert = true;
                 }
             }
-            if (batches.BeforeRow()) {
-                out += InsertBatches::kBegin;
-                endWrite();
-            }
+            if (batches.BeforeRow())
+                writeBatchLine(InsertBatches::kBegin, true);
             out += insertHead;
             endWrite(false);
             insert->AppendRow(out, *rows);
-            endWrite();
+            endWrite(true, true);
             if ((++facts.rows & 63) == 0)
                 reportProgress(false);
 
@@ -590,10 +626,8 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                 out += ") where ibitype = " + type + kCrLf;
                 endWrite();
             }
-            if (batches.AfterRow()) {
-                out += InsertBatches::kCommit;
-                endWrite();
-            }
+            if (batches.AfterRow())
+                writeBatchLine(InsertBatches::kCommit, false);
             rows->MoveNext();
         }
     } catch (...) {
@@ -603,18 +637,14 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
         if (out.size() > writeStart && (batchOpen || identityInsert))
             endWrite();
         endIdentityInsert();
-        if (batchOpen) {
-            out += InsertBatches::kCommit;
-            endWrite();
-        }
+        if (batchOpen)
+            writeBatchLine(InsertBatches::kCommit, false);
         reportOtherForms();
         throw;
     }
     // Before the batch's commit: a line of its own after a commit would read as the commit's name.
     endIdentityInsert();
-    if (batches.Close()) {
-        out += InsertBatches::kCommit;
-        endWrite();
-    }
+    if (batches.Close())
+        writeBatchLine(InsertBatches::kCommit, false);
     reportOtherForms();
 }

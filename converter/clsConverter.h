@@ -50,7 +50,9 @@ public:
     // Starts the counts of FailedWrites and FailedWriteFiles again from zero.
     Q_INVOKABLE void ClearFailedWrites();
     // For a host that quits in the middle of a run: every open file gets its complete
-    // statements, the statement being composed is dropped. The run must not go on afterwards.
+    // statements, the statement being composed is dropped, and a transaction the data script
+    // has open gets its commit. The data export under way then tells its rows as they now
+    // stand in the file (RowsWritten). The run must not go on afterwards.
     Q_INVOKABLE void FlushWholeStatements();
 
     enuState StopFlag() const { return m_stopFlag; }
@@ -100,4 +102,10 @@ private:
     // While an export runs, its files stay open and buffered.
     OutputFiles m_files;
     int m_runDepth = 0;
+    // The data export under way: its facts, and its file's lost rows when it began.
+    struct RunningData {
+        const TableFacts* facts = nullptr;
+        const OutputFile* file = nullptr;
+        long long lostRowsBefore = 0;
+    } m_runningData;
 };

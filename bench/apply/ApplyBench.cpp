@@ -2,17 +2,25 @@
 // sqlite3 reading `sqlite3 DB .dump TABLE` of the same rows, each in a process of its own:
 //
 //   bench_apply [--rows N] [--commit-rows N]
+//   bench_apply --server TEXT [--statements N]
 //
 // Prints seconds and rows per second for: the data script in one transaction (the default), the
 // script made with --batch 1000 in one transaction, the same with --no-transaction (a commit per
 // batch), and sqlite3 < dump.sql. Without batches, --no-transaction commits every insert, which
 // costs a write to the disk per row; it is timed on a table of --commit-rows rows (default
 // 10,000) beside the same table with batches.
+//
+// With --server (a SQL Server connection text, such as TABRIX_TEST_MSSQL's) it times, on a database of its own on that server, tabrix apply --connection
+// of N single-row inserts (default 50,000) beside FreeTDS's tsql sending each of the same
+// statements as its own batch (each followed by "go"), and prints both, the ratio and the rows
+// each left in its table.
 #include "DemoDatabase.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QMap>
 #include <QStringList>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <fcntl.h>
@@ -101,23 +109,120 @@ void Report(const char* what, qint64 rows, double seconds, double peer)
     std::fflush(stdout);
 }
 
+// The keys of a connection text, by their lower-case names.
+QMap<QString, QString> ConnectionKeys(const QString& text)
+{
+    QMap<QString, QString> keys;
+    for (const QString& part : text.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const qsizetype equals = part.indexOf(QLatin1Char('='));
+        if (equals > 0)
+            keys.insert(part.left(equals).trimmed().toLower(), part.mid(equals + 1).trimmed());
+    }
+    return keys;
+}
+
+// The first line of a query's rows (after its heading) as tabrix query prints it.
+std::string QueryValue(const std::string& connection, const std::string& sql, const std::string& dir)
+{
+    const std::string out = dir + "/query.out";
+    if (Run({TABRIX_PROGRAM, "query", "--connection", connection, sql}, dir, {}, out) < 0)
+        return "?";
+    QFile file(QString::fromStdString(out));
+    if (!file.open(QIODevice::ReadOnly))
+        return "?";
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    return lines.size() > 1 ? lines[1].trimmed().toStdString() : "?";
+}
+
+int ServerBench(const QString& server, long statements)
+{
+    const QMap<QString, QString> keys = ConnectionKeys(server);
+    const QString source = keys.value(QStringLiteral("data source"));
+    const QString host = source.section(QLatin1Char(','), 0, 0);
+    const QString port = source.contains(QLatin1Char(',')) ? source.section(QLatin1Char(','), 1) : QStringLiteral("1433");
+    const QString user = keys.value(QStringLiteral("user id"), keys.value(QStringLiteral("uid")));
+    const QString password = keys.value(QStringLiteral("password"), keys.value(QStringLiteral("pwd")));
+    QTemporaryDir temporary;
+    const std::string dir = temporary.path().toStdString();
+    const std::string database = "bench_apply_" + std::to_string(::getpid());
+    QString inDatabase = server;
+    inDatabase.replace(QRegularExpression(QStringLiteral("(^|;)\\s*(Initial Catalog|Database)\\s*=[^;]*"),
+                                          QRegularExpression::CaseInsensitiveOption),
+                       QString());
+    inDatabase += QStringLiteral(";Initial Catalog=") + QString::fromStdString(database);
+    const std::string target = inDatabase.toStdString();
+
+    // The same statements for both, each into a table of its own.
+    const auto script = [&](const std::string& table, bool go) {
+        std::string text;
+        text.reserve(static_cast<size_t>(statements) * 120);
+        for (long i = 1; i <= statements; ++i) {
+            text += "insert into " + table + "(FID, FNumber, FName, FQty) values (" + std::to_string(i) + ", '" +
+                    std::to_string(100000 + i) + "', N'物料 " + std::to_string(i) + "', " + std::to_string(i % 997) +
+                    ".25)\r\n";
+            if (go)
+                text += "go\r\n";
+        }
+        return text;
+    };
+    const auto writeFile = [&](const std::string& name, const std::string& text) {
+        QFile file(QString::fromStdString(dir + "/" + name));
+        return file.open(QIODevice::WriteOnly) && file.write(text.data(), static_cast<qint64>(text.size())) ==
+                                                      static_cast<qint64>(text.size());
+    };
+    const std::string columns = "(FID int not null primary key, FNumber varchar(20) not null, FName nvarchar(40) null, "
+                                "FQty decimal(18,4) null)";
+    if (!writeFile("tabrix.sql", script("t_tabrix", false)) || !writeFile("tsql.sql", script("t_tsql", true)))
+        return 2;
+    if (Run({TABRIX_PROGRAM, "query", "--connection", server.toStdString(), "create database " + database}, dir) < 0)
+        return 2;
+    int status = 0;
+    if (Run({TABRIX_PROGRAM, "query", "--connection", target,
+             "create table t_tabrix" + columns + "; create table t_tsql" + columns}, dir) < 0) {
+        status = 2;
+    } else {
+        std::printf("%-58s %10s %9s %12s %8s\n", "run", "rows", "seconds", "rows/s", "/tsql");
+        const double peer = Run({"tsql", "-S", host.toStdString(), "-p", port.toStdString(), "-U", user.toStdString(),
+                                 "-P", password.toStdString(), "-D", database},
+                                dir, dir + "/tsql.sql");
+        Report("tsql, each statement its own batch (go)", statements, peer, peer);
+        const double ours = Run({TABRIX_PROGRAM, "apply", "--connection", target, "tabrix.sql"}, dir);
+        Report("tabrix apply --connection (one transaction, batches)", statements, ours, peer);
+        if (ours > 0 && peer > 0)
+            std::printf("tabrix apply is %.1f times as fast as tsql\n", peer / ours);
+        std::printf("rows in the tables: tsql %s, tabrix apply %s\n",
+                    QueryValue(target, "select count(*) as n from t_tsql", dir).c_str(),
+                    QueryValue(target, "select count(*) as n from t_tabrix", dir).c_str());
+    }
+    Run({TABRIX_PROGRAM, "query", "--connection", server.toStdString(), "drop database " + database}, dir);
+    return status;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
     qint64 rows = 1000000, commitRows = 10000;
+    long statements = 50000;
     const QStringList args = app.arguments();
+    QString server;
     for (int i = 1; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--rows") && i + 1 < args.size())
             rows = args[++i].toLongLong();
         else if (args[i] == QLatin1String("--commit-rows") && i + 1 < args.size())
             commitRows = args[++i].toLongLong();
+        else if (args[i] == QLatin1String("--server") && i + 1 < args.size())
+            server = args[++i];
+        else if (args[i] == QLatin1String("--statements") && i + 1 < args.size())
+            statements = args[++i].toLong();
         else {
-            std::fprintf(stderr, "usage: bench_apply [--rows N] [--commit-rows N]\n");
+            std::fprintf(stderr, "usage: bench_apply [--rows N] [--commit-rows N] | --server TEXT [--statements N]\n");
             return 1;
         }
     }
+    if (!server.isEmpty())
+        return ServerBench(server, statements);
     QTemporaryDir temporary;
     const std::string dir = temporary.path().toStdString();
     if (!MakeScripts(temporary.path(), "large", rows) || !MakeScripts(temporary.path(), "small", commitRows))

@@ -29,7 +29,7 @@ provider::Session& Connection::OpenSession() const
     return *m_session;
 }
 
-RecordsetPtr Connection::Execute(const std::string& sql, CursorTypeEnum cursorType)
+RecordsetPtr Connection::Execute(std::string_view sql, CursorTypeEnum cursorType)
 {
     return std::make_shared<Recordset>(OpenSession().Execute(sql), cursorType);
 }

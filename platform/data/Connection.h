@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace ado {
 
@@ -27,7 +28,7 @@ public:
     // 'Cannot open database "<Data Source>" requested by the login. The login failed.'
     void Open(const std::string& connectionText, ConnectModeEnum mode = adModeUnknown);
     // Runs one statement. A statement without a result set gives a closed record set.
-    RecordsetPtr Execute(const std::string& sql, CursorTypeEnum cursorType = adOpenForwardOnly);
+    RecordsetPtr Execute(std::string_view sql, CursorTypeEnum cursorType = adOpenForwardOnly);
     // Starts a transaction; CommitTrans ends it keeping every change made since, RollbackTrans
     // ends it undoing them. Each throws AutomationError with the provider's description when the
     // provider refuses.

@@ -146,8 +146,9 @@ std::unique_ptr<provider::Cursor> OdbcSession::Execute(std::string_view sql)
         rc = SQLExecDirectW(statement.Get(), reinterpret_cast<SQLWCHAR*>(text.data()),
                             static_cast<SQLINTEGER>(text.size()));
     } else {
-        std::string text(sql);
-        rc = SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(text.data()), static_cast<SQLINTEGER>(text.size()));
+        // The driver only reads the text: no copy of a statement of any size.
+        rc = SQLExecDirect(statement.Get(), reinterpret_cast<SQLCHAR*>(const_cast<char*>(sql.data())),
+                           static_cast<SQLINTEGER>(sql.size()));
     }
     statement.Check(rc, "SQLExecDirect");
     auto cursor = std::make_unique<OdbcCursor>(shared_from_this(), std::move(statement),

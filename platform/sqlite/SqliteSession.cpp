@@ -101,7 +101,7 @@ std::unique_ptr<Cursor> SqliteSession::Execute(std::string_view sql)
 {
     m_schema->CheckBeforeNextUse();
     if (const std::optional<SqliteInsertCache::Insert> insert = SqliteInsertCache::Read(sql))
-        if (std::unique_ptr<Cursor> done = ExecuteInsert(sql, *insert))
+        if (std::unique_ptr<Cursor> done = ExecuteInsert(*insert))
             return done;
     SqliteBatchVariables variables;
     if (const std::optional<std::vector<BatchPart>> parts = SplitBatch(sql))
@@ -109,12 +109,19 @@ std::unique_ptr<Cursor> SqliteSession::Execute(std::string_view sql)
     return ExecuteText(sql, variables);
 }
 
-std::unique_ptr<Cursor> SqliteSession::ExecuteInsert(std::string_view sql, const SqliteInsertCache::Insert& insert)
+std::unique_ptr<Cursor> SqliteSession::ExecuteInsert(const SqliteInsertCache::Insert& insert)
 {
     sqlite3_stmt* statement = m_inserts.Find(insert.shape);
     if (!statement) {
+        // Only the text before the values is kept, so the rewriter reads the insert with its
+        // values as nulls: a value of any size is not copied to be compiled.
+        const size_t head = insert.shape.find('\0');
+        std::string skeleton(insert.shape, 0, head);
+        for (size_t v = 0; v < insert.values.size(); ++v)
+            skeleton += v == 0 ? "null" : ",null";
+        skeleton += ')';
         const SqliteColumnTypes columnTypes(m_db.get());
-        const TSqlText text = RewriteTSql(sql, &columnTypes);
+        const TSqlText text = RewriteTSql(skeleton, &columnTypes);
         if (text.helpIndexTable || !text.variables.empty() || !text.assignments.empty())
             return nullptr;
         const std::optional<std::string> parameterised = SqliteInsertCache::Parameterised(text.sql, insert);

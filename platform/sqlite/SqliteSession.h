@@ -33,7 +33,7 @@ private:
     std::unique_ptr<Cursor> ExecuteText(std::string_view sql, SqliteBatchVariables& variables);
     // An insert of literal values through the statement kept for its shape (made on its first
     // use); null when the insert's text is not one the cache can serve.
-    std::unique_ptr<Cursor> ExecuteInsert(std::string_view sql, const SqliteInsertCache::Insert& insert);
+    std::unique_ptr<Cursor> ExecuteInsert(const SqliteInsertCache::Insert& insert);
     // The parts of a batch in order, each IF choosing its branch; the last part's rows come back.
     std::unique_ptr<Cursor> RunParts(const std::vector<BatchPart>& parts, SqliteBatchVariables& variables);
     std::unique_ptr<Cursor> HelpIndex(const std::string& tableName);

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -84,6 +85,8 @@ TEST_F(TabrixCommand, ExitStatusesTellUsageUnreadableInputAndFailedStatements)
 {
     ASSERT_EQ(Tabrix({"demo-db", "account.db"}).exitCode, 0);
     Write("bad.sql", "create table a(x int)\r\n\r\ninsert into nosuch values(1)\r\n");
+    Write("latin1.sql", "insert into t_Sample(FName) values('caf\xE9')\r\n");
+    Write("cut.sql", "insert into t_Sample(FName) values('\xE4\xB8\xAD')\r\n-- \r\n'\xE4\xB8");
     const struct {
         QStringList arguments;
         int status;
@@ -97,6 +100,9 @@ TEST_F(TabrixCommand, ExitStatusesTellUsageUnreadableInputAndFailedStatements)
         {{"apply", "--db", "n.db", "bad.sql"}, 2, "no database file"},
         {{"apply", "--db", "n.db", "--create", "missing.sql", "bad.sql"}, 2, "missing.sql"},
         {{"apply", "--db", "n.db", "--create", "bad.sql"}, 3, "bad.sql:3: Invalid object name 'nosuch'."},
+        // Every script is read whole before anything runs: bad.sql would fail first.
+        {{"apply", "--db", "n.db", "--create", "bad.sql", "latin1.sql"}, 2, "latin1.sql:1: not UTF-8 text (the byte 0xe9)"},
+        {{"apply", "--db", "n.db", "--create", "bad.sql", "cut.sql"}, 2, "cut.sql:3: not UTF-8 text (the byte 0xe4)"},
         {{"export", "t.xml", "--batch", "0"}, 1, "--batch needs a number"},
     };
     for (const auto& c : cases) {
@@ -161,6 +167,56 @@ TEST_F(TabrixCommand, ScriptsApplyToSqlServer)
               "n\n3\n");
     for (const QString& table : {c, t})
         Tabrix({"query", "--connection", server, QStringLiteral("drop table %1").arg(table)});
+}
+
+// On SQL Server (TABRIX_TEST_MSSQL), in a database of its own: inserts go to the server a batch
+// at a time, and a statement that fails in the middle of a batch is named by its line, with
+// nothing of the run left. A duplicate key only ends its statement (the rest of its batch runs
+// on), so naming line 1,500 and not the batch's first line shows the batch was undone before it
+// ran again one statement at a time; a text in an int column ends the transaction on Babelfish
+// (SQL Server keeps it), and the run goes again one statement at a time to name the line.
+TEST_F(TabrixCommand, InsertsGoInBatchesAndAFailureNamesItsLine)
+{
+    const QString server = qEnvironmentVariable("TABRIX_TEST_MSSQL");
+    if (server.isEmpty())
+        GTEST_SKIP() << "TABRIX_TEST_MSSQL is not set";
+    const QString database = QStringLiteral("tabrix_apply_batches_%1").arg(::getpid());
+    ASSERT_EQ(Tabrix({"query", "--connection", server, "create database " + database}).exitCode, 0);
+    QString target = server;
+    target.replace(QRegularExpression(QStringLiteral("(^|;)\\s*(Initial Catalog|Database)\\s*=[^;]*"),
+                                      QRegularExpression::CaseInsensitiveOption),
+                   QString());
+    target += ";Initial Catalog=" + database;
+    ASSERT_EQ(Tabrix({"query", "--connection", target, "create table t(id int primary key, name nvarchar(20))"}).exitCode, 0);
+
+    const struct {
+        long failingLine;        // 0: none
+        const char* failing;     // the statement there
+        const char* message;
+    } cases[] = {
+        {0, "", "2500 statements"},
+        {1500, "insert into t values (1, N'again')", "x.sql:1500: "},
+        {2, "insert into t values (1, N'again')", "x.sql:2: "},
+        {1700, "insert into t values ('x', N'no number')", "x.sql:1700: "},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failing);
+        QByteArray script;
+        for (long line = 1; line <= 2500; ++line)
+            script += line == c.failingLine ? QByteArray(c.failing) + "\r\n"
+                                            : QStringLiteral("insert into t values (%1, N'行 %1')\r\n").arg(line).toUtf8();
+        Write("x.sql", script);
+        const Outcome applied = Tabrix({"apply", "--connection", target, "x.sql"});
+        EXPECT_EQ(applied.exitCode, c.failingLine ? 3 : 0) << applied.err.toStdString();
+        EXPECT_TRUE((applied.out + applied.err).contains(QLatin1String(c.message))) << applied.err.toStdString();
+        EXPECT_EQ(Tabrix({"query", "--connection", target, "select count(*) as n, count(distinct id) as d from t"}).out,
+                  c.failingLine ? "n\td\n0\t0\n" : "n\td\n2500\t2500\n");
+        if (!c.failingLine) {
+            EXPECT_TRUE(applied.out.contains("; 3 batches of statements sent together")) << applied.out.toStdString();
+        }
+        Tabrix({"query", "--connection", target, "delete from t"});
+    }
+    Tabrix({"query", "--connection", server, "drop database " + database});
 }
 
 }  // namespace

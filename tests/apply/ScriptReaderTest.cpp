@@ -1,6 +1,11 @@
 // Scripts cut into statements as the converter writes them: where a statement ends, the line it
-// starts on, literals and comments that span lines, and scripts larger than a window.
+// starts on, literals and comments that span lines, and scripts larger than a window; script
+// files that are not UTF-8.
+#include "ScriptFile.h"
 #include "ScriptReader.h"
+
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -95,6 +100,45 @@ TEST(ScriptReader, ReadsScriptsLargerThanAWindow)
     EXPECT_EQ(previous->line, 80001);
     EXPECT_EQ(last->text, "delete from t");
     EXPECT_EQ(last->line, 80004);
+}
+
+
+// A script that is not UTF-8 is refused with the line of its first bad byte, also past the
+// pieces the check reads a file in; every valid form, up to four bytes, is taken.
+TEST(ScriptFile, RefusesTextThatIsNotUtf8NamingItsLine)
+{
+    const std::string big(9 << 20, 'x');  // beyond the first piece of the check
+    const struct {
+        std::string text;
+        long line;  // 0: taken
+    } cases[] = {
+        {"select 1\n-- \xE4\xB8\xAD \xC3\xA9 \xF0\x9F\x98\x80 \xF4\x8F\xBF\xBF\n", 0},
+        {"a\nb\n\xFF\n", 3},
+        {"a\n\xC0\x80", 2},              // an overlong form
+        {"\xED\xA0\x80", 1},             // a surrogate
+        {"\n\xF4\x90\x80\x80", 2},       // beyond U+10FFFF
+        {"a\n\xE4\xB8", 2},              // cut off at the end
+        {big + "\n\xE4\xB8\xAD\n", 0},
+        {big + "\n\n\xE4\xB8\n", 3},
+        {std::string((8 << 20) - 1, 'x') + "\xE4\xB8\xAD\n\x80", 2},  // a character across the pieces' border
+    };
+    QTemporaryDir folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.substr(0, 40));
+        const QString path = folder.filePath(QStringLiteral("s.sql"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.text.data(), static_cast<qint64>(c.text.size()));
+        file.close();
+        ScriptFile script(path);
+        QString error;
+        EXPECT_EQ(script.Open(error), c.line == 0) << error.toStdString();
+        if (c.line != 0) {
+            EXPECT_TRUE(error.startsWith(QStringLiteral("%1:%2: not UTF-8 text").arg(path).arg(c.line))) << error.toStdString();
+        } else {
+            EXPECT_EQ(script.Text(), c.text);
+        }
+    }
 }
 
 }  // namespace

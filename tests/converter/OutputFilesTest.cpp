@@ -61,18 +61,21 @@ TEST(OutputFile, FlushesWholeStatementsAndDropsOnlyTheUnfinishedOne)
         file.Write("-- end of row");
         EXPECT_EQ(ReadFile(path), firstRow);
 
+        // The closing statement follows the whole ones.
         file.Write("delete from t");
+        file.SetClosing("commit tran");
         file.Write("insert into t(", false);
         file.FlushWholeStatements();
-        EXPECT_EQ(ReadFile(path), firstRow + "delete from t\r\n");
+        const std::string quit = firstRow + "delete from t\r\ncommit tran\r\n";
+        EXPECT_EQ(ReadFile(path), quit);
 
         // A plain flush writes everything, finished or not.
         file.Write("insert into t(", false);
         file.Flush();
-        EXPECT_EQ(ReadFile(path), firstRow + "delete from t\r\ninsert into t(\r\n");
+        EXPECT_EQ(ReadFile(path), quit + "insert into t(\r\n");
         file.Write("a) values(2)");
     }
-    EXPECT_EQ(ReadFile(path), firstRow + "delete from t\r\ninsert into t(\r\na) values(2)\r\n");
+    EXPECT_EQ(ReadFile(path), firstRow + "delete from t\r\ncommit tran\r\ninsert into t(\r\na) values(2)\r\n");
 }
 
 TEST(OutputFile, CountsEveryWriteThatDoesNotReachTheFile)
@@ -85,16 +88,20 @@ TEST(OutputFile, CountsEveryWriteThatDoesNotReachTheFile)
     missingFolder.Flush();
     EXPECT_EQ(missingFolder.FailedWrites(), 3);
 
-    // Ten writes of 200 bytes into a file that may hold 1,100: five arrive whole, the sixth
+    // Ten rows of 200 bytes into a file that may hold 1,100: five arrive whole, the sixth
     // in part, and the six to ten are lost.
     const std::string path = folder.filePath(QStringLiteral("full.sql")).toStdString();
     {
         const FileSizeLimit limit(1100);
         OutputFile file(path);
-        for (int i = 0; i < 10; ++i)
-            file.Write(std::string(198, static_cast<char>('0' + i)));
+        for (int i = 0; i < 10; ++i) {
+            file.Text() += std::string(198, static_cast<char>('0' + i));
+            file.EndWrite(true, true);
+        }
         file.Close();
         EXPECT_EQ(file.FailedWrites(), 5);
+        EXPECT_EQ(file.LostRows(), 5);
+        EXPECT_FALSE(file.WriteError().empty());
     }
     EXPECT_EQ(ReadFile(path).size(), 1100u);
 }
@@ -109,7 +116,9 @@ TEST_F(FailedWrites, AreCountedByFileAndReadByNameUntilCleared)
     auto converter = PlayingConverter();
     converter->ExportDB(FirstDatabase(document));
     EXPECT_NE(Read("s.sql").find("create table t("), std::string::npos);
-    EXPECT_FALSE(Exists("log.txt"));
+    // The table whose data did not reach its file is logged, not a success.
+    EXPECT_NE(Read("log.txt").find("writes to no/such/d.sql failed (No such file or directory)"), std::string::npos)
+        << Read("log.txt");
 
     // The hint, the delete, and two writes per insert.
     EXPECT_EQ(automation::GetProperty(converter.get(), "FailedWrites").toLongLong(), 6);

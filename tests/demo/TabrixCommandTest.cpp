@@ -14,6 +14,7 @@
 
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -402,76 +403,132 @@ bool InterruptPending(qint64 pid)
 
 // The data script goes into a FIFO that this test reads: while it stops reading, the export
 // waits in a write, so both presses of Ctrl+C come in the middle of the table on any machine,
-// and the second one is taken before the export asks at its next row.
+// and the second one is taken before the export asks at its next row. With batches, the open
+// transaction is closed; either way the report's rows are the inserts in the file.
 TEST_F(TabrixExport, SecondInterruptQuitsWithTheScriptAtAWholeStatement)
 {
     const QString database = m_folder.filePath(QStringLiteral("large.db"));
     ASSERT_TRUE(QFile::copy(DemoDatabasePath(), database));
     demo::AddLargeTable(database, 100000);
     WriteTemplate(QStringLiteral("t_LargeTable"), QStringLiteral("h"), database);
-    const std::string fifo = m_folder.filePath(QStringLiteral("d.fifo")).toStdString();
-    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    ASSERT_GE(reader, 0);
+    for (const QString& batch : {QString(), QStringLiteral("700")}) {
+        SCOPED_TRACE("batch " + batch.toStdString());
+        const std::string fifo = m_folder.filePath(QStringLiteral("d%1.fifo").arg(batch)).toStdString();
+        ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        ASSERT_GE(reader, 0);
 
+        QProcess process;
+        process.setWorkingDirectory(m_folder.path());
+        QStringList arguments = {QStringLiteral("export"), QStringLiteral("t.xml"), QStringLiteral("--data"),
+                                 QString::fromStdString(fifo), QStringLiteral("--report"), QStringLiteral("r.json")};
+        if (!batch.isEmpty())
+            arguments << QStringLiteral("--batch") << batch;
+        process.start(QStringLiteral(TABRIX_PROGRAM), arguments);
+        ASSERT_TRUE(process.waitForStarted());
+        std::string script;
+        // Reads what comes within milliseconds of each piece, up to limit bytes in all.
+        const auto readFor = [&](int milliseconds, size_t limit = std::string::npos) {
+            pollfd ready{reader, POLLIN, 0};
+            char buffer[4096];
+            while (script.size() < limit && ::poll(&ready, 1, milliseconds) > 0) {
+                const ssize_t count = ::read(reader, buffer, sizeof buffer);
+                if (count <= 0)
+                    return;
+                script.append(buffer, static_cast<size_t>(count));
+            }
+        };
+        while (script.size() < 100000 && !process.waitForFinished(0))
+            readFor(100, 100000);
+        while (!BlockedInWrite(process.processId()) && !process.waitForFinished(0))
+            ::usleep(1000);
+        ASSERT_EQ(process.state(), QProcess::Running);
+        for (int press = 0; press < 2; ++press) {
+            ::kill(static_cast<pid_t>(process.processId()), SIGINT);
+            while (InterruptPending(process.processId()))
+                ::usleep(1000);
+        }
+        while (process.state() == QProcess::Running) {
+            readFor(10);
+            process.waitForFinished(10);
+        }
+        readFor(0);
+        ::close(reader);
+
+        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+        EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("quit")));
+        ASSERT_GT(script.size(), 100000u);
+        // A whole statement last; with batches every transaction begun is committed, the last one
+        // on the script's last line.
+        const auto count = [&](const std::string& text) {
+            size_t n = 0;
+            for (size_t at = script.find(text); at != std::string::npos; at = script.find(text, at + 1))
+                ++n;
+            return n;
+        };
+        const std::string end = batch.isEmpty() ? ")\r\n" : ")\r\ncommit tran\r\n";
+        EXPECT_EQ(script.substr(script.size() - end.size()), end);
+        EXPECT_EQ(count("begin tran\r\n"), count("commit tran\r\n"));
+        EXPECT_EQ(count("begin tran") > 0, !batch.isEmpty());
+        // Every insert whole and in order from the first row, far from the end of the table.
+        const std::string marker = ") values(";
+        qint64 expected = 1;
+        for (size_t at = script.find(marker); at != std::string::npos; at = script.find(marker, at + 1), ++expected)
+            ASSERT_EQ(std::stoll(script.substr(at + marker.size(), 12)), expected);
+        EXPECT_LT(expected, 100000);
+
+        // The report is written before the program quits, and names the table it quit in with
+        // the rows its file holds.
+        const QJsonObject report = QJsonDocument::fromJson(Read(QStringLiteral("r.json"))).object();
+        EXPECT_EQ(report.value(QStringLiteral("exitStatus")).toInt(), 130);
+        EXPECT_TRUE(report.value(QStringLiteral("interrupted")).toBool());
+        const QJsonArray tables = report.value(QStringLiteral("tables")).toArray();
+        ASSERT_EQ(tables.size(), 1);
+        const QJsonObject table = tables[0].toObject();
+        EXPECT_EQ(table.value(QStringLiteral("table")).toString(), QStringLiteral("t_LargeTable"));
+        EXPECT_EQ(table.value(QStringLiteral("data")).toString(), QStringLiteral("interrupted"));
+        EXPECT_TRUE(table.value(QStringLiteral("cancelled")).toBool());
+        EXPECT_EQ(table.value(QStringLiteral("estimatedRows")).toInt(), 100000);
+        EXPECT_EQ(table.value(QStringLiteral("rows")).toInt(), expected - 1);
+    }
+}
+
+// A data file that cannot take the table's rows (a file size limit stands in for a full disk):
+// the table is not reported "ok", its rows are those whose inserts are whole in the file, and
+// the run exits 2 naming the file.
+TEST_F(TabrixExport, ATableWhoseWritesFailIsNotOkAndCountsOnlyTheRowsInTheFile)
+{
+    const QString database = m_folder.filePath(QStringLiteral("large.db"));
+    ASSERT_TRUE(QFile::copy(DemoDatabasePath(), database));
+    demo::AddLargeTable(database, 20000);
+    WriteTemplate(QStringLiteral("t_LargeTable"), QStringLiteral("h"), database);
     QProcess process;
     process.setWorkingDirectory(m_folder.path());
-    process.start(QStringLiteral(TABRIX_PROGRAM), {QStringLiteral("export"), QStringLiteral("t.xml"),
-                                                   QStringLiteral("--data"), QString::fromStdString(fifo),
-                                                   QStringLiteral("--report"), QStringLiteral("r.json")});
-    ASSERT_TRUE(process.waitForStarted());
-    std::string script;
-    // Reads what comes within milliseconds of each piece, up to limit bytes in all.
-    const auto readFor = [&](int milliseconds, size_t limit = std::string::npos) {
-        pollfd ready{reader, POLLIN, 0};
-        char buffer[4096];
-        while (script.size() < limit && ::poll(&ready, 1, milliseconds) > 0) {
-            const ssize_t count = ::read(reader, buffer, sizeof buffer);
-            if (count <= 0)
-                return;
-            script.append(buffer, static_cast<size_t>(count));
-        }
-    };
-    while (script.size() < 100000 && !process.waitForFinished(0))
-        readFor(100, 100000);
-    while (!BlockedInWrite(process.processId()) && !process.waitForFinished(0))
-        ::usleep(1000);
-    ASSERT_EQ(process.state(), QProcess::Running);
-    for (int press = 0; press < 2; ++press) {
-        ::kill(static_cast<pid_t>(process.processId()), SIGINT);
-        while (InterruptPending(process.processId()))
-            ::usleep(1000);
-    }
-    while (process.state() == QProcess::Running) {
-        readFor(10);
-        process.waitForFinished(10);
-    }
-    readFor(0);
-    ::close(reader);
+    constexpr rlim_t kLimit = 300000;  // bytes; the report and the structure script are smaller
+    process.setChildProcessModifier([] {
+        const rlimit limit{kLimit, kLimit};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit then fails as on a full disk
+    });
+    process.start(QStringLiteral(TABRIX_PROGRAM), {QStringLiteral("export"), QStringLiteral("t.xml"), QStringLiteral("--data"),
+                                                   QStringLiteral("d.sql"), QStringLiteral("--report"),
+                                                   QStringLiteral("r.json"), QStringLiteral("--batch"),
+                                                   QStringLiteral("100")});
+    ASSERT_TRUE(process.waitForFinished(120000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("d.sql")));
 
-    EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
-    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("quit")));
-    ASSERT_GT(script.size(), 100000u);
-    EXPECT_EQ(script.substr(script.size() - 3), ")\r\n");
-    // Every insert whole and in order from the first row, far from the end of the table.
-    const std::string marker = ") values(";
-    qint64 expected = 1;
-    for (size_t at = script.find(marker); at != std::string::npos; at = script.find(marker, at + 1), ++expected)
-        ASSERT_EQ(std::stoll(script.substr(at + marker.size(), 12)), expected);
-    EXPECT_LT(expected, 100000);
-
-    // The report is written before the program quits, and names the table it quit in.
-    const QJsonObject report = QJsonDocument::fromJson(Read(QStringLiteral("r.json"))).object();
-    EXPECT_EQ(report.value(QStringLiteral("exitStatus")).toInt(), 130);
-    EXPECT_TRUE(report.value(QStringLiteral("interrupted")).toBool());
-    const QJsonArray tables = report.value(QStringLiteral("tables")).toArray();
-    ASSERT_EQ(tables.size(), 1);
-    const QJsonObject table = tables[0].toObject();
-    EXPECT_EQ(table.value(QStringLiteral("table")).toString(), QStringLiteral("t_LargeTable"));
-    EXPECT_EQ(table.value(QStringLiteral("data")).toString(), QStringLiteral("interrupted"));
-    EXPECT_TRUE(table.value(QStringLiteral("cancelled")).toBool());
-    EXPECT_EQ(table.value(QStringLiteral("estimatedRows")).toInt(), 100000);
-    EXPECT_LT(table.value(QStringLiteral("rows")).toInt(), expected);
+    const QByteArray script = Read(QStringLiteral("d.sql"));
+    EXPECT_EQ(script.size(), static_cast<qsizetype>(kLimit));
+    qint64 whole = 0;  // inserts whose line ends in the file
+    for (qsizetype at = script.indexOf(") values("); at >= 0; at = script.indexOf(") values(", at + 1))
+        whole += script.indexOf("\r\n", at) >= 0;
+    const QJsonObject table =
+        QJsonDocument::fromJson(Read(QStringLiteral("r.json"))).object().value(QStringLiteral("tables")).toArray()[0].toObject();
+    EXPECT_GT(whole, 0);
+    EXPECT_EQ(table.value(QStringLiteral("rows")).toInt(), whole);
+    EXPECT_TRUE(table.value(QStringLiteral("data")).toString().contains(QStringLiteral("writes to d.sql failed")))
+        << table.value(QStringLiteral("data")).toString().toStdString();
 }
 
 TEST(Tabrix, ListsItsCommands)
