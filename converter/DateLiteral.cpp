@@ -86,7 +86,10 @@ DateLiteral::Form DateLiteral::FormOf(const ado::Field& field)
     }
 }
 
-DateLiteral::DateLiteral(const ado::Field& field) : m_form(FormOf(field)), m_scale(field.NumericScale() > 7 ? 7 : field.NumericScale())
+DateLiteral::DateLiteral(const ado::Field& field)
+    : m_form(FormOf(field)),
+      m_scale(field.NumericScale() > 7 ? 7 : field.NumericScale()),
+      m_small(field.Type() == ado::adDBTimeStamp && field.Precision() == 16)
 {
 }
 
@@ -142,8 +145,12 @@ bool DateLiteral::Append(std::string& out, const ado::DateTime& value) const
             *p++ = '.';
             p = Digits(p, (hundredths3 % 300 * 10 + 1) / 3, 3);
         }
-        // Before 1753 the type has no days at all: the server refuses the text as it stands.
+        // Before 1753 the type has no days at all: the server refuses the text as it stands. A
+        // smalldatetime column's own days run from 1900 to 6 June 2079.
         if (value.year < 1753)
+            ok = false;
+        const int day = value.year * 10000 + value.month * 100 + value.day;
+        if (m_small && (day < 19000101 || day > 20790606))
             ok = false;
         break;
     }

@@ -26,5 +26,6 @@ private:
     static Form FormOf(const ado::Field& field);
 
     Form m_form;
-    int m_scale;  // fractional digits of datetime2 and time
+    int m_scale;   // fractional digits of datetime2 and time
+    bool m_small;  // a smalldatetime column, scripted as datetime but holding fewer days
 };

@@ -289,9 +289,9 @@ ValueLiteral::ValueLiteral(const ado::Field& field)
     case ado::adVarNumeric:
         m_integerDigits = static_cast<int>(field.DefinedSize()) - m_scale;
         break;
-    case ado::adCurrency:  // the script's money: 19 digits, 4 of them decimals
+    case ado::adCurrency:  // money's 19 digits (smallmoney's 10), 4 of them decimals
         m_scale = 4;
-        m_integerDigits = 15;
+        m_integerDigits = field.Precision() == 10 ? 6 : 15;
         break;
     default:
         break;
@@ -328,6 +328,16 @@ bool ValueLiteral::Holds(std::string_view literal) const
     const size_t kept = m_integerDigits > 0 ? static_cast<size_t>(m_scale) : 0;
     if (fraction.size() > kept && fraction.substr(kept).find_first_not_of('0') != std::string_view::npos)
         return false;  // digits the type would round away
+    if (m_type == ado::adCurrency) {
+        // Ten-thousandths in a 64-bit integer (smallmoney: in a 32-bit one).
+        std::string units(whole);
+        units.append(fraction.substr(0, std::min<size_t>(fraction.size(), 4)));
+        units.append(4 - std::min<size_t>(fraction.size(), 4), '0');
+        std::uint64_t magnitude = 0;
+        const auto [end, ec] = std::from_chars(units.data(), units.data() + units.size(), magnitude);
+        const std::uint64_t most = m_integerDigits == 6 ? 2147483647ULL : 9223372036854775807ULL;
+        return ec == std::errc() && end == units.data() + units.size() && magnitude <= most + (negative ? 1 : 0);
+    }
     if (m_integerDigits > 0)
         return whole == "0" || whole.size() <= static_cast<size_t>(m_integerDigits);
     std::uint64_t magnitude = 0;

@@ -175,7 +175,7 @@ TEST_F(TabrixCommand, ScriptsApplyToSqlServer)
 // on), so naming line 1,500 and not the batch's first line shows the batch was undone before it
 // ran again one statement at a time; a text in an int column ends the transaction on Babelfish
 // (SQL Server keeps it), and the run goes again one statement at a time to name the line.
-TEST_F(TabrixCommand, InsertsGoInBatchesAndAFailureNamesItsLine)
+TEST_F(TabrixCommand, InsertsGoToSqlServerInBatchesAndAFailureNamesItsLine)
 {
     const QString server = qEnvironmentVariable("TABRIX_TEST_MSSQL");
     if (server.isEmpty())

@@ -58,6 +58,7 @@ const std::vector<HostileCase>& Corpus()
         {"d", "'-12.3456789012'", Replay::Same},
         {"d", "1e999", Replay::NoForm, "", true},
         {"m", "'5.2500'", Replay::Same},
+        {"m", "'922337203685477.6'", Replay::Same, "", true},  // past money's largest
         {"f", "1e999", Replay::NoForm, "", true},
         {"f", "-1e999", Replay::NoForm, "", true},
         {"f", "1e300", Replay::Same},
