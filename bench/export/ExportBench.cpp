@@ -1,6 +1,7 @@
 // Data export of a large table by the converter, side by side with sqlite3's .dump of the same
-// table; the cost of the progress estimate; and the client's processor time of the same
-// export through ODBC and the TDS stand-in.
+// table and with the two plain loops over SQLite's own interface that bound it from below; the
+// cost of the progress estimate; and the client's processor time of the same export through
+// ODBC and the TDS stand-in.
 //
 //   bench_export [--rows N[,N...]] [--repeat N] [--odbc-rows N] [--standin PROGRAM]
 //
@@ -9,6 +10,9 @@
 // both writing a file; their ratio and both peak memories; the best processor times of both and
 // their ratio, which other work on the machine moves less; then what the row estimate that the
 // hosts show progress against costs in processor time, as a share of our export's.
+// In the same turns, two loops over `select * from TABLE` in C: sqlite3_step alone (the floor
+// of decoding the rows) and sqlite3_step with sqlite3_column_text of every column; a second
+// table gives our export's time against both.
 // Then, unless --odbc-rows is 0 (default 100,000), the same export over ODBC from the stand-in
 // (tests/tdsserver): the client's processor time and that time per 1,000,000 rows.
 //
@@ -26,6 +30,7 @@
 #include <QTemporaryDir>
 
 #include <fcntl.h>
+#include <sqlite3.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -136,6 +141,40 @@ int ExportChild(const std::string& connectionText, const std::string& table, con
     return QFileInfo(QString::fromStdString(outPath + ".log")).exists() ? 1 : 0;
 }
 
+// The child: every row of the table stepped through in plain C, each column read as text
+// when withText. Nothing is written: this is what reading the rows costs at the least.
+int LoopChild(const std::string& db, const std::string& table, bool withText)
+{
+    sqlite3* connection = nullptr;
+    if (sqlite3_open_v2(db.c_str(), &connection, SQLITE_OPEN_READONLY, nullptr) != SQLITE_OK) {
+        sqlite3_close(connection);
+        return 1;
+    }
+    const std::string sql = "select * from " + table;
+    sqlite3_stmt* s = nullptr;
+    if (sqlite3_prepare_v2(connection, sql.c_str(), -1, &s, nullptr) != SQLITE_OK) {
+        sqlite3_close(connection);
+        return 1;
+    }
+    const int columns = sqlite3_column_count(s);
+    size_t bytes = 0;
+    int rc;
+    if (withText) {
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW)
+            for (int i = 0; i < columns; ++i)
+                if (const unsigned char* text = sqlite3_column_text(s, i))
+                    bytes += static_cast<size_t>(sqlite3_column_bytes(s, i)) + (text[0] != 0);
+    } else {
+        while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
+        }
+    }
+    sqlite3_finalize(s);
+    sqlite3_close(connection);
+    // The count keeps the reads from being left out, and shows that the loop saw the rows.
+    std::fprintf(stderr, "%zu\n", bytes);
+    return rc == SQLITE_DONE ? 0 : 1;
+}
+
 double CpuSeconds()
 {
     rusage usage = {};
@@ -215,6 +254,8 @@ int main(int argc, char* argv[])
 {
     if (argc == 5 && std::strcmp(argv[1], "--child-export") == 0)
         return ExportChild(argv[2], argv[3], argv[4]);
+    if (argc == 5 && std::strcmp(argv[1], "--child-loop") == 0)
+        return LoopChild(argv[3], argv[4], std::strcmp(argv[2], "text") == 0);
 
     QCoreApplication app(argc, argv);
     std::vector<qint64> sizes = {100000, 1000000};
@@ -249,6 +290,12 @@ int main(int argc, char* argv[])
     std::printf("%10s %10s %10s %7s %14s %12s %12s %12s %10s %13s %9s %16s %6s\n", "rows", "ours s", "sqlite3 s", "ratio",
                 "ours peak MiB", "sqlite3 MiB", "ours MiB out", "dump MiB out", "ours CPU s", "sqlite3 CPU s", "CPU ratio",
                 "estimate CPU ms", "%");
+    struct Floor {
+        qint64 rows;
+        Measure ours, bare, text;
+    };
+    std::vector<Floor> floors;
+    const std::string loopOut = (folder + QStringLiteral("/loop.out")).toStdString();
     for (qint64 rows : sizes) {
         const std::string table = "t_Large" + std::to_string(rows);
         try {
@@ -257,16 +304,27 @@ int main(int argc, char* argv[])
             std::fprintf(stderr, "%s\n", e.what());
             return 2;
         }
-        Measure a, b;
+        Measure a, b, bare, text;
         a.seconds = b.seconds = a.cpuSeconds = b.cpuSeconds = 1e9;
+        bare.seconds = text.seconds = bare.cpuSeconds = text.cpuSeconds = 1e9;
+        const auto keepBest = [](Measure& best, const Measure& m) {
+            best.seconds = std::min(best.seconds, m.seconds);
+            best.cpuSeconds = std::min(best.cpuSeconds, m.cpuSeconds);
+            best.peakKiB = std::max(best.peakKiB, m.peakKiB);
+        };
         for (int run = 0; run < repeat; ++run) {
             std::remove(ours.c_str());
             const Measure x = Run({self, "--child-export", "Provider=SQLite;Data Source=" + db, table, ours}, ours, false);
             const Measure y = Run({"sqlite3", db, ".dump " + table}, dump, true);
-            if (!x.ok || !y.ok) {
-                std::fprintf(stderr, "an export failed (ours %d, sqlite3 %d)\n", x.ok, y.ok);
+            const Measure z = Run({self, "--child-loop", "bare", db, table}, loopOut, true);
+            const Measure w = Run({self, "--child-loop", "text", db, table}, loopOut, true);
+            if (!x.ok || !y.ok || !z.ok || !w.ok) {
+                std::fprintf(stderr, "an export failed (ours %d, sqlite3 %d, bare loop %d, text loop %d)\n", x.ok,
+                             y.ok, z.ok, w.ok);
                 return 2;
             }
+            keepBest(bare, z);
+            keepBest(text, w);
             a.seconds = std::min(a.seconds, x.seconds);
             a.cpuSeconds = std::min(a.cpuSeconds, x.cpuSeconds);
             b.cpuSeconds = std::min(b.cpuSeconds, y.cpuSeconds);
@@ -289,7 +347,18 @@ int main(int argc, char* argv[])
         std::fflush(stdout);
         std::remove(ours.c_str());
         std::remove(dump.c_str());
+        floors.push_back({rows, a, bare, text});
     }
+    std::printf("\n%10s %10s %10s %10s %10s %10s %10s %10s %10s %10s %14s %10s %10s\n", "rows", "ours s", "bare s",
+                "text s", "ours/bare", "ours/text", "ours CPU s", "bare CPU s", "text CPU s", "CPU o/bare",
+                "ours peak MiB", "bare MiB", "text MiB");
+    for (const Floor& f : floors)
+        std::printf("%10lld %10.3f %10.3f %10.3f %10.2f %10.2f %10.3f %10.3f %10.3f %10.2f %14.1f %10.1f %10.1f\n",
+                    static_cast<long long>(f.rows), f.ours.seconds, f.bare.seconds, f.text.seconds,
+                    f.ours.seconds / f.bare.seconds, f.ours.seconds / f.text.seconds, f.ours.cpuSeconds,
+                    f.bare.cpuSeconds, f.text.cpuSeconds, f.ours.cpuSeconds / f.bare.cpuSeconds,
+                    f.ours.peakKiB / 1024.0, f.bare.peakKiB / 1024.0, f.text.peakKiB / 1024.0);
+    std::fflush(stdout);
 
     if (odbcRows <= 0)
         return 0;
