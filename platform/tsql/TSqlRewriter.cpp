@@ -92,6 +92,10 @@ void RenderDialect(TSqlTokens& tokens)
                 tokens.Drop(i, i + 3);
                 tokens.InsertAfter(i, std::string(raw) + size);
                 i += 3;
+            } else if (raw.front() != '@' && raw.front() != '#' && raw.find_first_of("@#$", 1) != std::string_view::npos) {
+                // SQL Server's names may hold "@", "#" and "$" after their first character; SQLite's
+                // only when quoted.
+                tokens.Replace(i, "\"" + std::string(raw) + "\"");
             }
             break;
         default:

@@ -34,6 +34,8 @@ TEST(TSqlRewriter, LiteralsBecomeSqliteLiterals)
     // Inside strings and names nothing changes.
     EXPECT_EQ(Rewritten("select 'isnull(a,b) 0x1 N''q''' as [my \"col]]]"),
               "select 'isnull(a,b) 0x1 N''q''' as \"my \"\"col]\"");
+    // "@", "#" and "$" inside a name are SQL Server's; names that start with one stay as they are.
+    EXPECT_EQ(Rewritten("select a#b, c@d, e$f from g#h"), "select \"a#b\", \"c@d\", \"e$f\" from \"g#h\"");
 }
 
 TEST(TSqlRewriter, FunctionsThatAreSqliteKeywords)
