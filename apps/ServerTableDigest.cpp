@@ -1,26 +1,9 @@
 #include "ServerTableDigest.h"
 
 #include "AutomationError.h"
+#include "TableDigest.h"
 
-#include <QByteArrayView>
-#include <QCryptographicHash>
-
-#include <cstring>
 #include <map>
-
-namespace {
-
-std::pair<std::uint64_t, std::uint64_t> HashOf(const std::string& text)
-{
-    const QByteArray digest = QCryptographicHash::hash(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())),
-                                                       QCryptographicHash::Md5);
-    std::uint64_t a = 0, b = 0;
-    std::memcpy(&a, digest.constData(), sizeof a);
-    std::memcpy(&b, digest.constData() + sizeof a, sizeof b);
-    return {a, b};
-}
-
-}  // namespace
 
 ServerTableDigest::Columns ServerTableDigest::ColumnsOf(ado::Connection& copy, const std::string& table)
 {
@@ -71,7 +54,7 @@ ServerTableDigest ServerTableDigest::Of(const Source& rows, const Columns& colum
     ServerTableDigest digest;
     digest.m_withoutForm = ForEachRow(rows, columns, [&](const std::string& text) {
         ++digest.m_rows;
-        const auto [a, b] = HashOf(text);
+        const auto [a, b] = TableDigest::HashOf(text);
         digest.m_sumA += a;
         digest.m_sumB += b;
     });
@@ -82,14 +65,14 @@ std::optional<ServerTableDigest::Row> ServerTableDigest::FirstMissing(const Sour
                                                                       const Columns& columns)
 {
     std::map<std::pair<std::uint64_t, std::uint64_t>, long> held;
-    ForEachRow(other, columns, [&](const std::string& text) { ++held[HashOf(text)]; });
+    ForEachRow(other, columns, [&](const std::string& text) { ++held[TableDigest::HashOf(text)]; });
     std::optional<Row> missing;
     long number = 0;
     ForEachRow(rows, columns, [&](const std::string& text) {
         ++number;
         if (missing)
             return;
-        const auto found = held.find(HashOf(text));
+        const auto found = held.find(TableDigest::HashOf(text));
         if (found == held.end() || found->second == 0)
             missing = Row{number, text};
         else

@@ -13,16 +13,6 @@
 
 namespace {
 
-std::pair<std::uint64_t, std::uint64_t> HashOf(const std::string& text)
-{
-    const QByteArray digest = QCryptographicHash::hash(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())),
-                                                       QCryptographicHash::Md5);
-    std::uint64_t a = 0, b = 0;
-    std::memcpy(&a, digest.constData(), sizeof a);
-    std::memcpy(&b, digest.constData() + sizeof a, sizeof b);
-    return {a, b};
-}
-
 // The column list at the start of a row text, up to its ")" (a name in brackets may hold one).
 std::string ColumnsOf(const std::string& rowText)
 {
@@ -49,6 +39,16 @@ long TableDigest::ForEachRow(const Source& rows, const std::function<void(const 
     for (const TableFacts::OtherForm& form : insert.OtherForms())
         otherForms += static_cast<long>(form.values);
     return otherForms;
+}
+
+std::pair<std::uint64_t, std::uint64_t> TableDigest::HashOf(const std::string& text)
+{
+    const QByteArray digest = QCryptographicHash::hash(QByteArrayView(text.data(), static_cast<qsizetype>(text.size())),
+                                                       QCryptographicHash::Md5);
+    std::uint64_t a = 0, b = 0;
+    std::memcpy(&a, digest.constData(), sizeof a);
+    std::memcpy(&b, digest.constData() + sizeof a, sizeof b);
+    return {a, b};
 }
 
 TableDigest TableDigest::Of(const Source& rows)

@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The rows of one table as the data script writes them, reduced to a digest that does not
@@ -33,6 +34,8 @@ public:
     };
 
     static TableDigest Of(const Source& rows);
+    // The 128-bit hash of a row's text that digests add up.
+    static std::pair<std::uint64_t, std::uint64_t> HashOf(const std::string& text);
     // The first row of `rows` that `other` does not hold (as often); nothing when there is none.
     static std::optional<Row> FirstMissing(const Source& rows, const Source& other);
 
