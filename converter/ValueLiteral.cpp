@@ -353,7 +353,9 @@ bool ValueLiteral::HoldsText(std::string_view text) const
 {
     if (m_type == ado::adGUID)
         return IsGuid(text);
-    if (m_size == 0)
+    // No character takes more bytes in a column than in UTF-8: a text no longer than the size
+    // in bytes fits.
+    if (m_size == 0 || text.size() <= static_cast<size_t>(m_size))
         return true;
     // Characters as the column counts them: UTF-16 units in a Unicode column, bytes of a
     // double-byte code page (one for ASCII, two for the rest) in any other.
@@ -461,14 +463,15 @@ bool ValueLiteral::Append(std::string& out, const ado::Value& value) const
             return false;
         if (const auto* whole = std::get_if<std::int64_t>(&value); whole && m_integerDigits == 0 && m_type != ado::adSingle)
             return m_type == ado::adDouble || WholeNumberRange(m_type).Holds(*whole);
-        const std::string literal = out.substr(start);
+        const std::string_view literal(out.data() + start, out.size() - start);
         if (Holds(literal))
             return true;
         // A whole-number column would drop a fraction without a word: quoted, the server
         // refuses the value instead.
-        if (m_kind == clsUtility::eWholeNumber && literal.find_first_of(".eE") != std::string::npos) {
+        if (m_kind == clsUtility::eWholeNumber && literal.find_first_of(".eE") != std::string_view::npos) {
+            const std::string number(literal);
             out.resize(start);
-            AppendText(out, literal, false);
+            AppendText(out, number, false);
         }
         return false;
     }
