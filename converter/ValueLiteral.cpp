@@ -27,7 +27,7 @@ bool IsBinaryType(ado::DataTypeEnum type)
 // What a text holds that decides how it is written.
 struct TextScan {
     bool utf8 = true;      // well-formed UTF-8 without surrogates or overlong forms
-    bool special = false;  // a quote, a NUL or a line feed, which a literal cannot always take as they are
+    bool special = false;  // a quote, a NUL, a line feed or a "$", which a literal cannot always take as they are
 };
 
 // One pass over the text; eight characters at a time while they are ASCII.
@@ -42,13 +42,14 @@ TextScan Scan(std::string_view text)
     while (p < end) {
         std::uint64_t eight;
         if (end - p >= 8 && (std::memcpy(&eight, p, 8), (eight & kHighs) == 0)) {
-            if (hasZeroByte(eight) || hasZeroByte(eight ^ (kOnes * '\'')) || hasZeroByte(eight ^ (kOnes * '\n')))
+            if (hasZeroByte(eight) || hasZeroByte(eight ^ (kOnes * '\'')) || hasZeroByte(eight ^ (kOnes * '\n')) ||
+                hasZeroByte(eight ^ (kOnes * '$')))
                 scan.special = true;
             p += 8;
             continue;
         }
         if (*p < 0x80) {
-            if (*p == 0 || *p == '\'' || *p == '\n')
+            if (*p == 0 || *p == '\'' || *p == '\n' || *p == '$')
                 scan.special = true;
             ++p;
             continue;
@@ -99,8 +100,8 @@ TextScan Scan(std::string_view text)
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
 // A line break the server or its tools would take as more than one: after a backslash the
-// server joins the lines (and drops both), and a tool splits the script at a line that is only
-// GO (or GO and a count).
+// server joins the lines (and drops both), a tool splits the script at a line that is only GO
+// (or GO and a count), and sqlcmd runs a line that starts with ":" or "!!" as its own command.
 bool HasCommandLineBreak(std::string_view text)
 {
     for (size_t at = text.find('\n'); at != std::string_view::npos; at = text.find('\n', at + 1)) {
@@ -112,6 +113,8 @@ bool HasCommandLineBreak(std::string_view text)
             line.remove_prefix(1);
         while (!line.empty() && IsBlank(line.back()))
             line.remove_suffix(1);
+        if (line.starts_with(':') || line.starts_with("!!"))
+            return true;
         if (line.size() >= 2 && (line[0] | 0x20) == 'g' && (line[1] | 0x20) == 'o') {
             line.remove_prefix(2);
             while (!line.empty() && IsBlank(line.front()))
@@ -308,8 +311,6 @@ bool ValueLiteral::Holds(std::string_view literal) const
         switch (m_type) {
         case ado::adSingle:
             return std::fabs(number) <= std::numeric_limits<float>::max();
-        case ado::adDouble:
-            return true;
         default:
             if (m_integerDigits > 0)
                 return std::fabs(number) < std::pow(10.0, m_integerDigits);
@@ -407,9 +408,13 @@ void ValueLiteral::AppendText(std::string& out, std::string_view text, bool unic
 {
     const std::string_view open = unicode ? "N'" : "'";
     // A NUL byte is not something a script may carry, nor a line break that means more than
-    // one: the pieces around them are joined to char(0), char(13) and char(10).
-    const std::string_view split =
-        HasCommandLineBreak(text) ? std::string_view("\0\r\n", 3) : std::string_view("\0", 1);
+    // one, nor "$(", where sqlcmd puts a scripting variable's value: the pieces around them are
+    // joined to char(0), char(13), char(10) and char(40).
+    std::string split(1, '\0');
+    if (HasCommandLineBreak(text))
+        split += "\r\n";
+    if (text.find("$(") != std::string_view::npos)
+        split += '(';
     size_t at = text.find_first_of(split);
     if (at == std::string_view::npos) {
         out += open;

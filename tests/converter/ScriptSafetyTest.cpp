@@ -102,6 +102,9 @@ const std::vector<HostileCase>& Corpus()
         // Line breaks that would join lines (after a backslash) or split the script (GO).
         {"v", "'a\\'||char(13,10)||'b'", Replay::Same},
         {"v", "'x'||char(10)||'  go  '||char(10)||'y'", Replay::Same},
+        // What sqlcmd would run as its own command or fill with a scripting variable.
+        {"v", "'x'||char(10)||':!! rm -rf /'", Replay::Same},
+        {"v", "'$(SQLCMDSERVER)'", Replay::Same},
         {"v", "cast(x'610062' as text)", Replay::Same},                     // a NUL inside
         {"v", "cast(x'00' as text)", Replay::Same},
         {"v", "cast(x'00' as text)||replace(hex(zeroblob(3000)),'00','ab')", Replay::Same, "", true},
@@ -209,6 +212,8 @@ TEST_F(ScriptSafety, HostileValuesStayInTheirLiteralsReplayAndAreReported)
     EXPECT_EQ(script.find("\\\n"), std::string::npos);
     EXPECT_EQ(script.find("\\\r\n"), std::string::npos);
     EXPECT_EQ(script.find("\n  go  \n"), std::string::npos);
+    EXPECT_EQ(script.find("\n:!!"), std::string::npos);
+    EXPECT_EQ(script.find("$("), std::string::npos);
 
     // Replayed on the embedded provider, every value with a form of its column's type comes back.
     const std::string replayPath = Path("replay.db");
