@@ -123,9 +123,13 @@ std::vector<CommandSpec> MakeCommands()
          Option(QStringLiteral("search"),
                 QStringLiteral("the columns whose name or description contains TEXT, letter case ignored"),
                 QStringLiteral("TEXT")),
-         Option(QStringLiteral("find-code"), QStringLiteral("the tables the find dialog walks for this code"),
+         Option(QStringLiteral("find-code"),
+                QStringLiteral("the tables the find dialog walks for this code: those whose code contains TEXT "
+                               "as typed (letter case ignored; quotes, %, _ and [ are plain characters)"),
                 QStringLiteral("TEXT")),
-         Option(QStringLiteral("find-name"), QStringLiteral("the tables the find dialog walks for this name"),
+         Option(QStringLiteral("find-name"),
+                QStringLiteral("the tables the find dialog walks for this name: those whose description in the "
+                               "language (else the simplified-Chinese one) contains TEXT, matched the same way"),
                 QStringLiteral("TEXT")),
          Option(QStringLiteral("check"),
                 QStringLiteral("the drift between the dictionary and the database's catalogue"))},

@@ -23,6 +23,13 @@ const char* DescriptionColumn(const QString& language)
     return "FDescription";
 }
 
+// The description in the language, or the simplified-Chinese one where it has none, as the tree
+// shows the table.
+QString Description(const ado::Recordset& rs, const char* column)
+{
+    return ado::IsNull(rs.Fields(column).GetValue()) ? Text(rs, "FDescription") : Text(rs, column);
+}
+
 }  // namespace
 
 int FindHits::Read(clsGetData& data, const DictionaryDocument& document, const QString& code, const QString& name,
@@ -34,8 +41,13 @@ int FindHits::Read(clsGetData& data, const DictionaryDocument& document, const Q
         message = modPublic::LocalText(QStringLiteral("请至少输入一个查找项目！"));
         return 1;
     }
+    const std::optional<QString> filter = findfilter::Filter(trimmedCode, trimmedName, document.language);
+    if (!filter) {
+        message = findfilter::BadInputText();
+        return 2;
+    }
     QString sMsg = modPublic::LocalText(QStringLiteral("没有查询到满足条件项目!"));
-    const ado::RecordsetPtr rs = data.GetMDetail(findfilter::Filter(trimmedCode, trimmedName), &sMsg);
+    const ado::RecordsetPtr rs = data.GetMDetail(*filter, &sMsg);
     if (!rs) {
         message = findfilter::FailureText(sMsg);
         return 2;
@@ -58,7 +70,9 @@ int FindHits::Read(clsGetData& data, const DictionaryDocument& document, const Q
         const QString id = Text(*rs, "FTableID");
         const qint64 value = id.toLongLong(&number);
         hits.rows.push_back({subsystem == subsystems.end() ? QString() : subsystem->second,
-                             number ? QVariant(value) : QVariant(id), Text(*rs, "FTableName"), Text(*rs, description)});
+                             number ? QVariant(value) : QVariant(id), Text(*rs, "FTableName"), Description(*rs, description)});
     }
+    if (hits.rows.empty())
+        message = sMsg;
     return 0;
 }

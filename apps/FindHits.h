@@ -9,8 +9,9 @@ class clsGetData;
 // language (what the window's tree shows for the table).
 class FindHits {
 public:
-    // 0 with the hits; else the exit status with the dialog's message: 1 when both texts are
-    // blank, 2 when the query brings no record set back.
+    // 0 with the hits, and the dialog's no-hit message when there are none; else the exit status
+    // with the dialog's message: 1 when both texts are blank, 2 when a text cannot be searched
+    // for or the query brings no record set back.
     static int Read(clsGetData& data, const DictionaryDocument& document, const QString& code, const QString& name,
                     DictionaryRows& hits, QString& message);
 };

@@ -110,6 +110,8 @@ int Run(const DictionaryOptions& options)
             Print(stderr, QStringLiteral("tabrix dictionary: %1\n").arg(message));
             return status;
         }
+        if (!message.isEmpty())
+            Print(stderr, QStringLiteral("tabrix dictionary: %1\n").arg(message));
         return Emit(options, writer->Rows(hits));
     }
     if (options.check) {

@@ -45,7 +45,21 @@ qint32 ToLong(const QString& text)
 
 QString TableName(const QString& nodeText)
 {
-    QString name = nodeText.mid(nodeText.indexOf(QLatin1Char('(')) + 1);
+    // The name is in the last parentheses: a description may hold any character, "(" too, and a
+    // name's own parentheses are balanced inside them.
+    qsizetype open = -1;
+    if (nodeText.endsWith(QLatin1Char(')'))) {
+        int depth = 0;
+        for (qsizetype i = nodeText.size() - 1; i >= 0 && open < 0; --i) {
+            if (nodeText[i] == QLatin1Char(')'))
+                ++depth;
+            else if (nodeText[i] == QLatin1Char('(') && --depth == 0)
+                open = i;
+        }
+    }
+    if (open < 0)
+        open = nodeText.lastIndexOf(QLatin1Char('('));
+    QString name = nodeText.mid(open + 1);
     if (name.isEmpty())
         throw automation::AutomationError(kInvalidCall, QStringLiteral("Invalid procedure call or argument"));
     name.chop(1);

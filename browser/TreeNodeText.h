@@ -12,8 +12,9 @@ double LeadingNumber(const QString& text);
 // The text as a 32-bit integer, rounded half to even; error 13 when it is no number, 6 when it
 // is too large.
 qint32 ToLong(const QString& text);
-// The table name in a table node's text: what follows its first "(", less the last character.
-// Error 5 when nothing follows.
+// The table name in a table node's text "description(name)": what is inside the parentheses
+// that close the text (those of the name itself matched), else what follows the last "(" less
+// the last character. Error 5 when nothing follows.
 QString TableName(const QString& nodeText);
 // The table ID in a table node's key: what follows its first ".", as ToLong reads it.
 qint32 TableId(const QString& nodeKey);

@@ -146,7 +146,7 @@ ado::RecordsetPtr clsGetData::GetMDetail(const QString& strFilter, QString* strM
         QString sql = QStringLiteral("select * from t_tabledescription ");
         if (!strFilter.isEmpty())
             sql += QStringLiteral("Where ") + strFilter;
-        sql += QStringLiteral(" order by FSubSystemID");
+        sql += QStringLiteral(" order by FSubSystemID, FTableID");
         return RunQuery(sql, strMsg);
     });
 }

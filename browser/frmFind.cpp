@@ -118,12 +118,22 @@ void frmFind::cmdFind_Click()
         const QString doneText = modPublic::LocalText(QStringLiteral("查找已经完成."));
 
         if (!m_rsHits) {
-            const QString filter = findfilter::Filter(code, name);
+            const std::optional<QString> filter = findfilter::Filter(code, name, modPublic::GetLanguage());
+            if (!filter) {
+                ShowMessage(findfilter::BadInputText());
+                return;
+            }
             data = std::make_unique<clsGetData>();
-            m_rsHits = data->GetMDetail(filter, &sMsg);
+            m_rsHits = data->GetMDetail(*filter, &sMsg);
             data.reset();
             if (!m_rsHits) {
                 ShowMessage(findfilter::FailureText(sMsg));
+                return;
+            }
+            // A walk without a single hit says so, not that the walk is done.
+            if (m_rsHits->Eof()) {
+                m_rsHits.reset();
+                ShowMessage(sMsg);
                 return;
             }
         }

@@ -83,6 +83,33 @@ TEST(DictionaryCheckTest, ReportsEachKindOfDriftAndExitsOneOnlyThen)
     EXPECT_TRUE(clean.out.endsWith(QStringLiteral("\n差异数: 0\n"))) << clean.out.toStdString();
 }
 
+// A "(" in a description keeps its table; a find text is matched as it is, never run.
+TEST(DictionaryCheckTest, DescriptionsAndFindTextsStayData)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("sound.db"));
+    WriteDatabase(file, false);
+    demo::SqliteFile(file).Exec("UPDATE t_tabledescription SET FDescription_EN = 'Sound (chart) table'");
+    const QStringList english = {QStringLiteral("--db"), file, QStringLiteral("--language"), QStringLiteral("EN")};
+
+    const Outcome all = Dictionary(english + QStringList{QStringLiteral("--all")});
+    EXPECT_EQ(all.exitCode, 0) << all.err.toStdString();
+    EXPECT_TRUE(all.out.contains(QStringLiteral("FName"))) << all.out.toStdString();
+    const Outcome check = Dictionary(english + QStringList{QStringLiteral("--check")});
+    EXPECT_EQ(check.exitCode, 0) << check.out.toStdString();
+
+    const Outcome chart = Dictionary(english + QStringList{QStringLiteral("--find-name"), QStringLiteral("(CHART)")});
+    EXPECT_EQ(chart.exitCode, 0) << chart.err.toStdString();
+    EXPECT_TRUE(chart.out.contains(QStringLiteral("t_Ok"))) << chart.out.toStdString();
+    for (const QString& code : {QStringLiteral("x%' or 1=1 --"), QStringLiteral("x' union select 1,2,name,4,5,6 from sysobjects --")}) {
+        const Outcome injected = Dictionary({QStringLiteral("--db"), file, QStringLiteral("--find-code"), code});
+        EXPECT_EQ(injected.exitCode, 0) << injected.err.toStdString();
+        EXPECT_FALSE(injected.out.contains(QStringLiteral("t_"))) << injected.out.toStdString();
+        EXPECT_EQ(injected.err, QStringLiteral("tabrix dictionary: 没有查询到满足条件项目!\n"));
+    }
+}
+
 // A table whose query fails (t_Gone has no indexes to ask for) is written with the server's
 // message, and the run says so: on standard error and in its exit status.
 TEST(DictionaryCheckTest, WholeDictionaryExitsThreeWhenATableCannotBeRead)

@@ -331,7 +331,7 @@ TEST_F(DataTest, MembersAnswerCallsByName)
     const QVariant none = automation::Invoke(&data, "GetMDetail",
                                              {QStringLiteral(" FDescription Like '%a'%' "), QVariant::fromValue(&message)});
     EXPECT_FALSE(none.value<ado::RecordsetPtr>());
-    EXPECT_EQ(message, QStringLiteral("Unclosed quotation mark before the character string '  order by FSubSystemID'."));
+    EXPECT_EQ(message, QStringLiteral("Unclosed quotation mark before the character string '  order by FSubSystemID, FTableID'."));
 }
 
 TEST_F(DataTest, FilterRestrictsTablesOnly)
@@ -384,7 +384,7 @@ TEST_F(DataTest, UnbalancedQuoteGivesTheServersOwnText)
     clsGetData data;
     QString message = QStringLiteral("没有查询到满足条件项目!");
     EXPECT_EQ(data.GetMDetail(QStringLiteral(" FDescription Like '%a'%' "), &message), nullptr);
-    EXPECT_EQ(message, QStringLiteral("Unclosed quotation mark before the character string '  order by FSubSystemID'."));
+    EXPECT_EQ(message, QStringLiteral("Unclosed quotation mark before the character string '  order by FSubSystemID, FTableID'."));
 }
 
 TEST_F(DataTest, IndexRowsComeFromTheIndexReport)

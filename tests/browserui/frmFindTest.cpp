@@ -2,8 +2,11 @@
 // its Locate events.
 #include "BrowserTree.h"
 #include "BrowserUiHost.h"
+#include "Connection.h"
 #include "Dispatch.h"
+#include "FindTexts.h"
 #include "SqliteFile.h"
+#include "TreeNodeText.h"
 #include "frmFind.h"
 #include "frmLoad.h"
 
@@ -22,6 +25,7 @@ namespace {
 // The demo account's tables whose description holds 凭证, in query order.
 const QList<qint32> kVoucherTables = {31, 32, 33};
 const QString kDone = QStringLiteral("查找已经完成.");
+const QString kNoHit = QStringLiteral("没有查询到满足条件项目!");
 
 }  // namespace
 
@@ -65,6 +69,19 @@ private:
         return located;
     }
 
+    void OpenWindow()
+    {
+        m_hits.reset();
+        delete m_window;
+        m_window = new frmLoad;
+        m_window->Form_Load();
+        m_window->show();
+        m_dialog = m_window->FindDialog();
+        m_hits = std::make_unique<QSignalSpy>(m_dialog, &frmFind::Locate);
+        m_dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+    }
+
 private slots:
     // The window's remembered layout goes to this run's own settings, never the user's.
     void initTestCase()
@@ -77,13 +94,7 @@ private slots:
     {
         LogInToDemoAccount();
         m_messages = std::make_unique<MessageRecorder>();
-        m_window = new frmLoad;
-        m_window->Form_Load();
-        m_window->show();
-        m_dialog = m_window->FindDialog();
-        m_hits = std::make_unique<QSignalSpy>(m_dialog, &frmFind::Locate);
-        m_dialog->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_dialog));
+        OpenWindow();
     }
 
     void cleanup()
@@ -160,7 +171,7 @@ private slots:
         QCOMPARE(PressFind(4), kVoucherTables + QList<qint32>{0});
         Type(QStringLiteral("Voucher"), QStringLiteral("no such name"));
         QCOMPARE(PressFind(), 0);
-        QCOMPARE(m_messages->TakePrompts(), QStringList({kDone, kDone}));
+        QCOMPARE(m_messages->TakePrompts(), QStringList({kDone, kNoHit}));
     }
 
     void aLocatedTableIsSelectedAndFramed()
@@ -192,21 +203,59 @@ private slots:
         QCOMPARE(PressFind(), 32);
     }
 
-    void aQuoteIsRefusedAndTheNextPressSearchesAgain()
+    // Each find walks exactly the tables whose code and description hold the typed text, and the
+    // window picks the table of each hit, whatever its description holds.
+    void typedTextsAreFoundAsTheyAre()
     {
-        Type({}, QStringLiteral("a'b"));
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("account.db"));
+        demo::SqliteFile(file).Exec(
+            "create table t_Subsystem (FSubSysID int not null primary key, FName nvarchar(80), FName_CHT nvarchar(80),"
+            " FName_EN nvarchar(80)); insert into t_Subsystem values (1, '一', '一', 'One'), (2, '二', '二', 'Two');"
+            "create table t_tabledescription (FSubSystemID int not null, FTableID int not null, FTableName varchar(50),"
+            " FDescription nvarchar(255), FDescription_CHT nvarchar(255), FDescription_EN nvarchar(255));");
+        ado::Connection writer;
+        writer.Open("Provider=SQLite;Data Source=" + file.toStdString());
+        writer.Execute(findtexts::InsertRows(1, 2, 0));
+        writer.Close();
+        auto* tree = m_window->findChild<BrowserTree*>(QStringLiteral("tree"));
+        QString language;
+        for (const findtexts::Find& find : findtexts::Finds()) {
+            const QString label = QString::fromLatin1(find.language) + u' ' + find.code + u'|' + find.name;
+            if (language != QLatin1String(find.language)) {
+                language = QString::fromLatin1(find.language);
+                modPublic::ReleaseModuleState();
+                ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"),
+                                        QStringLiteral("Provider=SQLite;Data Source=%1;Language=%2").arg(file, language));
+                OpenWindow();
+                tree = m_window->findChild<BrowserTree*>(QStringLiteral("tree"));
+            }
+            Type(find.code, find.name);
+            std::vector<int> walked;
+            for (qint32 id = PressFind(); id != 0; id = PressFind()) {
+                walked.push_back(id);
+                const auto table = std::find_if(findtexts::Tables().begin(), findtexts::Tables().end(),
+                                                [&](const findtexts::Table& t) { return t.id == id; });
+                QVERIFY2(table != findtexts::Tables().end() && tree->currentItem(), qPrintable(label));
+                QCOMPARE(nodetext::TableName(tree->currentItem()->text(0)), table->code);
+            }
+            QVERIFY2(walked == findtexts::Expected(find), qPrintable(label));
+            QCOMPARE(m_messages->TakePrompts(), QStringList{modPublic::LocalText(walked.empty() ? kNoHit : kDone)});
+        }
+        // A NUL cannot go into a search; the next press searches again.
+        Type(QStringLiteral("t") + QChar(0), {});
         QCOMPARE(PressFind(), 0);
-        QCOMPARE(m_messages->TakePrompts(), QStringList{QStringLiteral("输入有误,请重新输入")});
+        QCOMPARE(m_messages->TakePrompts(), QStringList{modPublic::LocalText(QStringLiteral("输入有误,请重新输入"))});
         QVERIFY(!m_dialog->WalkUnderWay());
-        Type({}, QStringLiteral("凭证"));
-        QCOMPARE(PressFind(), 31);
+        Type(QStringLiteral("t_x"), {});
+        QCOMPARE(PressFind(), 40);
     }
 
-    void noHitsEndsAtOnce()
+    void noHitsSaysSoAtOnce()
     {
         Type(QStringLiteral("no_such_table"), {});
         QCOMPARE(PressFind(), 0);
-        QCOMPARE(m_messages->TakePrompts(), QStringList{kDone});
+        QCOMPARE(m_messages->TakePrompts(), QStringList{kNoHit});
         QVERIFY(!m_dialog->WalkUnderWay());
     }
 

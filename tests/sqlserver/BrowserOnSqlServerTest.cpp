@@ -3,6 +3,8 @@
 #include "SqlServerSuite.h"
 
 #include "ClassInfo.h"
+#include "FindFilter.h"
+#include "FindTexts.h"
 #include "ShareProps.h"
 #include "VexaList.h"
 #include "clsGetData.h"
@@ -187,6 +189,32 @@ TEST_F(BrowserOnSqlServer, QuoteInAFindConditionGivesTheServersTextWithoutDriver
     EXPECT_TRUE(message.endsWith(m_babelfish ? QStringLiteral("column \"fnosuchcolumn\" does not exist")
                                              : QStringLiteral("Invalid column name 'FNoSuchColumn'.")))
         << message.toStdString();
+}
+
+// Find texts on a real engine: quotes, LIKE's pattern characters and control characters are all
+// taken as themselves, and the hits come by subsystem, then table ID.
+TEST_F(BrowserOnSqlServer, FindTextsMatchThemselves)
+{
+    const int first = -2 * m_subsystemId;
+    const int second = -m_subsystemId;
+    const std::string own = "FSubSystemID in (" + std::to_string(first) + ", " + std::to_string(second) + ")";
+    Run("delete from t_tabledescription where " + own);
+    Run(findtexts::InsertRows(first, second, -m_itemId));
+    for (const findtexts::Find& find : findtexts::Finds()) {
+        const QString language = QString::fromLatin1(find.language);
+        SCOPED_TRACE((language + u' ' + find.code + u'|' + find.name).toStdString());
+        LogIn(find.language);
+        const std::optional<QString> filter = findfilter::Filter(find.code, find.name, language);
+        ASSERT_TRUE(filter);
+        QString message;
+        const ado::RecordsetPtr rs = clsGetData().GetMDetail(Q(own + " and (") + *filter + u')', &message);
+        ASSERT_TRUE(rs) << message.toStdString();
+        std::vector<int> ids;
+        for (; !rs->Eof(); rs->MoveNext())
+            ids.push_back(std::stoi(ado::ToText(rs->Fields("FTableID").GetValue())) + m_itemId);
+        EXPECT_EQ(ids, findtexts::Expected(find));
+    }
+    Run("delete from t_tabledescription where " + own);
 }
 
 // Read-only is only a hint to the driver here: what keeps the account unchanged is the
