@@ -1,12 +1,12 @@
 #!/usr/bin/env bash
-# The main job on the embedded demo database, from a fresh machine: packages, build, the demo
-# account database, then the export of the demo template to a structure script, a data script
-# and a log in build/demo/.
+# The main job on the embedded demo database, from a fresh machine: the packages and the build of
+# the program alone (no tests), the demo account database, then the export of the demo template
+# to a structure script, a data script and a log in build/demo/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${TABRIX_BUILD_DIR:-$root/build}
 "$root/scripts/setup.sh"
-"$root/scripts/build.sh"
+"$root/scripts/build.sh" -DTABRIX_TESTS=OFF
 mkdir -p "$build/demo"
 cd "$build/demo"
 rm -f struct.sql data.sql export.log

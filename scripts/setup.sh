@@ -1,18 +1,24 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the tests and the demo need (only those missing).
+# Installs the Debian packages that are missing: those the program needs to build and run, and
+# with --tests also those of the tests, benchmarks, fuzzing and packaging.
 set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
-  libsqlite3-dev sqlite3 libpugixml-dev
-  unixodbc-dev tdsodbc libsqliteodbc
-  libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev
+  qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
+  libsqlite3-dev libpugixml-dev
+  unixodbc-dev tdsodbc
   fonts-noto-cjk
-  chromium-headless-shell
-  dpkg-dev desktop-file-utils
 )
+if [ "${1:-}" = --tests ]; then
+  packages+=(
+    sqlite3 libsqliteodbc
+    libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    chromium-headless-shell
+    dpkg-dev desktop-file-utils
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -3,8 +3,8 @@
 # fuzz target for a short while when clang is there.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
-"$root/scripts/build.sh"
+"$root/scripts/setup.sh" --tests
+"$root/scripts/build.sh" -DTABRIX_TESTS=ON
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "${TABRIX_BUILD_DIR:-$root/build}" --output-on-failure --timeout 600 -j2
 if command -v clang++ >/dev/null; then

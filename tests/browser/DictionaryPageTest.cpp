@@ -65,7 +65,7 @@ TEST(DictionaryPageTest, ChromiumRendersThePageAndTheSearchInItsAddress)
 {
     const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium-headless-shell"));
     if (chromium.isEmpty())
-        GTEST_SKIP() << "chromium-headless-shell is not installed (scripts/setup.sh installs it)";
+        GTEST_SKIP() << "chromium-headless-shell is not installed (scripts/setup.sh --tests installs it)";
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString page = folder.filePath(QStringLiteral("dictionary.html"));
