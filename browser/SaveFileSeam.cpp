@@ -19,14 +19,16 @@ SaveFileHandler SetSaveFileHandler(SaveFileHandler handler)
     return std::exchange(Handler(), std::move(handler));
 }
 
-QString AskSaveFileName(QWidget* parent, const QString& caption, const QStringList& filters)
+SaveFileChoice AskSaveFileName(QWidget* parent, const QString& caption, const QStringList& filters)
 {
     if (Handler()) {
         // A copy: the handler may replace itself while it runs.
         const SaveFileHandler handler = Handler();
         return handler(caption, filters);
     }
-    return QFileDialog::getSaveFileName(parent, caption, QString(), filters.join(QStringLiteral(";;")));
+    QString filter;
+    QString path = QFileDialog::getSaveFileName(parent, caption, QString(), filters.join(QStringLiteral(";;")), &filter);
+    return {std::move(path), std::move(filter)};
 }
 
 }  // namespace ui

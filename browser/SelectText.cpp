@@ -56,10 +56,13 @@ QString SqlName(const QString& name)
     return IsRegularIdentifier(name) && !IsReservedWord(name) ? name : Bracketed(name);
 }
 
-QString SelectText(const QString& table, const VexaList& fieldRows)
+QString SelectText(const QString& table, const VexaList& fieldRows, const QList<int>& only)
 {
     QStringList columns;
-    for (const VexaRecordPtr& row : fieldRows) {
+    for (int index = 0; index < fieldRows.Count(); ++index) {
+        if (!only.isEmpty() && !only.contains(index))
+            continue;
+        const VexaRecordPtr row = fieldRows.Record(index);
         const QString description = row->GetValue(QStringLiteral("FDescription")).toString();
         QString column = SqlName(row->GetValue(QStringLiteral("FFieldName")).toString());
         if (!description.isEmpty())

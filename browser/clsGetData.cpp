@@ -257,9 +257,16 @@ QString clsGetData::FieldSelectList() const
     }
     const QString yes = modPublic::LocalText(QStringLiteral("是"));
     const QString no = modPublic::LocalText(QStringLiteral("否"));
-    return QStringLiteral("isnull(t1.FTableID,0) as FTableID,t2.Name as FFieldName,isnull(t1.") + descriptionColumn +
-           QStringLiteral(",'')as FDescription ,isnull(t1.") + noteColumn +
-           QStringLiteral(",'') as FFieldNote,t4.name as FFieldType,t2.length,isnull(t2.prec,0) as Prec,"
+    // A text the language's column does not hold is the simplified-Chinese one, as in the tree.
+    const auto text = [](const QString& column, const char* fallback) {
+        return column == QLatin1String(fallback)
+                   ? QStringLiteral("isnull(t1.") + column + QStringLiteral(",'')")
+                   : QStringLiteral("isnull(t1.") + column + QStringLiteral(",isnull(t1.") + QLatin1String(fallback) +
+                         QStringLiteral(",''))");
+    };
+    return QStringLiteral("isnull(t1.FTableID,0) as FTableID,t2.Name as FFieldName,") +
+           text(descriptionColumn, "FDescription") + QStringLiteral("as FDescription ,") +
+           text(noteColumn, "FFieldNote") + QStringLiteral(" as FFieldNote,t4.name as FFieldType,t2.length,isnull(t2.prec,0) as Prec,"
                           "isnull(t2.scale,0) as Scale, ") +
            QStringLiteral(" (case t2.isnullable when 0 then '") + no + QStringLiteral("' else '") + yes +
            QStringLiteral("' end )as FIsNull");

@@ -19,10 +19,11 @@
 
 namespace {
 
-// A message box with the information icon and an OK button.
-constexpr int kInformationOk = 64;
+// A message box with the error icon and an OK button.
+constexpr int kCriticalOk = 16;
 constexpr int kTypingPauseMs = 150;
 constexpr int kTableIdRole = Qt::UserRole;
+constexpr int kFieldNameRole = Qt::UserRole + 1;
 
 }  // namespace
 
@@ -105,7 +106,7 @@ void frmFieldSearch::ReadFields()
         automation::ClearCurrentError();
     }
     m_document.groups.clear();
-    ui::ShowMessage(message, kInformationOk, modPublic::LocalText(QStringLiteral("Corvane提示")));
+    ui::ShowMessage(message, kCriticalOk, modPublic::LocalText(QStringLiteral("Corvane提示")));
 }
 
 void frmFieldSearch::Search(const QString& text)
@@ -125,12 +126,14 @@ void frmFieldSearch::Search(const QString& text)
             cells << value.toString();
         auto* item = new QTreeWidgetItem(cells);
         item->setData(0, kTableIdRole, hits[i].table->id);
+        item->setData(0, kFieldNameRole, hits[i].field->GetValue(QStringLiteral("FFieldName")));
         items.append(item);
     }
     lstHits->addTopLevelItems(items);
     for (int column = 0; column < lstHits->columnCount(); ++column)
         lstHits->resizeColumnToContents(column);
-    lblCount->setText(wanted.isEmpty() ? QString() : QString::number(hits.size()));
+    lblCount->setText(wanted.isEmpty() ? QString()
+                                       : modPublic::LocalText(QStringLiteral("找到 %1 个字段")).arg(hits.size()));
 }
 
 void frmFieldSearch::lstHits_Pick(QTreeWidgetItem* item)
@@ -139,5 +142,5 @@ void frmFieldSearch::lstHits_Pick(QTreeWidgetItem* item)
         return;
     const qint32 FTableID = item->data(0, kTableIdRole).toInt();
     hide();
-    emit Locate(QStringLiteral("gi") + QString::number(FTableID), FTableID);
+    emit LocateField(FTableID, item->data(0, kFieldNameRole).toString());
 }

@@ -12,7 +12,7 @@ class QTreeWidgetItem;
 
 // The field search: type part of a field name or description, see the described tables'
 // fields that hold it (subsystem, table, field, description, type), pick one to locate its
-// table in the main window. The fields are read once each time the dialog opens, in one
+// table in the main window with the field selected. The fields are read once each time the dialog opens, in one
 // statement on a connection held only for that read; typing filters them.
 class frmFieldSearch : public QDialog {
     Q_OBJECT
@@ -25,8 +25,8 @@ public:
     void Search(const QString& text);
 
 signals:
-    // The picked field's table, as the find dialog reports a hit.
-    void Locate(const QString& strKey, qint32 FTableID);
+    // The picked field: its table's ID and its name.
+    void LocateField(qint32 FTableID, const QString& fieldName);
 
 protected:
     void showEvent(QShowEvent* event) override;

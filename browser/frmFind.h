@@ -22,6 +22,8 @@ public:
 
     // True while a walk is under way.
     bool WalkUnderWay() const { return m_rsHits != nullptr; }
+    // The next hit of the walk under way, as a press of Find would report it (F3 in the window).
+    void FindNext() { cmdFind_Click(); }
 
 signals:
     // A hit: strKey is "gi" followed by the table ID, FTableID the table ID. A handler that fails

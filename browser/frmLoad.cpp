@@ -17,13 +17,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -35,8 +39,10 @@ namespace {
 
 constexpr long kTypeMismatch = 13;
 constexpr int kKeyF = 70;
-// A message box with the information icon and an OK button.
+// Message boxes with an OK button and the information, warning or error icon.
 constexpr int kInformationOk = 64;
+constexpr int kExclamationOk = 48;
+constexpr int kCriticalOk = 16;
 // The share of the available screen the window opens at when that is larger than its layout.
 constexpr int kScreenShareNumerator = 2;
 constexpr int kScreenShareDenominator = 3;
@@ -66,6 +72,12 @@ int WidestCaption(const QTreeWidget& tree)
     // Room for the item's margins and the vertical scroll bar.
     return widest + 2 * tree.style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 8 +
            tree.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+// The heading over a table's lists, the same whether the table was picked or found.
+QString TableCaption(const QString& nodeText)
+{
+    return QStringLiteral("[ ") + nodeText + modPublic::LocalText(QStringLiteral(" ]的内容"));
 }
 
 QString NodeText(QObject* node, const char* name)
@@ -158,14 +170,37 @@ void frmLoad::Form_Load()
                             modPublic::LocalText(QStringLiteral("账套名称:[")) + modPublic::GetAcctName() + QStringLiteral("]"));
 
     QObject* data = m_clsData.get();
-    automation::SetProperty(browser, "TreeData",
-                            QVariant::fromValue(ListResult(automation::Invoke(data, "GetTreeData", {QString()}))));
+    // An empty tree alone would not say why: a database without the dictionary's tables, say.
+    m_loadFailure.clear();
+    const automation::ObjectPtr tree =
+        ListResult(automation::Invoke(data, "GetTreeData", {QString(), QVariant::fromValue(&m_loadFailure)}));
+    const QString listError = modPublic::LocalText(QStringLiteral("读取列表错误:"));
+    if (tree)
+        m_loadFailure.clear();
+    else if (!m_loadFailure.startsWith(listError))
+        m_loadFailure.prepend(listError);
+    automation::SetProperty(browser, "TreeData", QVariant::fromValue(tree));
     automation::SetProperty(browser, "IndexColumns",
                             QVariant::fromValue(ListResult(automation::Invoke(data, "GetInfo", {qint32(0)}))));
     automation::SetProperty(browser, "FieldColumns",
                             QVariant::fromValue(ListResult(automation::Invoke(data, "GetInfo", {qint32(1)}))));
     AddOwnCommands();
+    automation::Invoke(browser, "SetCommandToolTip",
+                       {QStringLiteral("Find"), modPublic::LocalText(QStringLiteral("查找表 (Ctrl+F, 下一个: F3)"))});
+    automation::Invoke(browser, "SetCommandToolTip",
+                       {QStringLiteral("FieldSearch"), modPublic::LocalText(QStringLiteral("字段查找 (Ctrl+L)"))});
     RestoreLayout();
+}
+
+void frmLoad::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_loadFailure.isEmpty())
+        return;
+    const QString failure = std::exchange(m_loadFailure, QString());
+    QTimer::singleShot(0, this, [failure] {
+        ui::ShowMessage(failure, kCriticalOk, modPublic::LocalText(QStringLiteral("Corvane提示")));
+    });
 }
 
 void frmLoad::RestoreLayout()
@@ -187,8 +222,14 @@ void frmLoad::RestoreLayout()
     }
     for (QTreeView* view : findChildren<QTreeView*>()) {
         const QString key = QStringLiteral("columns/") + view->objectName();
-        if (!view->isHeaderHidden() && settings->contains(key))
-            view->header()->restoreState(settings->value(key).toByteArray());
+        if (view->isHeaderHidden() || !settings->contains(key))
+            continue;
+        QHeaderView* header = view->header();
+        header->restoreState(settings->value(key).toByteArray());
+        // Widths kept from a session in another language may be too narrow for these headings.
+        for (int column = 0; column < header->count(); ++column)
+            if (!header->isSectionHidden(column) && header->sectionSize(column) < header->sectionSizeHint(column))
+                header->resizeSection(column, header->sectionSizeHint(column));
     }
 }
 
@@ -259,14 +300,32 @@ frmFind* frmLoad::FindDialog()
 
 void frmLoad::OpenFind()
 {
-    FindDialog()->exec();
+    frmFind* dialog = FindDialog();
+    PlaceOverTree(dialog);
+    dialog->exec();
+}
+
+void frmLoad::OpenFieldSearch()
+{
+    FieldSearchDialog()->exec();
+}
+
+void frmLoad::PlaceOverTree(QWidget* dialog) const
+{
+    const QWidget* tree = automation::Invoke(m_browser.get(), "TreeControl").value<QWidget*>();
+    if (!tree || !tree->isVisible())
+        return;
+    const QRect area(tree->mapToGlobal(QPoint(0, 0)), tree->size());
+    QRect frame = dialog->frameGeometry();
+    frame.moveBottomLeft(area.bottomLeft() - QPoint(-look::Pixels(120), look::Pixels(120)));
+    dialog->move(frame.topLeft());
 }
 
 frmFieldSearch* frmLoad::FieldSearchDialog()
 {
     if (!m_frmFieldSearch) {
         m_frmFieldSearch = new frmFieldSearch(this);
-        connect(m_frmFieldSearch, &frmFieldSearch::Locate, this, &frmLoad::m_frmFind_Locate);
+        connect(m_frmFieldSearch, &frmFieldSearch::LocateField, this, &frmLoad::m_frmFieldSearch_LocateField);
     }
     return m_frmFieldSearch;
 }
@@ -277,17 +336,34 @@ void frmLoad::CopySelect()
         VexaList::From(automation::GetProperty(m_browser.get(), "FieldRows").value<automation::ObjectPtr>());
     if (m_tableName.isEmpty() || !rows || rows->Count() == 0)
         return;
-    QApplication::clipboard()->setText(SelectText(m_tableName, *rows));
+    // Several selected rows are the fields wanted; one is only where the cursor stands.
+    QList<int> selected;
+    for (const QVariant& row : automation::Invoke(m_browser.get(), "SelectedFieldRows").toList())
+        selected << row.toInt();
+    QApplication::clipboard()->setText(SelectText(m_tableName, *rows, selected.size() > 1 ? selected : QList<int>()));
+    ShowCopied();
+}
+
+void frmLoad::ShowCopied() const
+{
+    automation::Invoke(m_browser.get(), "ShowNotice", {modPublic::LocalText(QStringLiteral("已复制到剪贴板"))});
 }
 
 void frmLoad::ExportDictionaryTo()
 {
-    const QString path = ui::AskSaveFileName(
+    const ui::SaveFileChoice choice = ui::AskSaveFileName(
         this, modPublic::LocalText(QStringLiteral("导出数据字典")),
         {QStringLiteral("HTML (*.html)"), QStringLiteral("JSON (*.json)"), QStringLiteral("CSV (*.csv)"),
          QStringLiteral("Markdown (*.md)"), modPublic::LocalText(QStringLiteral("文本文件")) + QStringLiteral(" (*.txt)")});
-    if (path.isEmpty())
+    if (choice.path.isEmpty())
         return;
+    // A name without an extension takes the one of the filter picked beside it, which also
+    // chooses the format.
+    QString path = choice.path;
+    static const QRegularExpression filterSuffix(QStringLiteral("\\(\\*(\\.\\w+)\\)$"));
+    if (const QRegularExpressionMatch suffix = filterSuffix.match(choice.filter);
+        suffix.hasMatch() && QFileInfo(path).suffix().isEmpty())
+        path += suffix.captured(1);
     QString message;
     QStringList failures;
     bool written = false;
@@ -295,17 +371,24 @@ void frmLoad::ExportDictionaryTo()
         const WaitCursor hourglass;
         written = ExportDictionary(FormatOfFileName(path), path, message, failures);
     }
-    if (written && !failures.isEmpty()) {
-        // The file is written, but the tables that could not be read have empty lists in it.
-        constexpr qsizetype kShown = 10;
-        message = modPublic::LocalText(QStringLiteral("数据字典已导出, 以下表读取失败:"));
-        for (const QString& failure : failures.first(std::min(kShown, failures.size())))
-            message += u'\n' + failure;
-        if (failures.size() > kShown)
-            message += QStringLiteral("\n… (%1)").arg(failures.size());
+    const QString title = modPublic::LocalText(QStringLiteral("Corvane提示"));
+    if (!written) {
+        ui::ShowMessage(message, kCriticalOk, title);
+        return;
     }
-    if (!written || !failures.isEmpty())
-        ui::ShowMessage(message, kInformationOk, modPublic::LocalText(QStringLiteral("Corvane提示")));
+    if (failures.isEmpty()) {
+        ui::ShowMessage(modPublic::LocalText(QStringLiteral("数据字典已导出到:")) + u'\n' + QDir::toNativeSeparators(path),
+                        kInformationOk, title);
+        return;
+    }
+    // The file is written, but the tables that could not be read have empty lists in it.
+    constexpr qsizetype kShown = 10;
+    message = modPublic::LocalText(QStringLiteral("数据字典已导出, 以下表读取失败:"));
+    for (const QString& failure : failures.first(std::min(kShown, failures.size())))
+        message += u'\n' + failure;
+    if (failures.size() > kShown)
+        message += QStringLiteral("\n… (%1)").arg(failures.size());
+    ui::ShowMessage(message, kExclamationOk, title);
 }
 
 bool frmLoad::eventFilter(QObject* watched, QEvent* event)
@@ -316,6 +399,17 @@ bool frmLoad::eventFilter(QObject* watched, QEvent* event)
         const auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == kKeyF && (key->modifiers() & Qt::ControlModifier)) {
             OpenFind();
+            return true;
+        }
+        if (key->key() == Qt::Key_F3 && !(key->modifiers() & Qt::ControlModifier)) {
+            if (m_frmFind && m_frmFind->WalkUnderWay())
+                m_frmFind->FindNext();
+            else
+                OpenFind();
+            return true;
+        }
+        if (key->key() == Qt::Key_L && key->modifiers() == Qt::ControlModifier) {
+            OpenFieldSearch();
             return true;
         }
     }
@@ -331,11 +425,13 @@ void frmLoad::Browser_CommandClick(QObject* Command)
         else if (key == QLatin1String("Close"))
             close();
         else if (key == QLatin1String("FieldSearch"))
-            FieldSearchDialog()->exec();
+            OpenFieldSearch();
         else if (key == QLatin1String("CopySelect"))
             CopySelect();
-        else if (key == QLatin1String("CopyFieldList"))
+        else if (key == QLatin1String("CopyFieldList")) {
             QApplication::clipboard()->setText(automation::Invoke(m_browser.get(), "FieldListText").toString());
+            ShowCopied();
+        }
         else if (key == QLatin1String("ExportDictionary"))
             ExportDictionaryTo();
     });
@@ -353,6 +449,8 @@ void frmLoad::SelectTable(QObject* Node)
         m_tableName.clear();
         automation::SetProperty(browser, "IndexRows", QVariant::fromValue(automation::ObjectPtr()));
         automation::SetProperty(browser, "FieldRows", QVariant::fromValue(automation::ObjectPtr()));
+        // Empty lists under a table's heading would say that table has none.
+        automation::SetProperty(browser, "ContentCaption", modPublic::LocalText(QStringLiteral("Norv单据描述表")));
         return;
     }
     // From here on a failure ends the step quietly; lists already replaced keep their rows.
@@ -369,7 +467,7 @@ void frmLoad::SelectTable(QObject* Node)
         automation::SetProperty(browser, "FieldRows",
                                 QVariant::fromValue(ListResult(automation::Invoke(data, "GetDataByInterID",
                                                                                   {tableId, strTableName, qint32(1)}))));
-        automation::SetProperty(browser, "ContentCaption", text);
+        automation::SetProperty(browser, "ContentCaption", TableCaption(text));
         m_tableName = strTableName;
     } catch (...) {
         automation::ClearCurrentError();
@@ -397,9 +495,16 @@ void frmLoad::LocateTable(qint32 FTableID)
             continue;
         SelectTable(node);
         automation::SetProperty(node, "Selected", true);
-        automation::SetProperty(browser, "ContentCaption",
-                                QStringLiteral("[ ") + NodeText(node, "Text") + modPublic::LocalText(QStringLiteral(" ]的内容")));
+        automation::SetProperty(browser, "ContentCaption", TableCaption(NodeText(node, "Text")));
     }
+}
+
+void frmLoad::m_frmFieldSearch_LocateField(qint32 FTableID, const QString& fieldName)
+{
+    RaiseBack([&] {
+        LocateTable(FTableID);
+        automation::Invoke(m_browser.get(), "SelectField", {fieldName});
+    });
 }
 
 void frmLoad::closeEvent(QCloseEvent* event)

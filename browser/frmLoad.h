@@ -44,8 +44,11 @@ signals:
 
 protected:
     // Key preview: Ctrl+F (Shift or Alt may be held too) anywhere in the window opens the find
-    // dialog before the focused control sees the key.
+    // dialog before the focused control sees the key; F3 goes on to the next hit of the find
+    // dialog's walk (or opens it when no walk is under way); Ctrl+L opens the field search.
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // A dictionary that could not be read is said once the window shows.
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private slots:
@@ -53,14 +56,20 @@ private slots:
     void Browser_CommandClick(QObject* Command);
     void Browser_NodeClick(QObject* Node);
     void m_frmFind_Locate(const QString& strKey, qint32 FTableID);
+    void m_frmFieldSearch_LocateField(qint32 FTableID, const QString& fieldName);
 
 private:
     void SelectTable(QObject* Node);
     void LocateTable(qint32 FTableID);
-    // The window's commands beyond the Parts' ones: the field search from the toolbar, the field
+    // The window's commands beyond the control's own: the field search from the toolbar, the field
     // list's "Copy as SELECT" and "Copy field list", the tree's "Export dictionary...".
     void AddOwnCommands();
     void CopySelect();
+    void OpenFieldSearch();
+    // A notice in the window that the clipboard holds what was asked for.
+    void ShowCopied() const;
+    // Puts a dialog over the tree's lower part, clear of the lists it is about.
+    void PlaceOverTree(QWidget* dialog) const;
     void ExportDictionaryTo();
     // The user's last size and position, splitters and column widths, kept per user; without
     // them the tree pane gets the width of its longest caption.
@@ -77,4 +86,6 @@ private:
     QPointer<frmFieldSearch> m_frmFieldSearch;
     // The table whose lists are shown, empty when none is.
     QString m_tableName;
+    // Why the tree is empty, when its query failed; said once the window shows.
+    QString m_loadFailure;
 };

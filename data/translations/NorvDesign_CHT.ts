@@ -199,5 +199,25 @@
         <source>数据字典已导出, 以下表读取失败:</source>
         <translation>資料字典已匯出, 以下表讀取失敗:</translation>
     </message>
+    <message>
+        <source>数据字典已导出到:</source>
+        <translation>資料字典已匯出到:</translation>
+    </message>
+    <message>
+        <source>已复制到剪贴板</source>
+        <translation>已複製到剪貼簿</translation>
+    </message>
+    <message>
+        <source>找到 %1 个字段</source>
+        <translation>找到 %1 個欄位</translation>
+    </message>
+    <message>
+        <source>查找表 (Ctrl+F, 下一个: F3)</source>
+        <translation>尋找表 (Ctrl+F, 下一個: F3)</translation>
+    </message>
+    <message>
+        <source>字段查找 (Ctrl+L)</source>
+        <translation>欄位尋找 (Ctrl+L)</translation>
+    </message>
 </context>
 </TS>

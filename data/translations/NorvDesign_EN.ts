@@ -199,5 +199,25 @@
         <source>数据字典已导出, 以下表读取失败:</source>
         <translation>The dictionary was exported, but these tables could not be read:</translation>
     </message>
+    <message>
+        <source>数据字典已导出到:</source>
+        <translation>The dictionary was exported to:</translation>
+    </message>
+    <message>
+        <source>已复制到剪贴板</source>
+        <translation>Copied to the clipboard</translation>
+    </message>
+    <message>
+        <source>找到 %1 个字段</source>
+        <translation>%1 fields found</translation>
+    </message>
+    <message>
+        <source>查找表 (Ctrl+F, 下一个: F3)</source>
+        <translation>Find a table (Ctrl+F, next: F3)</translation>
+    </message>
+    <message>
+        <source>字段查找 (Ctrl+L)</source>
+        <translation>Field search (Ctrl+L)</translation>
+    </message>
 </context>
 </TS>

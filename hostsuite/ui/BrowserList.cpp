@@ -8,9 +8,13 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace {
 
-constexpr int kMaxFittedWidth = 320;
+constexpr int kMaxFittedWidth = 480;
+// Where an item keeps the position of its row record.
+constexpr int kRecordRole = Qt::UserRole;
 
 // Sorts numbers by value when both cells hold one, texts otherwise.
 class ListItem : public QTreeWidgetItem {
@@ -65,7 +69,6 @@ void BrowserList::SetColumns(const VexaList* columns)
     clear();
     m_columns.clear();
     m_sortColumn = -1;
-    m_fitted = false;
     header()->setSortIndicatorShown(false);
     QStringList captions;
     std::vector<bool> visible;
@@ -96,6 +99,7 @@ void BrowserList::SetRows(const VexaList* rows)
         items.reserve(rows->Count());
         for (const VexaRecordPtr& record : *rows) {
             auto* item = new ListItem;
+            item->setData(0, kRecordRole, static_cast<int>(items.size()));
             for (size_t column = 0; column < m_columns.size(); ++column) {
                 const int index = static_cast<int>(column);
                 item->setText(index, record->GetValue(m_columns[column].name).toString());
@@ -106,15 +110,46 @@ void BrowserList::SetRows(const VexaList* rows)
         addTopLevelItems(items);
         if (m_sortColumn >= 0)
             sortItems(m_sortColumn, m_sortOrder);
-        if (!m_fitted && !items.isEmpty()) {
-            m_fitted = true;
-            for (int column = 0; column < columnCount(); ++column) {
-                resizeColumnToContents(column);
-                setColumnWidth(column, qMin(columnWidth(column), kMaxFittedWidth));
-            }
-        }
+        WidenColumns();
     }
     setUpdatesEnabled(true);
+}
+
+void BrowserList::WidenColumns()
+{
+    for (int column = 0; column < columnCount(); ++column) {
+        const int wanted = std::min(std::max(sizeHintForColumn(column), header()->sectionSizeHint(column)), kMaxFittedWidth);
+        if (columnWidth(column) < wanted)
+            setColumnWidth(column, wanted);
+    }
+}
+
+QList<int> BrowserList::SelectedRecords() const
+{
+    QList<int> records;
+    for (int row = 0; row < topLevelItemCount(); ++row)
+        if (const QTreeWidgetItem* item = topLevelItem(row); item->isSelected())
+            records << item->data(0, kRecordRole).toInt();
+    return records;
+}
+
+bool BrowserList::SelectRow(const QString& name, const QString& value)
+{
+    const auto column = std::find_if(m_columns.begin(), m_columns.end(), [&](const Column& c) { return c.name == name; });
+    if (column == m_columns.end())
+        return false;
+    const int index = static_cast<int>(column - m_columns.begin());
+    for (int row = 0; row < topLevelItemCount(); ++row) {
+        QTreeWidgetItem* item = topLevelItem(row);
+        if (item->text(index).compare(value, Qt::CaseInsensitive) == 0) {
+            clearSelection();
+            setCurrentItem(item);
+            item->setSelected(true);
+            scrollToItem(item);
+            return true;
+        }
+    }
+    return false;
 }
 
 void BrowserList::SortBy(int column)

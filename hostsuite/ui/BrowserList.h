@@ -12,7 +12,8 @@ class VexaList;
 // name FName, FAlign 0 left / 1 right / 2 centre, FVisible), its rows from row records whose
 // values are read by the columns' names. Columns are resizable; a click on a heading sorts by
 // that column (numbers as numbers), a second click reverses; Ctrl+C copies the selected rows as
-// tab-separated text.
+// tab-separated text. Each time rows come, a column too narrow for its heading or its cells is
+// widened (up to a limit); the user's wider columns stay.
 class BrowserList : public QTreeWidget {
     Q_OBJECT
 
@@ -26,6 +27,11 @@ public:
 
     // The selected rows in the order shown, cells of the visible columns joined by tabs.
     QString SelectedText() const;
+    // The positions in the row records of the selected rows, in the order shown.
+    QList<int> SelectedRecords() const;
+    // Makes the first row whose value of that name equals the text (letter case ignored) the
+    // current and only selected one, scrolled into view; false when no row has it.
+    bool SelectRow(const QString& name, const QString& value);
     // The headings, then every row in the order shown, as SelectedText joins them.
     QString AllText() const;
 
@@ -42,9 +48,9 @@ private:
     // The cells of the visible columns in their order on screen.
     QStringList VisibleCells(const std::function<QString(int column)>& cell) const;
 
+    void WidenColumns();
+
     std::vector<Column> m_columns;
     int m_sortColumn = -1;
     Qt::SortOrder m_sortOrder = Qt::AscendingOrder;
-    // Columns are fitted to the first rows they show; after that the user's widths stay.
-    bool m_fitted = false;
 };

@@ -7,9 +7,11 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QSplitter>
 #include <QStyle>
+#include <QTimer>
 #include <QToolBar>
 #include <QTranslator>
 #include <QVBoxLayout>
@@ -19,6 +21,7 @@
 namespace {
 
 constexpr int kNoIcon = -1;
+constexpr int kNoticeMs = 5000;
 
 }  // namespace
 
@@ -49,6 +52,8 @@ NorvBrowser::NorvBrowser(QWidget* parent)
       m_indexList(new BrowserList),
       m_fieldList(new BrowserList),
       m_status(new QLabel),
+      m_notice(new QLabel),
+      m_noticeTimer(new QTimer(this)),
       m_splitter(new QSplitter(Qt::Horizontal))
 {
     m_toolBar->setObjectName(QStringLiteral("toolBar"));
@@ -79,6 +84,15 @@ NorvBrowser::NorvBrowser(QWidget* parent)
     m_status->setFrameShape(QFrame::StyledPanel);
     m_status->setFrameShadow(QFrame::Sunken);
     m_status->setContentsMargins(4, 1, 4, 1);
+    m_notice->setObjectName(QStringLiteral("notice"));
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setFrameShape(QFrame::StyledPanel);
+    m_notice->setFrameShadow(QFrame::Sunken);
+    m_notice->setContentsMargins(4, 1, 4, 1);
+    m_notice->hide();
+    m_noticeTimer->setSingleShot(true);
+    m_noticeTimer->setInterval(kNoticeMs);
+    connect(m_noticeTimer, &QTimer::timeout, m_notice, &QLabel::hide);
 
     auto* lists = new QSplitter(Qt::Vertical);
     lists->setObjectName(QStringLiteral("listSplitter"));
@@ -107,7 +121,11 @@ NorvBrowser::NorvBrowser(QWidget* parent)
     layout->setSpacing(0);
     layout->addWidget(m_toolBar);
     layout->addWidget(m_splitter, 1);
-    layout->addWidget(m_status);
+    auto* statusRow = new QHBoxLayout;
+    statusRow->setSpacing(0);
+    statusRow->addWidget(m_status, 1);
+    statusRow->addWidget(m_notice);
+    layout->addLayout(statusRow);
 
     setTabOrder(m_tree, m_indexList);
     setTabOrder(m_indexList, m_fieldList);
@@ -154,6 +172,32 @@ void NorvBrowser::AddHostCommand(const QString& place, const QString& key, const
 QString NorvBrowser::FieldListText() const
 {
     return m_fieldList->AllText();
+}
+
+QVariantList NorvBrowser::SelectedFieldRows() const
+{
+    QVariantList rows;
+    for (const int row : m_fieldList->SelectedRecords())
+        rows << row;
+    return rows;
+}
+
+bool NorvBrowser::SelectField(const QString& fieldName)
+{
+    return m_fieldList->SelectRow(QStringLiteral("FFieldName"), fieldName);
+}
+
+void NorvBrowser::ShowNotice(const QString& text)
+{
+    m_notice->setText(text);
+    m_notice->show();
+    m_noticeTimer->start();
+}
+
+void NorvBrowser::SetCommandToolTip(const QString& key, const QString& toolTip)
+{
+    if (QAction* action = m_actions.value(key))
+        action->setToolTip(toolTip);
 }
 
 void NorvBrowser::SetButtonState(const QString& key, bool state)

@@ -12,6 +12,7 @@ class BrowserNode;
 class BrowserTree;
 class QAction;
 class QLabel;
+class QTimer;
 class QSplitter;
 class QToolBar;
 
@@ -68,6 +69,15 @@ public:
     // The field list as shown: headings and every row of the visible columns, in the order on
     // screen, cells joined by tabs and rows by line breaks.
     Q_INVOKABLE QString FieldListText() const;
+    // The positions in FieldRows of the field list's selected rows, in the order shown.
+    Q_INVOKABLE QVariantList SelectedFieldRows() const;
+    // Makes the field list's row of that field name (FFieldName) the selected one; false when
+    // the list has no such row.
+    Q_INVOKABLE bool SelectField(const QString& fieldName);
+    // A short notice beside the status text (a copy done, a file written), gone after a while.
+    Q_INVOKABLE void ShowNotice(const QString& text);
+    // The tooltip of the command of that key (to show its shortcut); an unknown key is ignored.
+    Q_INVOKABLE void SetCommandToolTip(const QString& key, const QString& toolTip);
 
     bool ButtonsSet() const { return m_buttonsSet; }
     void SetButtonsSet(bool buttonsSet);
@@ -108,6 +118,8 @@ private:
     BrowserList* m_indexList;
     BrowserList* m_fieldList;
     QLabel* m_status;
+    QLabel* m_notice;
+    QTimer* m_noticeTimer;
     QSplitter* m_splitter;
     QHash<QString, QAction*> m_actions;
     bool m_buttonsSet = false;

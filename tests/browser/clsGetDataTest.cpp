@@ -235,6 +235,8 @@ TEST_P(LanguageTest, FieldRowsComeInNameOrderWithTheLanguagesTexts)
     const bool en = lang.code == QLatin1String("EN");
     const bool cht = lang.code == QLatin1String("CHT");
     EXPECT_EQ(Value(byName[QStringLiteral("FID")], "FDescription"), en ? QStringLiteral("ID") : cht ? QStringLiteral("序號") : QStringLiteral("序号"));
+    // No English description: the simplified-Chinese one, as the tree does for tables.
+    EXPECT_EQ(Value(byName[QStringLiteral("FReal")], "FDescription"), cht ? QStringLiteral("單精度數") : QStringLiteral("单精度数"));
     const VexaRecordPtr& decimal = byName[QStringLiteral("FDecimal")];
     EXPECT_EQ(Value(decimal, "FFieldNote"),
               en ? QStringLiteral("28 digits, 10 after the point") : cht ? QStringLiteral("28位精度10位小數") : QStringLiteral("28位精度10位小数"));

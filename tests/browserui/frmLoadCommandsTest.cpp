@@ -15,6 +15,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 #include <QSettings>
@@ -95,6 +96,16 @@ private slots:
         QVERIFY2(select.startsWith(QStringLiteral("select FAccountID as [")), qPrintable(select));
         QVERIFY2(select.contains(QStringLiteral(", FNumber as [代码], ")), qPrintable(select));
         QVERIFY2(select.endsWith(QStringLiteral(" from t_Account")), qPrintable(select));
+        QCOMPARE(m_window->findChild<QLabel*>(QStringLiteral("notice"))->text(), QStringLiteral("已复制到剪贴板"));
+
+        // Several selected rows are the fields wanted, in the list's order.
+        auto* list = m_window->findChild<QTreeWidget*>(QStringLiteral("fieldList"));
+        list->clearSelection();
+        for (const char* name : {"FNumber", "FAccountID"})
+            list->findItems(QString::fromLatin1(name), Qt::MatchExactly, 1).value(0)->setSelected(true);
+        Command("CopySelect")->trigger();
+        QCOMPARE(QApplication::clipboard()->text(),
+                 QStringLiteral("select FAccountID as [科目内码], FNumber as [代码] from t_Account"));
 
         Command("CopyFieldList")->trigger();
         const QStringList lines = QApplication::clipboard()->text().split(u'\n');
@@ -117,6 +128,8 @@ private slots:
             QTRY_VERIFY(hits->topLevelItemCount() > 0);
             for (int row = 0; row < hits->topLevelItemCount(); ++row)
                 QCOMPARE(hits->topLevelItem(row)->text(2).toLower(), QStringLiteral("fparentid"));
+            QCOMPARE(dialog->findChild<QLabel*>(QStringLiteral("lblCount"))->text(),
+                     QStringLiteral("找到 %1 个字段").arg(hits->topLevelItemCount()));
             QTreeWidgetItem* account = hits->findItems(QStringLiteral("t_Account"), Qt::MatchExactly, 1).value(0);
             QVERIFY(account);
             searched = true;
@@ -125,13 +138,18 @@ private slots:
         Command("FieldSearch")->trigger();
         QVERIFY(searched);
         QCOMPARE(Caption(), QStringLiteral("[ 科目表(t_Account) ]的内容"));
+        const QList<QTreeWidgetItem*> picked = m_window->findChild<QTreeWidget*>(QStringLiteral("fieldList"))->selectedItems();
+        QCOMPARE(picked.size(), 1);
+        QCOMPARE(picked[0]->text(1), QStringLiteral("FParentID"));
     }
 
+    // Every outcome is said: written (where), not written (why, as an error), written without
+    // some tables (which, as a warning); a name without an extension takes the filter's.
     void exportWritesTheWholeDictionaryToTheChosenFile()
     {
         OpenWindow(QStringLiteral("EN"));
         QTemporaryDir folder;
-        QString answer;
+        ui::SaveFileChoice answer;
         const ui::SaveFileHandler previous = ui::SetSaveFileHandler([&](const QString&, const QStringList& filters) {
             [&] { QVERIFY(filters.contains(QStringLiteral("JSON (*.json)"))); }();
             return answer;
@@ -140,19 +158,30 @@ private slots:
         Command("ExportDictionary")->trigger();  // cancelled: nothing written, nothing said
         QCOMPARE(messages.messages.size(), 0);
 
-        answer = folder.filePath(QStringLiteral("dictionary.json"));
+        answer = {folder.filePath(QStringLiteral("dictionary.json")), QStringLiteral("HTML (*.html)")};
         Command("ExportDictionary")->trigger();
-        QFile file(answer);
+        QFile file(answer.path);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QJsonObject document = QJsonDocument::fromJson(file.readAll()).object();
         QCOMPARE(document[QStringLiteral("language")].toString(), QStringLiteral("EN"));
         QCOMPARE(document[QStringLiteral("subsystems")].toArray().first()[QStringLiteral("FText")].toString(),
                  QStringLiteral("General Ledger"));
-
-        answer = folder.filePath(QStringLiteral("no/such/folder/dictionary.html"));
-        Command("ExportDictionary")->trigger();
         QCOMPARE(messages.messages.size(), 1);
-        QVERIFY2(messages.messages[0].prompt.contains(answer), qPrintable(messages.messages[0].prompt));
+        QCOMPARE(messages.messages[0].prompt, QStringLiteral("The dictionary was exported to:\n") + answer.path);
+        QCOMPARE(messages.messages[0].buttons, 64);
+
+        answer = {folder.filePath(QStringLiteral("mydict")), QStringLiteral("HTML (*.html)")};
+        Command("ExportDictionary")->trigger();
+        QVERIFY(!QFile::exists(answer.path));
+        QFile page(answer.path + QStringLiteral(".html"));
+        QVERIFY(page.open(QIODevice::ReadOnly));
+        QVERIFY(page.readAll().startsWith("<!DOCTYPE html>"));
+
+        answer = {folder.filePath(QStringLiteral("no/such/folder/dictionary.html")), {}};
+        Command("ExportDictionary")->trigger();
+        QCOMPARE(messages.messages.size(), 3);
+        QVERIFY2(messages.messages[2].prompt.contains(answer.path), qPrintable(messages.messages[2].prompt));
+        QCOMPARE(messages.messages[2].buttons, 16);
 
         // Written, with a table that could not be read: the file is there and the window says which.
         const QString account = folder.filePath(QStringLiteral("account.db"));
@@ -161,15 +190,35 @@ private slots:
                                        "VALUES (1, 9001, 't_Gone')");
         ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"),
                                 QStringLiteral("Provider=SQLite;Data Source=%1;Language=EN").arg(account));
-        answer = folder.filePath(QStringLiteral("partial.md"));
+        answer = {folder.filePath(QStringLiteral("partial.md")), {}};
         Command("ExportDictionary")->trigger();
-        QVERIFY(QFile::exists(answer));
-        QCOMPARE(messages.messages.size(), 2);
-        QCOMPARE(messages.messages[1].prompt,
+        QVERIFY(QFile::exists(answer.path));
+        QCOMPARE(messages.messages.size(), 4);
+        QCOMPARE(messages.messages[3].prompt,
                  QStringLiteral("The dictionary was exported, but these tables could not be read:\n"
                                 "t_Gone: The object 't_Gone' does not exist in database 'account' or is invalid for "
                                 "this operation."));
+        QCOMPARE(messages.messages[3].buttons, 48);
         ui::SetSaveFileHandler(previous);
+    }
+
+    // A database without the dictionary's tables opens with the reason, as an error.
+    void aDictionaryThatCannotBeReadIsSaid()
+    {
+        QTemporaryDir folder;
+        const QString empty = folder.filePath(QStringLiteral("empty.db"));
+        demo::SqliteFile(empty).Exec("create table t_Other (a int)");
+        MessageRecorder messages;
+        ShareProps::SetProperty(ShareProps::CurrentProcessId(), QStringLiteral("PropsString"),
+                                QStringLiteral("Provider=SQLite;Data Source=%1;Language=CHS").arg(empty));
+        modPublic::ReleaseModuleState();
+        m_window = new frmLoad;
+        m_window->Form_Load();
+        m_window->show();
+        QTRY_COMPARE(messages.messages.size(), 1);
+        QCOMPARE(messages.messages[0].buttons, 16);
+        QVERIFY2(messages.messages[0].prompt.startsWith(QStringLiteral("读取列表错误:")), qPrintable(messages.messages[0].prompt));
+        QVERIFY2(messages.messages[0].prompt.contains(QStringLiteral("t_Subsystem")), qPrintable(messages.messages[0].prompt));
     }
 
     void screenshots()
