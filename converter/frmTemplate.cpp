@@ -390,6 +390,7 @@ void frmTemplate::RunExport(const ExportOutputs& outputs)
         }
     }
     outputs.RemoveUnused();
+    // A stop that cancelled a table holds to the end of the walk (no event is let in after it).
     const bool stopped = m_converter->StopFlag() == clsConverter::eStop;
     Form_Load();
     if (m_closePending) {
@@ -398,6 +399,7 @@ void frmTemplate::RunExport(const ExportOutputs& outputs)
     }
     if (failure) {
         pbProgress->setRange(0, kBarSteps);  // no longer busy
+        lbInfo->clear();  // an earlier run's outcome is not this one's
         m_utility.ShowMessage(failure->description, kInformation, QString());
     } else {
         ShowOutcome(stopped);

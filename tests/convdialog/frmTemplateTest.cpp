@@ -718,6 +718,12 @@ void tst_frmTemplate::failedExportIsReportedAndTheDialogReturnsToIdle()
     QVERIFY(ReadAll(Out(QStringLiteral("d.sql"))).contains("delete from t_Currency"));
     QCOMPARE(State(*form), kIdle);
     QCOMPARE(Info(*form), kDone);
+
+    // A failure after a run that went well does not leave that run's outcome standing.
+    WriteTemplate(Server(Table(QStringLiteral("t_Currency")), {}, missing));
+    cmdOK(*form)->click();
+    QCOMPARE(m_messages.size(), size_t(2));
+    QCOMPARE(Info(*form), QString());
 }
 
 void tst_frmTemplate::failedWritesAreReportedAfterTheRun()
