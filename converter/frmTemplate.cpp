@@ -472,7 +472,8 @@ void frmTemplate::ShowProgress()
     const QString table = finished ? m_firstFailure : m_progress->TableText(RunProgress::Chinese);
     const QString elided = lbProgress->fontMetrics().elidedText(table, finished ? Qt::ElideRight : Qt::ElideMiddle,
                                                                 lbProgress->width());
-    lbProgress->setToolTip(elided == table ? QString() : table);
+    // The whole line, which is often cut off.
+    lbProgress->setToolTip(finished ? m_firstFailure : QString());
     const QString figures = m_progress->FiguresText(RunProgress::Chinese);
     lbProgress->setText(elided.isEmpty() ? figures : elided + QLatin1Char('\n') + figures);
 }
