@@ -240,9 +240,9 @@ int CmdExport(CommandLine& line)
 
     // Every file the run will write must open before anything is exported.
     ExportOutputs outputs(servers);
-    QString outputError;
-    if (!outputs.Prepare(append, outputError)) {
-        Print(stderr, QStringLiteral("tabrix: %1; nothing exported\n").arg(outputError));
+    std::vector<ExportOutputs::Refusal> refused;
+    if (!outputs.Prepare(append, refused)) {
+        Print(stderr, QStringLiteral("tabrix: %1; nothing exported\n").arg(ExportOutputs::Describe(refused)));
         return 2;
     }
 

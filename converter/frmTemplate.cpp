@@ -3,11 +3,13 @@
 #include "AutomationError.h"
 #include "FileDialogSeam.h"
 #include "EventLoopYield.h"
+#include "OpenFileSeam.h"
 #include "RunProgress.h"
 
 #include <QAbstractEventDispatcher>
 #include <QButtonGroup>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QGroupBox>
@@ -33,6 +35,13 @@ const QString kBusy = QStringLiteral("操作中,不能更改基本信息!");
 const QString kNoTemplate = QStringLiteral("模板文件不能为空!");
 const QString kInvalidTemplate = QStringLiteral("校验错误,如下:");
 const QString kWritesFailed = QStringLiteral("有 %1 次写入失败,以下文件不完整:");
+const QString kStopped = QStringLiteral("已停止");
+const QString kTablesFailed = QStringLiteral("%1 张表导出失败");
+const QString kWritesLost = QStringLiteral("%1 次写入失败");
+const QString kOpenLog = QStringLiteral("打开记录文件");
+const QString kLogNotOpened = QStringLiteral("无法打开记录文件:");
+const QString kNoScript = QStringLiteral("结构文件和数据文件不能都为空!");
+const QString kOutputsRefused = QStringLiteral("以下输出文件无法打开,未导出任何内容:");
 
 // Information icon and an OK button.
 constexpr int kInformation = 64;
@@ -141,6 +150,8 @@ frmTemplate::frmTemplate(QWidget* parent)
     cmdOK->setDefault(true);
     cmdCancel = MakeButton(this, QStringLiteral("cmdCancel"), kExit, Twips(3960, 3240, 855, 375));
     lbInfo = MakeLabel(this, "lbInfo", QString(), Twips(0, 3720, 4890, 330));
+    // The link to the log after a run with failed tables; mouse only, so the label takes no focus.
+    lbInfo->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
     pbProgress = new QProgressBar(this);
     pbProgress->setObjectName(QStringLiteral("pbProgress"));
     pbProgress->setGeometry(kProgressBar);
@@ -156,8 +167,12 @@ frmTemplate::frmTemplate(QWidget* parent)
     connect(cmdOK, &QPushButton::clicked, this, &frmTemplate::cmdOK_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmTemplate::cmdCancel_Click);
     connect(cmdFile, &QButtonGroup::idClicked, this, &frmTemplate::cmdFile_Click);
+    connect(lbInfo, &QLabel::linkActivated, this, &frmTemplate::OpenLog);
 
     Load();
+    // The converter logs a failed table's line before it tells the table finished.
+    connect(m_converter.get(), &clsConverter::LogLine, this, [this](const QString& line) { m_lastLogLine = line; });
+    connect(m_converter.get(), &clsConverter::TableFinished, this, &frmTemplate::OnTableFinished);
     m_progress = std::make_unique<RunProgress>(m_converter.get());
     connect(m_progress.get(), &RunProgress::Changed, this, &frmTemplate::ShowProgress);
 }
@@ -207,6 +222,7 @@ void frmTemplate::Load()
     for (QLineEdit* box : {txtTemplate, txtStruct, txtData, txtLog})
         box->clear();
     lbInfo->clear();
+    lbProgress->setToolTip(QString());
     pbProgress->setRange(0, kBarSteps);
     pbProgress->setValue(0);
     lbProgress->clear();
@@ -249,11 +265,15 @@ void frmTemplate::cmdOK_Click()
     if (cmdOK->text() == kStart) {
         if (!ValidateTemplate())
             return;
+        // A resume goes on with the files of its walk; a new walk needs every file it will write.
+        std::optional<ExportOutputs> outputs;
+        if (!m_running && !(outputs = PrepareOutputs()))
+            return;
         cmdOK->setText(kPause);
         cmdCancel->setText(kStop);
         SetStopFlag(clsConverter::ePlay);
         if (!m_running)
-            RunExport();
+            RunExport(*outputs);
     } else if (cmdOK->text() == kPause) {
         SetStopFlag(clsConverter::ePause);
         cmdOK->setText(kStart);
@@ -319,10 +339,31 @@ bool frmTemplate::ValidateTemplate()
     }
 }
 
-void frmTemplate::RunExport()
+std::optional<ExportOutputs> frmTemplate::PrepareOutputs()
+{
+    ExportOutputs outputs(m_templateRoot.Children());
+    QString refusal;
+    std::vector<ExportOutputs::Refusal> refused;
+    if (outputs.NoScript()) {
+        refusal = kNoScript;
+    } else if (!outputs.Prepare(true, refused)) {  // appended to, as the engine always has
+        refusal = kOutputsRefused;
+        for (const ExportOutputs::Refusal& file : refused)
+            refusal += QStringLiteral("\r\n%1 (%2)").arg(file.path, file.reason);
+    }
+    if (refusal.isEmpty())
+        return outputs;
+    m_utility.ShowMessage(refusal, kInformation, QString());
+    return std::nullopt;
+}
+
+void frmTemplate::RunExport(const ExportOutputs& outputs)
 {
     m_running = true;
     m_converter->ClearFailedWrites();
+    m_failedTables.clear();
+    m_firstFailure.clear();
+    m_failureLog.clear();
     // The tables of servers that name a structure or data file are the run's.
     int tables = 0;
     for (const xml::XmlElement& server : m_templateRoot.Children())
@@ -336,6 +377,7 @@ void frmTemplate::RunExport()
         const xml::XmlElement root = m_templateRoot;
         try {
             for (const xml::XmlElement& server : root.Children()) {
+                m_exportingLog = QString::fromStdString(m_utility.GetAttrText("logfile", server));
                 for (const xml::XmlElement& database : server.Children()) {
                     // A dialog that is closing starts no further database.
                     if (m_closePending)
@@ -347,6 +389,9 @@ void frmTemplate::RunExport()
             failure = automation::InfoFromCurrentException();
         }
     }
+    outputs.RemoveUnused();
+    // A stop that cancelled a table holds to the end of the walk (no event is let in after it).
+    const bool stopped = m_converter->StopFlag() == clsConverter::eStop;
     Form_Load();
     if (m_closePending) {
         Unload();
@@ -354,12 +399,50 @@ void frmTemplate::RunExport()
     }
     if (failure) {
         pbProgress->setRange(0, kBarSteps);  // no longer busy
+        lbInfo->clear();  // an earlier run's outcome is not this one's
         m_utility.ShowMessage(failure->description, kInformation, QString());
     } else {
-        lbInfo->setText(kDone);
+        ShowOutcome(stopped);
         m_progress->Finish();
     }
     ReportFailedWrites();
+}
+
+void frmTemplate::OnTableFinished(const QVariantMap& facts)
+{
+    if (facts.value(QStringLiteral("ok")).toBool() || facts.value(QStringLiteral("cancelled")).toBool())
+        return;
+    m_failedTables.insert(facts.value(QStringLiteral("server")).toString() + QLatin1Char('/') +
+                          facts.value(QStringLiteral("database")).toString() + QLatin1Char('/') +
+                          facts.value(QStringLiteral("table")).toString());
+    if (m_firstFailure.isEmpty()) {
+        m_firstFailure = m_lastLogLine;
+        m_failureLog = m_exportingLog;
+    }
+}
+
+// "处理完毕....." only for a run that did all it was asked; otherwise what went otherwise.
+void frmTemplate::ShowOutcome(bool stopped)
+{
+    QStringList outcome;
+    if (stopped)
+        outcome << kStopped;
+    if (!m_failedTables.isEmpty())
+        outcome << kTablesFailed.arg(m_failedTables.size());
+    if (const qint64 lost = m_converter->FailedWrites(); lost > 0)
+        outcome << kWritesLost.arg(lost);
+    const QString text = outcome.isEmpty() ? kDone : outcome.join(QLatin1Char(','));
+    // A failed table whose server names a log file: the log is a click away.
+    const bool link = !m_failureLog.isEmpty();
+    lbInfo->setTextFormat(link ? Qt::RichText : Qt::PlainText);
+    lbInfo->setText(link ? text.toHtmlEscaped() + QStringLiteral("  <a href=\"log\">%1</a>").arg(kOpenLog) : text);
+}
+
+void frmTemplate::OpenLog()
+{
+    const QString path = QFileInfo(m_failureLog).absoluteFilePath();
+    if (!ui::OpenFile(path))
+        m_utility.ShowMessage(kLogNotOpened + path, kInformation, QString());
 }
 
 // Text that did not reach its file is not shown as success: the files and their lost writes.
@@ -384,8 +467,13 @@ void frmTemplate::ShowProgress()
         pbProgress->setRange(0, kBarSteps);
         pbProgress->setValue(permille);
     }
-    const QString table = m_progress->Finished() ? QString() : m_progress->TableText(RunProgress::Chinese);
-    const QString elided = lbProgress->fontMetrics().elidedText(table, Qt::ElideMiddle, lbProgress->width());
+    // After the run the first failed table's log line takes the place of the table's name.
+    const bool finished = m_progress->Finished();
+    const QString table = finished ? m_firstFailure : m_progress->TableText(RunProgress::Chinese);
+    const QString elided = lbProgress->fontMetrics().elidedText(table, finished ? Qt::ElideRight : Qt::ElideMiddle,
+                                                                lbProgress->width());
+    // The whole line, which is often cut off.
+    lbProgress->setToolTip(finished ? m_firstFailure : QString());
     const QString figures = m_progress->FiguresText(RunProgress::Chinese);
     lbProgress->setText(elided.isEmpty() ? figures : elided + QLatin1Char('\n') + figures);
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "ExportOutputs.h"
 #include "XmlElement.h"
 #include "clsConverter.h"
 #include "clsUtility.h"
 
 #include <QDialog>
+#include <QSet>
+#include <QVariantMap>
 
 #include <memory>
+#include <optional>
 
 class QButtonGroup;
 class QGroupBox;
@@ -24,7 +28,9 @@ class RunProgress;
 //   Paused    "开始" "停止" ePause running
 //   Stopping  "开始" "退出" eStop  running
 // The export walk runs inside the click of cmdOK; the data export yields to the event loop, so
-// the other handlers run on top of the walk and steer it through StopFlag.
+// the other handlers run on top of the walk and steer it through StopFlag. A walk starts only
+// when every file it will write opens, and lbInfo tells how it ended: done, stopped, how many
+// tables failed (the first one's log line below, the log a click away) and writes lost.
 class frmTemplate : public QDialog {
     Q_OBJECT
 
@@ -62,7 +68,13 @@ private:
     void cmdCancel_Click();
     void cmdFile_Click(int Index);
     bool ValidateTemplate();
-    void RunExport();
+    // Before a new walk: the files it will write, opened (and made) to be sure they can be;
+    // none when there is no script to write or a file cannot be opened, which is said.
+    std::optional<ExportOutputs> PrepareOutputs();
+    void RunExport(const ExportOutputs& outputs);
+    void OnTableFinished(const QVariantMap& facts);
+    void ShowOutcome(bool stopped);
+    void OpenLog();
     void ReportFailedWrites();
     void ShowProgress();
     void SetStopFlag(clsConverter::enuState state);
@@ -90,6 +102,11 @@ private:
     std::unique_ptr<RunProgress> m_progress;
     xml::XmlElement m_templateRoot;
     clsUtility m_utility;
+    // The walk's failed tables (S/D/T), the log line of the first of them and the log file of
+    // its server; the log file of the server being exported and the last line logged.
+    QSet<QString> m_failedTables;
+    QString m_firstFailure, m_failureLog;
+    QString m_exportingLog, m_lastLogLine;
     bool m_running = false;
     bool m_loaded = false;
     // Closing was asked for while a walk was on the stack: it happens once the walk has unwound.

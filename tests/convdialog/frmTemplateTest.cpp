@@ -8,6 +8,7 @@
 #include "EventLoopYield.h"
 #include "FileDialogSeam.h"
 #include "MessageSeam.h"
+#include "OpenFileSeam.h"
 #include "TemplateDialogHost.h"
 #include "frmTemplate.h"
 #include "mdlCommon.h"
@@ -21,6 +22,7 @@
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -42,6 +44,7 @@ const QString kPaused = QStringLiteral("开始/停止/ePause/running");
 const QString kStopping = QStringLiteral("开始/退出/eStop/running");
 const QString kDone = QStringLiteral("处理完毕.....");
 const QString kBusy = QStringLiteral("操作中,不能更改基本信息!");
+const QString kStopped = QStringLiteral("已停止");
 const char* const kLargeTable = "t_LargeTable";
 constexpr qint64 kLargeRows = 20000;
 
@@ -102,6 +105,14 @@ QLineEdit* Box(const frmTemplate& form, const char* name) { return form.findChil
 QString Info(const frmTemplate& form) { return form.findChild<QLabel*>(QStringLiteral("lbInfo"))->text(); }
 QProgressBar* Bar(const frmTemplate& form) { return form.findChild<QProgressBar*>(QStringLiteral("pbProgress")); }
 QString ProgressText(const frmTemplate& form) { return form.findChild<QLabel*>(QStringLiteral("lbProgress"))->text(); }
+// The failed table's line a finished run shows (whole in the tooltip).
+QString ShownFailure(const frmTemplate& form) { return form.findChild<QLabel*>(QStringLiteral("lbProgress"))->toolTip(); }
+// lbInfo's text without its link, and the link's target (empty: none).
+std::pair<QString, QString> InfoAndLink(const frmTemplate& form)
+{
+    const QRegularExpressionMatch link = QRegularExpression(QStringLiteral("^(.*)  <a href=\"(.*)\">")).match(Info(form));
+    return link.hasMatch() ? std::pair{link.captured(1), link.captured(2)} : std::pair{Info(form), QString()};
+}
 
 // The dialog's state: captions, StopFlag and running flag.
 QString State(const frmTemplate& form)
@@ -168,6 +179,10 @@ private slots:
     void resumeWithTheTemplateDeletedStaysPaused();
     void failedExportIsReportedAndTheDialogReturnsToIdle();
     void failedWritesAreReportedAfterTheRun();
+    void runEndsWithWhatHappened_data();
+    void runEndsWithWhatHappened();
+    void startIsRefusedAndNothingIsWritten_data();
+    void startIsRefusedAndNothingIsWritten();
     void closingDuringAWalkStopsItFirst_data();
     void closingDuringAWalkStopsItFirst();
     void progressAtAHeldRow();
@@ -632,7 +647,7 @@ void tst_frmTemplate::pauseResumeStopAtRowCounts()
     QVERIFY(written.endsWith(")\r\n"));
     QCOMPARE(ReadAll(Out(QStringLiteral("log.txt"))), QByteArray("srv    db    t_LargeTable   任务取消!\r\n"));
     QCOMPARE(State(*form), kIdle);
-    QCOMPARE(Info(*form), kDone);
+    QCOMPARE(Info(*form), kStopped);
     QCOMPARE(Prompts(), QStringList());
 }
 
@@ -696,6 +711,12 @@ void tst_frmTemplate::failedExportIsReportedAndTheDialogReturnsToIdle()
     QVERIFY(ReadAll(Out(QStringLiteral("d.sql"))).contains("delete from t_Currency"));
     QCOMPARE(State(*form), kIdle);
     QCOMPARE(Info(*form), kDone);
+
+    // A failure after a run that went well does not leave that run's outcome standing.
+    WriteTemplate(Server(Table(QStringLiteral("t_Currency")), {}, missing));
+    cmdOK(*form)->click();
+    QCOMPARE(m_messages.size(), size_t(2));
+    QCOMPARE(Info(*form), QString());
 }
 
 void tst_frmTemplate::failedWritesAreReportedAfterTheRun()
@@ -704,12 +725,16 @@ void tst_frmTemplate::failedWritesAreReportedAfterTheRun()
     demo::AddLargeTable(second, 3, QStringLiteral("t_Second"));
     const QString path = WriteTemplate(Server(Table(QStringLiteral("t_Second"), QStringLiteral("h")), {}, second));
     const auto form = Form(path);
-    const QString lost = Out(QStringLiteral("no/such/d.sql"));
+    // Opens, so the check before the run lets it through; every write to it fails.
+    const QString lost = QStringLiteral("/dev/full");
     Box(*form, "txtData")->setText(lost);
     cmdOK(*form)->click();
     // The hint, the delete and two writes for each of the three inserts.
     QCOMPARE(Prompts(), QStringList(QStringLiteral("有 8 次写入失败,以下文件不完整:\r\n%1 (8)").arg(lost)));
-    QCOMPARE(Info(*form), kDone);
+    // The table whose statements were lost is a failed table too; its hint was written before it.
+    QCOMPARE(InfoAndLink(*form).first, QStringLiteral("1 张表导出失败,8 次写入失败"));
+    QVERIFY2(ShownFailure(*form).startsWith(QStringLiteral("srv    db    t_Second   7 writes to /dev/full failed")),
+             qPrintable(ShownFailure(*form)));
     QCOMPARE(State(*form), kIdle);
 
     // Each run reports its own failures only.
@@ -717,6 +742,95 @@ void tst_frmTemplate::failedWritesAreReportedAfterTheRun()
     cmdOK(*form)->click();
     QCOMPARE(Prompts().size(), 1);
     QCOMPARE(InsertedKeys(ReadAll(Out(QStringLiteral("d.sql")))), (std::vector<qint64>{1, 2, 3}));
+    QCOMPARE(Info(*form), kDone);
+    QCOMPARE(ShownFailure(*form), QString());
+}
+
+void tst_frmTemplate::runEndsWithWhatHappened_data()
+{
+    QTest::addColumn<QStringList>("tables");
+    QTest::addColumn<bool>("stop");
+    QTest::addColumn<QString>("info");
+    QTest::addColumn<QString>("firstFailed");
+
+    // A missing table fails its structure and its data: one failed table.
+    QTest::newRow("a missing table") << QStringList{QStringLiteral("t_Currency"), QStringLiteral("t_Missing")} << false
+                                     << QStringLiteral("1 张表导出失败") << QStringLiteral("t_Missing");
+    QTest::newRow("stopped") << QStringList{QLatin1String(kLargeTable)} << true << kStopped << QString();
+    QTest::newRow("stopped after two missing tables")
+        << QStringList{QStringLiteral("t_Gone"), QStringLiteral("t_Missing"), QLatin1String(kLargeTable)} << true
+        << QStringLiteral("已停止,2 张表导出失败") << QStringLiteral("t_Gone");
+}
+
+void tst_frmTemplate::runEndsWithWhatHappened()
+{
+    QFETCH(QStringList, tables);
+    QFETCH(bool, stop);
+    QFETCH(QString, info);
+    QFETCH(QString, firstFailed);
+    QString elements;
+    for (const QString& table : tables)
+        elements += Table(table);
+    const auto form = Form(WriteTemplate(Server(elements)));
+    // "停止" at row 1000 of the large table; a run not to be stopped never gets that far.
+    PassScript script(*form, {Passes(stop ? 1000 : kLargeRows * 2), [&] { return cmdCancel(*form)->click(), true; }});
+    cmdOK(*form)->click();
+
+    QCOMPARE(script.Finished(), stop);
+    QCOMPARE(Prompts(), QStringList());
+    QCOMPARE(State(*form), kIdle);
+    const QString log = Out(QStringLiteral("log.txt"));
+    const auto [shownInfo, link] = InfoAndLink(*form);
+    QCOMPARE(shownInfo, info);
+    QCOMPARE(link.isEmpty(), firstFailed.isEmpty());
+    // The first failed table's first log line, and the log a click away.
+    QCOMPARE(ShownFailure(*form), firstFailed.isEmpty() ? QString()
+                                                        : QStringLiteral("srv    db    %1   Invalid object name '%1'.").arg(firstFailed));
+    QVERIFY(firstFailed.isEmpty() || ReadAll(log).startsWith(ShownFailure(*form).toUtf8() + "\r\n"));
+    QStringList opened;
+    const ui::OpenFileHandler previous = ui::SetOpenFileHandler([&](const QString& file) { return opened << file, true; });
+    if (!link.isEmpty())
+        emit form->findChild<QLabel*>(QStringLiteral("lbInfo"))->linkActivated(link);
+    ui::SetOpenFileHandler(previous);
+    QCOMPARE(opened, firstFailed.isEmpty() ? QStringList() : QStringList(log));
+}
+
+void tst_frmTemplate::startIsRefusedAndNothingIsWritten_data()
+{
+    QTest::addColumn<QStringList>("boxes");  // structure, data and log file in the test's folder
+    QTest::addColumn<QString>("prompt");     // %1, %2: the structure and data paths
+
+    const QString refused = QStringLiteral("以下输出文件无法打开,未导出任何内容:");
+    const QString noFolder = QStringLiteral("\r\n%%1 (No such file or directory)");
+    QTest::newRow("data file in a folder that does not exist")
+        << QStringList{QStringLiteral("s.sql"), QStringLiteral("no/such/d.sql"), QStringLiteral("log.txt")}
+        << refused + noFolder.arg(2);
+    QTest::newRow("every file that cannot be opened is named")
+        << QStringList{QStringLiteral("gone/s.sql"), QStringLiteral("no/such/d.sql"), QStringLiteral("log.txt")}
+        << refused + noFolder.arg(1) + noFolder.arg(2);
+    QTest::newRow("no output file") << QStringList{QString(), QString(), QStringLiteral("log.txt")}
+                                    << QStringLiteral("结构文件和数据文件不能都为空!");
+}
+
+void tst_frmTemplate::startIsRefusedAndNothingIsWritten()
+{
+    QFETCH(QStringList, boxes);
+    QFETCH(QString, prompt);
+    const auto form = Form(WriteTemplate(Server(Table(QStringLiteral("t_Currency")))));
+    QStringList paths;
+    for (const QString& box : boxes)
+        paths << (box.isEmpty() ? QString() : Out(box));
+    Box(*form, "txtStruct")->setText(paths[0]);
+    Box(*form, "txtData")->setText(paths[1]);
+    Box(*form, "txtLog")->setText(paths[2]);
+    cmdOK(*form)->click();
+
+    QCOMPARE(Prompts(), QStringList(QString(prompt).replace(QStringLiteral("%1"), paths[0]).replace(QStringLiteral("%2"), paths[1])));
+    // The run never started: nothing made, no progress, no outcome.
+    QCOMPARE(QDir(m_out->path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList(QStringLiteral("template.xml")));
+    QCOMPARE(State(*form), kIdle);
+    QCOMPARE(Info(*form) + ProgressText(*form), QString());
+    QCOMPARE(Bar(*form)->value(), 0);
 }
 
 void tst_frmTemplate::closingDuringAWalkStopsItFirst_data()
