@@ -1,4 +1,5 @@
 // The tabrix program's commands, run as a separate process.
+#include "OutputPlace.h"
 #include "TabrixRun.h"
 #include "TestDemoDb.h"
 
@@ -289,6 +290,33 @@ TEST_F(TabrixExport, GbkTemplateGivesItsHintsInUtf8)
     ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
     EXPECT_TRUE(Read(QStringLiteral("s.sql")).startsWith("-- 币别表\r\n\r\ndrop table t_Currency"));
     EXPECT_TRUE(Read(QStringLiteral("d.sql")).startsWith("-- 币别表\r\n\r\ndelete from t_Currency"));
+}
+
+// The report, the scripts and a demo database written to a file, a link, a link to nothing and a
+// FIFO (as a device would be): each name is still what it was and holds what was written.
+TEST_F(TabrixExport, OutputsWriteThroughLinksAndIntoFifosWithoutReplacingThem)
+{
+    WriteTemplate(QStringLiteral("t_Currency"), QStringLiteral("-- 币别表"));
+    for (const OutputPlace::Kind kind : OutputPlace::kKinds) {
+        const QString n = QString::number(static_cast<int>(kind));
+        OutputPlace report(m_folder.path(), QStringLiteral("r%1.json").arg(n), kind);
+        OutputPlace data(m_folder.path(), QStringLiteral("d%1.sql").arg(n), kind);
+        OutputPlace database(m_folder.path(), QStringLiteral("a%1.db").arg(n), kind);
+        SCOPED_TRACE(report.KindName());
+        const Outcome run = Export({QStringLiteral("t.xml"), QStringLiteral("--data"), data.Path(), QStringLiteral("--report"),
+                                    report.Path()});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonObject facts = QJsonDocument::fromJson(report.Received()).object();
+        EXPECT_EQ(facts[QStringLiteral("exitStatus")].toInt(-1), 0);
+        EXPECT_EQ(facts[QStringLiteral("tables")][0][QStringLiteral("table")].toString(), QStringLiteral("t_Currency"));
+        EXPECT_TRUE(data.Received().startsWith("-- 币别表\r\n\r\ndelete from t_Currency"));
+
+        const Outcome made = Tabrix({QStringLiteral("demo-db"), database.Path()});
+        EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+        EXPECT_TRUE(database.Received().startsWith(QByteArray("SQLite format 3\0", 16)));
+        for (const OutputPlace* place : {&report, &data, &database})
+            place->ExpectUnchanged();
+    }
 }
 
 // The report names every table with how its parts ended and what its data came to: the bytes
