@@ -51,11 +51,15 @@ std::vector<CommandSpec> MakeCommands()
         kUsageFailure,
     });
     commands.push_back({
-        "query", CmdQuery, "tabrix query [--db FILE | --connection TEXT] SQL",
+        "query", CmdQuery, "tabrix query [--db FILE | --connection TEXT] [--write] SQL",
         QStringLiteral("Runs one SQL text and prints its rows tab-separated, with a header line; NULL for nulls. "
-                       "--db opens the file read-only. Put -- before an SQL text that starts with --."),
+                       "Without --write the database is opened read-only and the text runs in a transaction that "
+                       "is rolled back, so nothing it changes is kept. Put -- before an SQL text that starts with --."),
         {{QStringLiteral("SQL"), QStringLiteral("the SQL text, as one argument")}},
-        {DbOption(), ConnectionOption()},
+        {DbOption(), ConnectionOption(),
+         Option(QStringLiteral("write"),
+                QStringLiteral("open the database for writing and keep what the text changes (each statement is "
+                               "committed as it runs)"))},
         kUsageFailure,
     });
     commands.push_back({

@@ -174,10 +174,10 @@ int ServerBench(const QString& server, long statements)
                                 "FQty decimal(18,4) null)";
     if (!writeFile("tabrix.sql", script("t_tabrix", false)) || !writeFile("tsql.sql", script("t_tsql", true)))
         return 2;
-    if (Run({TABRIX_PROGRAM, "query", "--connection", server.toStdString(), "create database " + database}, dir) < 0)
+    if (Run({TABRIX_PROGRAM, "query", "--write", "--connection", server.toStdString(), "create database " + database}, dir) < 0)
         return 2;
     int status = 0;
-    if (Run({TABRIX_PROGRAM, "query", "--connection", target,
+    if (Run({TABRIX_PROGRAM, "query", "--write", "--connection", target,
              "create table t_tabrix" + columns + "; create table t_tsql" + columns}, dir) < 0) {
         status = 2;
     } else {
@@ -194,7 +194,7 @@ int ServerBench(const QString& server, long statements)
                     QueryValue(target, "select count(*) as n from t_tsql", dir).c_str(),
                     QueryValue(target, "select count(*) as n from t_tabrix", dir).c_str());
     }
-    Run({TABRIX_PROGRAM, "query", "--connection", server.toStdString(), "drop database " + database}, dir);
+    Run({TABRIX_PROGRAM, "query", "--write", "--connection", server.toStdString(), "drop database " + database}, dir);
     return status;
 }
 
