@@ -23,7 +23,7 @@ CsvWriter::CsvWriter(bool raw) : m_raw(raw) {}
 
 QString CsvWriter::Cell(const QString& value) const
 {
-    // Tabs and line breaks are kept whole by the quotes; other control characters are shown.
+    // Tabs and line breaks stay as they are (a line break in quotes); other control characters are shown.
     QString text = VisibleText(value, u"\t\r\n");
     if (!m_raw && LooksLikeFormula(text))
         text.prepend(u'\'');

@@ -3,11 +3,13 @@
 #include "SqliteFile.h"
 #include "TabrixRun.h"
 #include "TestDemoDb.h"
+#include "UserSettings.h"
 
 #include <QDir>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -187,6 +189,25 @@ TEST(DictionaryCommandTest, OutWritesThroughLinksAndIntoFifosWithoutReplacingThe
         if (kind == OutputPlace::Kind::LinkToNothing)
             after.removeOne(QStringLiteral("target-out.txt"));
         EXPECT_EQ(after, before);
+    }
+}
+
+// The windows' settings file under the same rule, whatever kind of name it is: QSettings alone
+// would rename a temporary file over a FIFO or a link.
+TEST(DictionaryCommandTest, WindowSettingsWriteThroughLinksAndIntoFifos)
+{
+    for (const OutputPlace::Kind kind : OutputPlace::kKinds) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid() && QDir(folder.path()).mkdir(QStringLiteral("tabrix")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        OutputPlace place(folder.filePath(QStringLiteral("tabrix")), QStringLiteral("tabrix.conf"), kind);
+        SCOPED_TRACE(place.KindName());
+        {
+            const UserSettings settings{QStringLiteral("frmLoad")};
+            settings->setValue(QStringLiteral("geometry"), QStringLiteral("wide"));
+        }
+        EXPECT_TRUE(place.Received().contains("[frmLoad]\ngeometry=wide\n"));
+        place.ExpectUnchanged();
     }
 }
 
