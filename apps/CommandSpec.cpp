@@ -40,7 +40,8 @@ std::vector<CommandSpec> MakeCommands()
     std::vector<CommandSpec> commands;
     commands.push_back({
         "demo-db", CmdDemoDb, "tabrix demo-db FILE [--large-table ROWS] [--large-dictionary TABLES]",
-        QStringLiteral("Writes the demo account database (its dictionary and sample tables) to FILE, replacing it."),
+        QStringLiteral("Writes the demo account database (its dictionary and sample tables) to FILE, replacing it "
+                       "(through a link, its target; a device or FIFO gets the bytes in place, without the summary)."),
         {{QStringLiteral("FILE"), QStringLiteral("the database file to write")}},
         {Option(QStringLiteral("large-table"), QStringLiteral("also fill t_LargeTable with ROWS generated rows"),
                 QStringLiteral("ROWS")),
@@ -50,11 +51,15 @@ std::vector<CommandSpec> MakeCommands()
         kUsageFailure,
     });
     commands.push_back({
-        "query", CmdQuery, "tabrix query [--db FILE | --connection TEXT] SQL",
+        "query", CmdQuery, "tabrix query [--db FILE | --connection TEXT] [--write] SQL",
         QStringLiteral("Runs one SQL text and prints its rows tab-separated, with a header line; NULL for nulls. "
-                       "--db opens the file read-only. Put -- before an SQL text that starts with --."),
+                       "Without --write the database is opened read-only and the text runs in a transaction that "
+                       "is rolled back, so nothing it changes is kept. Put -- before an SQL text that starts with --."),
         {{QStringLiteral("SQL"), QStringLiteral("the SQL text, as one argument")}},
-        {DbOption(), ConnectionOption()},
+        {DbOption(), ConnectionOption(),
+         Option(QStringLiteral("write"),
+                QStringLiteral("open the database for writing and keep what the text changes (each statement is "
+                               "committed as it runs)"))},
         kUsageFailure,
     });
     commands.push_back({
@@ -109,15 +114,20 @@ std::vector<CommandSpec> MakeCommands()
     commands.push_back({
         "dictionary", CmdDictionary,
         "tabrix dictionary [--db FILE | --connection TEXT] [--language CHS|CHT|EN] [--format text|json|csv|markdown|html]\n"
-        "                    [--out FILE] [TABLE | --all | --search TEXT | --find-code TEXT --find-name TEXT | --check]",
+        "                    [--csv-raw] [--out FILE] [TABLE | --all | --search TEXT | --find-code TEXT --find-name TEXT | --check]",
         QStringLiteral("Prints the data dictionary as the browser shows it: the tree, or with TABLE that table's "
                        "index and field lists. Without --db or --connection it reads the demo account."),
         {{QStringLiteral("TABLE"), QStringLiteral("the table whose indexes and fields to print")}},
         {DbOption(), ConnectionOption(), LanguageOption(),
          Option(QStringLiteral("format"), QStringLiteral("the output's format (default text)"),
                 QStringLiteral("text|json|csv|markdown|html")),
+         Option(QStringLiteral("csv-raw"),
+                QStringLiteral("with --format csv, write cells that start with = + - @, a tab or a carriage return as "
+                               "they are (by default they get a leading ' so that a spreadsheet does not run them as "
+                               "formulas)")),
          Option(QStringLiteral("out"),
-                QStringLiteral("write to FILE through a temporary file that takes its name only once complete"),
+                QStringLiteral("write to FILE through a temporary file that takes its name only once complete (a "
+                               "link's target takes it, the link stays); a device or FIFO is written in place"),
                 QStringLiteral("FILE")),
          Option(QStringLiteral("all"), QStringLiteral("every described table with its indexes and fields")),
          Option(QStringLiteral("search"),

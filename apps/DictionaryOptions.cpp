@@ -14,6 +14,7 @@ int DictionaryOptions::Read(const CommandLine& line)
     format = OptionValue(line, QStringLiteral("format")).value_or(format);
     all = line.options.isSet(QStringLiteral("all"));
     check = line.options.isSet(QStringLiteral("check"));
+    csvRaw = line.options.isSet(QStringLiteral("csv-raw"));
     const QStringList tables = line.options.positionalArguments();
     if (tables.size() > 1)
         return UsageError(line, QStringLiteral("give one table"));
@@ -21,6 +22,8 @@ int DictionaryOptions::Read(const CommandLine& line)
         table = tables.constFirst();
     if (!DictionaryWriter::Formats().contains(format))
         return UsageError(line, QStringLiteral("--format takes %1").arg(DictionaryWriter::Formats().join(u'|')));
+    if (csvRaw && format != QLatin1String("csv"))
+        return UsageError(line, QStringLiteral("--csv-raw goes with --format csv"));
     const int modes = (table ? 1 : 0) + (all ? 1 : 0) + (search ? 1 : 0) + ((findCode || findName) ? 1 : 0) + (check ? 1 : 0);
     if (modes > 1)
         return UsageError(line, QStringLiteral("give one of TABLE, --all, --search, --find-code/--find-name, --check"));

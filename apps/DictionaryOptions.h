@@ -18,6 +18,7 @@ struct DictionaryOptions {
     std::optional<QString> findCode;
     std::optional<QString> findName;
     bool check = false;
+    bool csvRaw = false;
 
     // 0 when the arguments are sound, else the exit status after saying why.
     int Read(const CommandLine& line);

@@ -1,9 +1,9 @@
 #include "RunReport.h"
 
-#include <QFileInfo>
+#include "OutputTarget.h"
+
 #include <QJsonArray>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 namespace {
 
@@ -23,17 +23,11 @@ RunReport::RunReport(QObject* converter, QString path) : m_path(std::move(path))
 
 bool RunReport::CheckWritable(QString& error) const
 {
-    if (QFileInfo(m_path).isDir()) {
-        error = QStringLiteral("cannot write the report '%1': it is a folder").arg(m_path);
-        return false;
-    }
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("cannot write the report '%1': %2").arg(m_path, file.errorString());
-        return false;
-    }
-    file.cancelWriting();
-    return true;
+    QString reason;
+    if (OutputTarget(m_path).CheckWritable(reason))
+        return true;
+    error = QStringLiteral("cannot write the report '%1': %2").arg(m_path, reason);
+    return false;
 }
 
 void RunReport::DatabaseFailed(const QString& server, const QString& database, const QString& description)
@@ -177,11 +171,10 @@ QJsonObject RunReport::ToJson(int exitStatus, bool interrupted, const QVariantMa
 
 bool RunReport::Write(int exitStatus, bool interrupted, const QVariantMap& failedWrites, QString& error) const
 {
-    QSaveFile file(m_path);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(QJsonDocument(ToJson(exitStatus, interrupted, failedWrites)).toJson(QJsonDocument::Indented)) >= 0 &&
-        file.commit())
+    QString reason;
+    if (OutputTarget(m_path).Write(QJsonDocument(ToJson(exitStatus, interrupted, failedWrites)).toJson(QJsonDocument::Indented),
+                                   reason))
         return true;
-    error = QStringLiteral("cannot write the report '%1': %2").arg(m_path, file.errorString());
+    error = QStringLiteral("cannot write the report '%1': %2").arg(m_path, reason);
     return false;
 }

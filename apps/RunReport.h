@@ -15,8 +15,8 @@
 // element names no such file), its rows, estimate, bytes and seconds, whether it was
 // cancelled, and the values written in another form than their column's type; the databases
 // that could not be opened; totals; and the program's exit status. Kept from the converter's
-// events; written at once to a temporary file beside the target and renamed over it, so a
-// reader never sees half a report.
+// events; written at once as OutputTarget writes a file, so a reader never sees half a report
+// in a regular file.
 class RunReport : public QObject {
     Q_OBJECT
 

@@ -3,6 +3,7 @@
 #include "AutomationError.h"
 #include "Connection.h"
 #include "DemoDatabase.h"
+#include "OutputTarget.h"
 
 #include <QFileInfo>
 
@@ -66,6 +67,10 @@ int CmdDemoDb(CommandLine& line)
     if (files.size() > 1)
         return UsageError(line, QStringLiteral("give one file"));
     const std::optional<QString> file = files.constFirst();
+    // A device or FIFO gets the database's bytes; it cannot be read back or added to.
+    const bool inPlace = OutputTarget(*file).InPlace();
+    if (inPlace && largeTable)
+        return UsageError(line, QStringLiteral("--large-table adds to a database file; %1 is a device, FIFO or socket").arg(*file));
 
     try {
         if (largeDictionary) {
@@ -79,7 +84,8 @@ int CmdDemoDb(CommandLine& line)
             demo::AddLargeTable(*file, *largeTable);
             Print(stdout, QStringLiteral("Added table %1 of %2 rows\n").arg(demo::kLargeTableName).arg(*largeTable));
         }
-        PrintSummary(*file);
+        if (!inPlace)
+            PrintSummary(*file);
         return 0;
     } catch (const automation::AutomationError& error) {
         Print(stderr, QStringLiteral("tabrix demo-db: %1\n").arg(error.Description()));

@@ -9,7 +9,7 @@
 #include "FieldSearch.h"
 #include "FindHits.h"
 #include "HeldConnection.h"
-#include "WholeFile.h"
+#include "OutputTarget.h"
 #include "clsGetData.h"
 #include "modPublic.h"
 
@@ -39,15 +39,17 @@ bool ReportFailures(const DictionaryDocument& document)
     return !failures.isEmpty();
 }
 
-// The whole output at once: to standard output, or to the file through a temporary name.
+// The whole output at once: to standard output, or to the file as OutputTarget writes it.
 int Emit(const DictionaryOptions& options, const QByteArray& bytes)
 {
     if (!options.out) {
         Print(stdout, std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())));
         return std::fflush(stdout) == 0 ? 0 : Fail(QStringLiteral("cannot write to standard output"));
     }
-    QString error;
-    return WriteWholeFile(*options.out, bytes, error) ? 0 : Fail(error);
+    QString reason;
+    if (OutputTarget(*options.out).Write(bytes, reason))
+        return 0;
+    return Fail(QStringLiteral("cannot write '%1': %2").arg(*options.out, reason));
 }
 
 // Failures of the data layer outside its own message parameters (opening the held connection,
@@ -67,7 +69,7 @@ bool Attempt(F&& work, QString& message)
 
 int Run(const DictionaryOptions& options)
 {
-    const std::unique_ptr<DictionaryWriter> writer = DictionaryWriter::ForFormat(options.format);
+    const std::unique_ptr<DictionaryWriter> writer = DictionaryWriter::ForFormat(options.format, options.csvRaw);
     clsGetData data;
     QString message;
     // A batch run holds one connection for all its queries.

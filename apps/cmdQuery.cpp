@@ -3,10 +3,30 @@
 #include "AutomationError.h"
 #include "Connection.h"
 
-
 #include <string>
 
 namespace {
+
+// A run without --write: whatever the statement changes is undone on every way out. The
+// connection is also opened read-only, which SQLite enforces and a server may ignore.
+class RolledBackTransaction {
+public:
+    explicit RolledBackTransaction(ado::Connection& connection) : m_connection(connection) { m_connection.BeginTrans(); }
+    ~RolledBackTransaction()
+    {
+        try {
+            m_connection.RollbackTrans();
+        } catch (const automation::AutomationError&) {
+            // The connection closes next without a commit, which undoes the changes as well.
+            automation::ClearCurrentError();
+        }
+    }
+    RolledBackTransaction(const RolledBackTransaction&) = delete;
+    RolledBackTransaction& operator=(const RolledBackTransaction&) = delete;
+
+private:
+    ado::Connection& m_connection;
+};
 
 // A value as one cell of a tab-separated line: tabs, line breaks and backslashes are escaped so
 // that every row stays on one line and the text can be read back.
@@ -45,16 +65,23 @@ int CmdQuery(CommandLine& line)
         return status;
     const std::optional<QString>& file = database.file;
     const std::optional<QString>& connection = database.connection;
+    const bool write = line.options.isSet(QStringLiteral("write"));
 
     try {
         ado::Connection db;
-        if (file)
-            db.Open(QStringLiteral("Provider=SQLite;Data Source=%1").arg(*file).toStdString(), ado::adModeRead);
-        else
-            db.Open(connection->toStdString());
+        const std::string source =
+            file ? QStringLiteral("Provider=SQLite;Data Source=%1").arg(*file).toStdString() : connection->toStdString();
+        db.Open(source, write ? ado::adModeReadWrite : ado::adModeRead);
+        std::optional<RolledBackTransaction> readOnly;
+        if (!write)
+            readOnly.emplace(db);
         const ado::RecordsetPtr rows = db.Execute(sql->toStdString());
-        if (rows->State() == ado::adStateClosed)
+        if (rows->State() == ado::adStateClosed) {
+            if (!write)
+                Print(stderr, "tabrix query: read-only run, any change the statement made is rolled back "
+                              "(--write keeps it)\n");
             return 0;
+        }
 
         std::string text;
         for (long i = 0; i < rows->FieldCount(); ++i) {

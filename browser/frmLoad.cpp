@@ -12,6 +12,7 @@
 #include "SaveFileSeam.h"
 #include "SelectText.h"
 #include "TreeNodeText.h"
+#include "UserSettings.h"
 #include "modPublic.h"
 
 #include <QApplication>
@@ -25,7 +26,6 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QSettings>
 #include <QSplitter>
 #include <QTimer>
 #include <QToolTip>
@@ -50,12 +50,6 @@ constexpr int kScreenShareDenominator = 3;
 // Where the window's layout is kept for the user.
 constexpr const char* kSettingsGroup = "frmLoad";
 
-std::unique_ptr<QSettings> UserSettings()
-{
-    auto settings = std::make_unique<QSettings>(QStringLiteral("tabrix"), QStringLiteral("tabrix"));
-    settings->beginGroup(QLatin1String(kSettingsGroup));
-    return settings;
-}
 
 // The width the tree needs to show every caption whole: text, icon and indentation at each level.
 int WidestCaption(const QTreeWidget& tree)
@@ -139,7 +133,7 @@ frmLoad::frmLoad(QWidget* parent) : QWidget(parent, Qt::Window)
     } else {
         resize(size);
     }
-    const std::unique_ptr<QSettings> settings = UserSettings();
+    const UserSettings settings{QLatin1String(kSettingsGroup)};
     if (settings->contains(QStringLiteral("geometry")))
         restoreGeometry(settings->value(QStringLiteral("geometry")).toByteArray());
     qApp->installEventFilter(this);
@@ -205,7 +199,7 @@ void frmLoad::showEvent(QShowEvent* event)
 
 void frmLoad::RestoreLayout()
 {
-    const std::unique_ptr<QSettings> settings = UserSettings();
+    const UserSettings settings{QLatin1String(kSettingsGroup)};
     for (QSplitter* splitter : findChildren<QSplitter*>()) {
         const QString key = QStringLiteral("splitter/") + splitter->objectName();
         if (settings->contains(key)) {
@@ -235,7 +229,7 @@ void frmLoad::RestoreLayout()
 
 void frmLoad::SaveLayout() const
 {
-    const std::unique_ptr<QSettings> settings = UserSettings();
+    const UserSettings settings{QLatin1String(kSettingsGroup)};
     settings->setValue(QStringLiteral("geometry"), saveGeometry());
     for (const QSplitter* splitter : findChildren<QSplitter*>())
         settings->setValue(QStringLiteral("splitter/") + splitter->objectName(), splitter->saveState());

@@ -5,6 +5,7 @@
 #include "EventLoopYield.h"
 #include "OpenFileSeam.h"
 #include "RunProgress.h"
+#include "UserSettings.h"
 
 #include <QAbstractEventDispatcher>
 #include <QButtonGroup>
@@ -19,7 +20,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QSettings>
 
 #include <iterator>
 #include <optional>
@@ -76,12 +76,7 @@ void SetBoxText(QLineEdit* box, const QString& text)
 }
 
 // Where the dialog's last files and position are kept for the user.
-std::unique_ptr<QSettings> UserSettings()
-{
-    auto settings = std::make_unique<QSettings>(QStringLiteral("tabrix"), QStringLiteral("tabrix"));
-    settings->beginGroup(QStringLiteral("frmTemplate"));
-    return settings;
-}
+constexpr const char* kSettingsGroup = "frmTemplate";
 
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
 {
@@ -193,7 +188,7 @@ void frmTemplate::ShowModal(const QString& strPath)
 
 void frmTemplate::RestoreUserState(bool files)
 {
-    const std::unique_ptr<QSettings> settings = UserSettings();
+    const UserSettings settings{QLatin1String(kSettingsGroup)};
     if (files) {
         for (QLineEdit* box : {txtTemplate, txtStruct, txtData, txtLog})
             SetBoxText(box, settings->value(QStringLiteral("files/") + box->objectName()).toString());
@@ -209,7 +204,7 @@ void frmTemplate::RestoreUserState(bool files)
 
 void frmTemplate::SaveUserState() const
 {
-    const std::unique_ptr<QSettings> settings = UserSettings();
+    const UserSettings settings{QLatin1String(kSettingsGroup)};
     for (const QLineEdit* box : {txtTemplate, txtStruct, txtData, txtLog})
         settings->setValue(QStringLiteral("files/") + box->objectName(), box->text());
     if (isVisible())

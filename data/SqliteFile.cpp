@@ -6,9 +6,6 @@
 
 #include <sqlite3.h>
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <stdexcept>
 
 namespace demo {
@@ -87,7 +84,8 @@ qint64 SqliteFile::Int(const QString& sql)
 }
 
 NewDatabaseFile::NewDatabaseFile(const QString& path)
-    : m_path(path), m_temporary(path + QStringLiteral(".XXXXXX"))
+    : m_target(path),
+      m_temporary(QDir(m_target.TemporaryFolder()).filePath(QFileInfo(m_target.File()).fileName() + QStringLiteral(".XXXXXX")))
 {
     if (QFileInfo(path).isDir())
         throw std::runtime_error(QStringLiteral("Cannot write the database %1: it is a folder").arg(Quoted(path)).toStdString());
@@ -106,12 +104,12 @@ void NewDatabaseFile::Commit()
 {
     m_db->Close();
     m_temporary.close();
-    // rename() replaces the target in one step, so readers see the old file or the new one.
-    if (std::rename(QFile::encodeName(m_temporary.fileName()).constData(), QFile::encodeName(m_path).constData()) != 0)
-        throw std::runtime_error(QStringLiteral("Cannot write the database %1: %2")
-                                     .arg(Quoted(m_path), QString::fromLocal8Bit(std::strerror(errno)))
-                                     .toStdString());
+    // Commit takes the temporary file away, moved or not.
     m_temporary.setAutoRemove(false);
+    QString reason;
+    if (!m_target.Commit(m_temporary.fileName(), reason))
+        throw std::runtime_error(
+            QStringLiteral("Cannot write the database %1: %2").arg(Quoted(m_target.Path()), reason).toStdString());
 }
 
 }  // namespace demo

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "OutputTarget.h"
+
 #include <QString>
 #include <QTemporaryFile>
 
@@ -33,8 +35,9 @@ private:
     QString m_path;
 };
 
-// A database written from scratch: it is built in a temporary file beside the target and takes
-// the target's place only on Commit, so a failed build leaves the target as it was.
+// A database written from scratch: it is built in a temporary file and takes the target's place
+// only on Commit (OutputTarget: a link keeps its link, a device or FIFO gets the bytes in place),
+// so a failed build leaves the target as it was.
 class NewDatabaseFile {
 public:
     explicit NewDatabaseFile(const QString& path);
@@ -43,7 +46,7 @@ public:
     void Commit();
 
 private:
-    QString m_path;
+    OutputTarget m_target;
     QTemporaryFile m_temporary;
     std::unique_ptr<SqliteFile> m_db;
 };

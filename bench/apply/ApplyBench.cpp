@@ -181,10 +181,10 @@ int ServerBench(const QString& server, long statements)
     if (!writeFile("tabrix.sql", script("t_tabrix", 0)) || !writeFile("tsql.sql", script("t_tsql", 1)) ||
         !writeFile("tsql_batched.sql", script("t_tsql_batched", 1000)))
         return 2;
-    if (Run({TABRIX_PROGRAM, "query", "--connection", server.toStdString(), "create database " + database}, dir) < 0)
+    if (Run({TABRIX_PROGRAM, "query", "--write", "--connection", server.toStdString(), "create database " + database}, dir) < 0)
         return 2;
     int status = 0;
-    if (Run({TABRIX_PROGRAM, "query", "--connection", target,
+    if (Run({TABRIX_PROGRAM, "query", "--write", "--connection", target,
              "create table t_tabrix" + columns + "; create table t_tsql" + columns + "; create table t_tsql_batched" +
                  columns},
             dir) < 0) {
@@ -210,7 +210,7 @@ int ServerBench(const QString& server, long statements)
                     QueryValue(target, "select count(*) as n from t_tabrix", dir).c_str(),
                     QueryValue(target, "select count(*) as n from t_tsql_batched", dir).c_str());
     }
-    Run({TABRIX_PROGRAM, "query", "--connection", server.toStdString(), "drop database " + database}, dir);
+    Run({TABRIX_PROGRAM, "query", "--write", "--connection", server.toStdString(), "drop database " + database}, dir);
     return status;
 }
 

@@ -1,17 +1,39 @@
 #include "CsvWriter.h"
 
+#include "VisibleText.h"
+
+#include <QRegularExpression>
+
 namespace {
 
-QString Cell(const QString& text)
+// Without it a spreadsheet reads the file in the system's code page, which garbles every
+// Chinese text on most machines.
+const QString kByteOrderMark = QString(QChar(0xFEFF));
+
+// A spreadsheet reads a cell that starts with one of these as a formula.
+bool LooksLikeFormula(const QString& text)
 {
-    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
-        return text;
-    QString quoted = text;
-    quoted.replace(u'"', QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
+    static const QRegularExpression number(QStringLiteral("^[-+]?[0-9]+(\\.[0-9]+)?$"));
+    return !text.isEmpty() && QStringLiteral("=+-@\t\r").contains(text.front()) && !number.match(text).hasMatch();
 }
 
-void AppendLine(QString& out, const QStringList& cells)
+}  // namespace
+
+CsvWriter::CsvWriter(bool raw) : m_raw(raw) {}
+
+QString CsvWriter::Cell(const QString& value) const
+{
+    // Tabs and line breaks stay as they are (a line break in quotes); other control characters are shown.
+    QString text = VisibleText(value, u"\t\r\n");
+    if (!m_raw && LooksLikeFormula(text))
+        text.prepend(u'\'');
+    if (!text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n') && !text.contains(u'\r'))
+        return text;
+    text.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + text + u'"';
+}
+
+void CsvWriter::AppendLine(QString& out, const QStringList& cells) const
 {
     for (qsizetype i = 0; i < cells.size(); ++i) {
         if (i > 0)
@@ -21,14 +43,12 @@ void AppendLine(QString& out, const QStringList& cells)
     out += QStringLiteral("\r\n");
 }
 
-}  // namespace
-
 QByteArray CsvWriter::Tree(const DictionaryDocument& document) const
 {
     const QStringList names = {QStringLiteral("FType"),     QStringLiteral("FRelative"), QStringLiteral("FKey"),
                                QStringLiteral("FText"),     QStringLiteral("FimgNormal"), QStringLiteral("FimgClick"),
                                QStringLiteral("FTag")};
-    QString out;
+    QString out = kByteOrderMark;
     AppendLine(out, names);
     for (const VexaRecordPtr& record : *document.tree) {
         QStringList cells;
@@ -43,7 +63,7 @@ QByteArray CsvWriter::Tables(const DictionaryDocument& document) const
 {
     const QStringList indexNames = DictionaryDocument::Names(document.indexLayout.get());
     const QStringList fieldNames = DictionaryDocument::Names(document.fieldLayout.get());
-    QString out;
+    QString out = kByteOrderMark;
     AppendLine(out, QStringList{QStringLiteral("subsystem"), QStringLiteral("table"), QStringLiteral("caption"),
                                 QStringLiteral("message"), QStringLiteral("list")} +
                         indexNames + fieldNames);
@@ -79,7 +99,7 @@ QByteArray CsvWriter::Tables(const DictionaryDocument& document) const
 
 QByteArray CsvWriter::Rows(const DictionaryRows& rows) const
 {
-    QString out;
+    QString out = kByteOrderMark;
     AppendLine(out, rows.names);
     for (const QVariantList& row : rows.rows) {
         QStringList cells;

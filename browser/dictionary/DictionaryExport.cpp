@@ -4,7 +4,7 @@
 #include "DictionaryReader.h"
 #include "DictionaryWriter.h"
 #include "HeldConnection.h"
-#include "WholeFile.h"
+#include "OutputTarget.h"
 #include "clsGetData.h"
 #include "modPublic.h"
 
@@ -31,7 +31,11 @@ bool ExportDictionary(const QString& format, const QString& path, QString& messa
         return false;
     reader.ReadAll(document);
     failures = document.Failures();
-    return WriteWholeFile(path, writer->Tables(document), message);
+    QString reason;
+    if (OutputTarget(path).Write(writer->Tables(document), reason))
+        return true;
+    message = QStringLiteral("cannot write '%1': %2").arg(path, reason);
+    return false;
 }
 
 QString FormatOfFileName(const QString& path)

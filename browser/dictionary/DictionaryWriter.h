@@ -18,7 +18,8 @@ public:
     virtual QByteArray Rows(const DictionaryRows& rows) const = 0;
 
     // The writer of a format: "text", "json", "csv", "markdown" or "html"; nullptr for others.
-    static std::unique_ptr<DictionaryWriter> ForFormat(const QString& format);
+    // rawCsv: CSV cells that look like formulas are written as they are (CsvWriter).
+    static std::unique_ptr<DictionaryWriter> ForFormat(const QString& format, bool rawCsv = false);
     // The format names, in the order above.
     static QStringList Formats();
 };

@@ -36,7 +36,7 @@ td.number{text-align:right}
 // Filters as one types: a table whose name or caption holds the text shows every row; any other
 // table shows only the rows that hold it in their searched cells (data-search: the cells' indexes),
 // and is left out when none does. The text goes into the address as #search=TEXT and is read
-// back from there on load.
+// back from there on load; an address that is no valid escape (#search=%) gives its text as typed.
 const char* const kScript = R"js(
 (function(){
   var box=document.getElementById('search');
@@ -68,7 +68,9 @@ const char* const kScript = R"js(
   }
   function fromAddress(){
     var m=/^#search=(.*)$/.exec(location.hash);
-    return m?decodeURIComponent(m[1].replace(/\+/g,' ')):'';
+    if(!m)return '';
+    var text=m[1].replace(/\+/g,' ');
+    try{return decodeURIComponent(text);}catch(e){return text;}
   }
   box.addEventListener('input',function(){
     apply(box.value);

@@ -1,6 +1,7 @@
 #include "HtmlWriter.h"
 
 #include "HtmlPageParts.h"
+#include "VisibleText.h"
 #include "modPublic.h"
 
 #include <map>
@@ -14,9 +15,11 @@ QString Value(const VexaRecord& record, const char* name)
     return record.GetValue(QString::fromLatin1(name)).toString();
 }
 
+// A stored text in the page: control characters visible (a NUL or ESC has no place in a page),
+// markup characters escaped.
 QString Html(const QString& text)
 {
-    return text.toHtmlEscaped();
+    return VisibleText(text).toHtmlEscaped();
 }
 
 QString LanguageTag(const QString& language)

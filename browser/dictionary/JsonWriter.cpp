@@ -5,7 +5,15 @@ namespace {
 void AppendString(QString& out, const QString& text)
 {
     out += u'"';
-    for (const QChar c : text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        // A surrogate pair goes as it is; a broken one as its escape, which JSON keeps and UTF-8
+        // could not.
+        if (c.isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+            out += c;
+            out += text[++i];
+            continue;
+        }
         switch (c.unicode()) {
         case u'"':
             out += QStringLiteral("\\\"");
@@ -23,7 +31,7 @@ void AppendString(QString& out, const QString& text)
             out += QStringLiteral("\\t");
             break;
         default:
-            if (c.unicode() < 0x20)
+            if (c.unicode() < 0x20 || c.isSurrogate())
                 out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
             else
                 out += c;

@@ -1,5 +1,7 @@
 #include "MarkdownWriter.h"
 
+#include "VisibleText.h"
+
 #include <set>
 #include <vector>
 
@@ -37,9 +39,10 @@ QString MarkdownWriter::Escaped(const QString& text)
 {
     QString escaped;
     escaped.reserve(text.size());
-    for (const QChar c : text) {
-        if (c == u'\n' || c == u'\r')
-            escaped += u' ';
+    // The escapes of control characters start with a backslash, which is escaped in turn.
+    for (const QChar c : VisibleText(text)) {
+        if (c == u'&')
+            escaped += QStringLiteral("&amp;");
         else if (QStringLiteral("\\`*_[]<>|#~").contains(c))
             escaped += u'\\' + QString(c);
         else
@@ -59,7 +62,7 @@ QByteArray MarkdownWriter::Tree(const DictionaryDocument& document) const
     const auto print = [&](const auto& self, const QString& parent, int depth) -> void {
         for (const VexaRecord* node : children[parent]) {
             text += QString(depth * 2, u' ') + QStringLiteral("- ") + Escaped(Value(*node, "FText")) + QStringLiteral(" `") +
-                    Value(*node, "FKey") + QStringLiteral("`\n");
+                    VisibleText(Value(*node, "FKey")) + QStringLiteral("`\n");
             self(self, Value(*node, "FKey"), depth + 1);
         }
     };
@@ -67,7 +70,7 @@ QByteArray MarkdownWriter::Tree(const DictionaryDocument& document) const
     for (const auto& [parent, nodes] : children) {
         if (parent.isEmpty() || keys.count(parent))
             continue;
-        text += QStringLiteral("- `") + parent + QStringLiteral("`\n");
+        text += QStringLiteral("- `") + VisibleText(parent) + QStringLiteral("`\n");
         print(print, parent, 1);
     }
     return text.toUtf8();
@@ -81,7 +84,7 @@ QByteArray MarkdownWriter::Tables(const DictionaryDocument& document) const
     for (const DictionaryGroup& group : document.groups) {
         if (!document.singleTable)
             text += QStringLiteral("\n## ") + (group.node ? Escaped(Value(*group.node, "FText")) : QString()) +
-                    QStringLiteral(" `") + group.key + QStringLiteral("`\n");
+                    QStringLiteral(" `") + VisibleText(group.key) + QStringLiteral("`\n");
         for (const DictionaryTable& table : group.tables) {
             text += u'\n' + tableLevel + Escaped(table.node ? Value(*table.node, "FText") : table.name) + u'\n';
             if (!table.message.isEmpty())

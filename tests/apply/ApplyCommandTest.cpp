@@ -130,7 +130,7 @@ TEST_F(TabrixCommand, ScriptsApplyToSqlServer)
     const QString c = QStringLiteral("t_apply_class_%1").arg(::getpid());
     ASSERT_EQ(Tabrix({"demo-db", "account.db"}).exitCode, 0);
     const Outcome made = Tabrix(
-        {"query", "--connection", "Provider=SQLite;Data Source=account.db",
+        {"query", "--write", "--connection", "Provider=SQLite;Data Source=account.db",
          QStringLiteral("create table %1(FID int identity(1,1) not null, FNumber varchar(20) not null, FName nvarchar(40) "
                         "null, FQty decimal(18,4) default (0), constraint PK_%1 primary key (FNumber)); create index ix_%1 "
                         "on %1(FName); insert into %1(FNumber, FName, FQty) values ('0701', 'O''Hara', 1.5), ('0702', "
@@ -166,7 +166,7 @@ TEST_F(TabrixCommand, ScriptsApplyToSqlServer)
     EXPECT_EQ(Tabrix({"query", "--connection", server, QStringLiteral("select count(*) as n from %1").arg(t)}).out,
               "n\n3\n");
     for (const QString& table : {c, t})
-        Tabrix({"query", "--connection", server, QStringLiteral("drop table %1").arg(table)});
+        Tabrix({"query", "--write", "--connection", server, QStringLiteral("drop table %1").arg(table)});
 }
 
 // On SQL Server (TABRIX_TEST_MSSQL), in a database of its own: inserts go to the server a batch
@@ -181,13 +181,13 @@ TEST_F(TabrixCommand, InsertsGoToSqlServerInBatchesAndAFailureNamesItsLine)
     if (server.isEmpty())
         GTEST_SKIP() << "TABRIX_TEST_MSSQL is not set";
     const QString database = QStringLiteral("tabrix_apply_batches_%1").arg(::getpid());
-    ASSERT_EQ(Tabrix({"query", "--connection", server, "create database " + database}).exitCode, 0);
+    ASSERT_EQ(Tabrix({"query", "--write", "--connection", server, "create database " + database}).exitCode, 0);
     QString target = server;
     target.replace(QRegularExpression(QStringLiteral("(^|;)\\s*(Initial Catalog|Database)\\s*=[^;]*"),
                                       QRegularExpression::CaseInsensitiveOption),
                    QString());
     target += ";Initial Catalog=" + database;
-    ASSERT_EQ(Tabrix({"query", "--connection", target, "create table t(id int primary key, name nvarchar(20))"}).exitCode, 0);
+    ASSERT_EQ(Tabrix({"query", "--write", "--connection", target, "create table t(id int primary key, name nvarchar(20))"}).exitCode, 0);
 
     const struct {
         long failingLine;        // 0: none
@@ -214,9 +214,9 @@ TEST_F(TabrixCommand, InsertsGoToSqlServerInBatchesAndAFailureNamesItsLine)
         if (!c.failingLine) {
             EXPECT_TRUE(applied.out.contains("; 3 batches of statements sent together")) << applied.out.toStdString();
         }
-        Tabrix({"query", "--connection", target, "delete from t"});
+        Tabrix({"query", "--write", "--connection", target, "delete from t"});
     }
-    Tabrix({"query", "--connection", server, "drop database " + database});
+    Tabrix({"query", "--write", "--connection", server, "drop database " + database});
 }
 
 }  // namespace

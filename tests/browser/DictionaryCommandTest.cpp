@@ -1,8 +1,16 @@
 // The dictionary command: the host's part played by the program, the same components underneath.
+#include "OutputPlace.h"
 #include "SqliteFile.h"
 #include "TabrixRun.h"
 #include "TestDemoDb.h"
+#include "UserSettings.h"
 
+#include <QDir>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -62,6 +70,10 @@ TEST(DictionaryCommandTest, ReportsBadInputClearly)
     const Outcome language = Tabrix({QStringLiteral("--language"), QStringLiteral("FR")});
     EXPECT_EQ(language.exitCode, 1);
     EXPECT_TRUE(language.err.contains(QStringLiteral("CHS, CHT or EN")));
+
+    const Outcome csvRaw = Tabrix({QStringLiteral("--format"), QStringLiteral("json"), QStringLiteral("--csv-raw")});
+    EXPECT_EQ(csvRaw.exitCode, 1);
+    EXPECT_TRUE(csvRaw.err.contains(QStringLiteral("--csv-raw goes with --format csv"))) << csvRaw.err.toStdString();
 
     const Outcome missing = Tabrix({QStringLiteral("--db"), QStringLiteral("/nonexistent/account.db")});
     EXPECT_EQ(missing.exitCode, 2);
@@ -153,6 +165,127 @@ TEST(DictionaryCommandTest, TableListsMatchTheReferenceInEachLanguage)
                                     QStringLiteral("t_Ref")});
         EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
         EXPECT_EQ(run.out.toStdString(), expected);
+    }
+}
+
+// --out to a file, a link, a link to nothing and a FIFO (as a device would be): the text is
+// where the name leads, the name is still what it was, and no temporary file is left.
+TEST(DictionaryCommandTest, OutWritesThroughLinksAndIntoFifosWithoutReplacingThem)
+{
+    const QStringList table = {QStringLiteral("--db"), DemoDatabasePath(), QStringLiteral("t_Sample")};
+    const Outcome printed = Tabrix(table);
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+    for (const OutputPlace::Kind kind : OutputPlace::kKinds) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid());
+        OutputPlace place(folder.path(), QStringLiteral("out.txt"), kind);
+        SCOPED_TRACE(place.KindName());
+        const QStringList before = QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        const Outcome run = Tabrix(table + QStringList{QStringLiteral("--out"), place.Path()});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        EXPECT_EQ(QString::fromUtf8(place.Received()), printed.out);
+        place.ExpectUnchanged();
+        QStringList after = QDir(folder.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+        if (kind == OutputPlace::Kind::LinkToNothing)
+            after.removeOne(QStringLiteral("target-out.txt"));
+        EXPECT_EQ(after, before);
+    }
+}
+
+// The windows' settings file under the same rule, whatever kind of name it is: QSettings alone
+// would rename a temporary file over a FIFO or a link.
+TEST(DictionaryCommandTest, WindowSettingsWriteThroughLinksAndIntoFifos)
+{
+    for (const OutputPlace::Kind kind : OutputPlace::kKinds) {
+        QTemporaryDir folder;
+        ASSERT_TRUE(folder.isValid() && QDir(folder.path()).mkdir(QStringLiteral("tabrix")));
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+        OutputPlace place(folder.filePath(QStringLiteral("tabrix")), QStringLiteral("tabrix.conf"), kind);
+        SCOPED_TRACE(place.KindName());
+        {
+            const UserSettings settings{QStringLiteral("frmLoad")};
+            settings->setValue(QStringLiteral("geometry"), QStringLiteral("wide"));
+        }
+        EXPECT_TRUE(place.Received().contains("[frmLoad]\ngeometry=wide\n"));
+        place.ExpectUnchanged();
+    }
+}
+
+// Hostile descriptions stored in an account database, read back by tools we did not write:
+// Python's strict UTF-8 decoder for every format, its json and csv modules for those formats.
+TEST(DictionaryCommandTest, HostileDescriptionsReachToolsIntactAndTerminalsHarmless)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString python = QStandardPaths::findExecutable(QStringLiteral("python3"));
+    if (python.isEmpty())
+        GTEST_SKIP() << "python3 is not installed";
+    const QString db = folder.filePath(QStringLiteral("account.db"));
+    ASSERT_TRUE(QFile::copy(DemoDatabasePath(), db));
+    QFile::setPermissions(db, QFile::ReadOwner | QFile::WriteOwner);
+    const struct {
+        const char* field;
+        const char* stored;  // an SQL expression
+        QString json;        // what JSON and raw CSV keep
+        QString csv;
+        QString text;        // on the terminal
+    } cases[] = {
+        {"FID", "CAST(x'1b5b324a1b5d303b7469746c6507' AS TEXT)", QStringLiteral("\x1b[2J\x1b]0;title\x07"),
+         QStringLiteral("\\x1b[2J\\x1b]0;title\\x07"), QStringLiteral("\\x1b[2J\\x1b]0;title\\x07")},
+        {"FName", "'=1+2'", QStringLiteral("=1+2"), QStringLiteral("'=1+2"), QStringLiteral("=1+2")},
+        {"FCode", "'a' || char(13) || char(10) || 'b & c'", QStringLiteral("a\r\nb & c"), QStringLiteral("a\r\nb & c"),
+         QStringLiteral("a\\r\\nb & c")},
+        {"FDate", "CAST(x'41ff42c3' AS TEXT)", QString::fromUtf16(u"A\uFFFDB\uFFFD"), QString::fromUtf16(u"A\uFFFDB\uFFFD"),
+         QString::fromUtf16(u"A\uFFFDB\uFFFD")},
+        {"FFlag", "'@x'", QStringLiteral("@x"), QStringLiteral("'@x"), QStringLiteral("@x")},
+    };
+    for (const auto& c : cases)
+        demo::SqliteFile(db).Exec(QStringLiteral("update t_FieldDescription set FDescription = %1 where FFieldName = '%2' "
+                                                 "and FTableID = (select FTableID from t_tabledescription "
+                                                 "where FTableName = 't_Sample')")
+                                      .arg(QLatin1String(c.stored), QLatin1String(c.field)));
+    for (const char* format : {"text", "json", "csv", "markdown", "html"}) {
+        const Outcome run = Tabrix({QStringLiteral("--db"), db, QStringLiteral("t_Sample"), QStringLiteral("--format"),
+                                    QLatin1String(format), QStringLiteral("--out"),
+                                    folder.filePath(QStringLiteral("o.") + QLatin1String(format))});
+        EXPECT_EQ(run.exitCode, 0) << format << run.err.toStdString();
+    }
+    const Outcome raw = Tabrix({QStringLiteral("--db"), db, QStringLiteral("t_Sample"), QStringLiteral("--format=csv"),
+                                QStringLiteral("--csv-raw"), QStringLiteral("--out"), folder.filePath(QStringLiteral("raw.csv"))});
+    EXPECT_EQ(raw.exitCode, 0) << raw.err.toStdString();
+
+    QProcess reader;
+    reader.setWorkingDirectory(folder.path());
+    reader.start(python, {QStringLiteral("-c"), QStringLiteral(R"py(
+import csv, json, re
+texts = {f: open('o.' + f, encoding='utf-8', errors='strict').read() for f in ['text', 'json', 'csv', 'markdown', 'html']}
+def csv_fields(name):
+    rows = list(csv.reader(open(name, encoding='utf-8-sig', newline='')))
+    return {r[rows[0].index('FFieldName')]: r[rows[0].index('FDescription')] for r in rows[1:] if r[4] == 'fields'}
+print(json.dumps({
+    'json': {r['FFieldName']: r['FDescription'] for r in json.loads(texts['json'])['fields']},
+    'csv': csv_fields('o.csv'), 'raw': csv_fields('raw.csv'),
+    'bom': open('o.csv', 'rb').read(3) == b'\xef\xbb\xbf',
+    'text': texts['text'].split('\n'),
+    'controls': {f: bool(re.search('[\x00-\x09\x0b-\x1f\x7f-\x9f]', t)) for f, t in texts.items() if f != 'csv'},
+}))
+)py")});
+    ASSERT_TRUE(reader.waitForFinished(60000));
+    ASSERT_EQ(reader.exitCode(), 0) << reader.readAllStandardError().toStdString();
+    const QJsonObject seen = QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
+    EXPECT_TRUE(seen[QStringLiteral("bom")].toBool());
+    for (const QString& format : {QStringLiteral("text"), QStringLiteral("json"), QStringLiteral("markdown"), QStringLiteral("html")})
+        EXPECT_FALSE(seen[QStringLiteral("controls")][format].toBool()) << format.toStdString();
+    const QStringList lines = seen[QStringLiteral("text")].toVariant().toStringList();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.field);
+        const QString field = QLatin1String(c.field);
+        EXPECT_EQ(seen[QStringLiteral("json")][field].toString(), c.json);
+        EXPECT_EQ(seen[QStringLiteral("csv")][field].toString(), c.csv);
+        EXPECT_EQ(seen[QStringLiteral("raw")][field].toString(), c.csv.startsWith(u'\'') ? c.json : c.csv);
+        const QStringList line = lines.filter(QStringLiteral("  ") + field + QStringLiteral("  "));
+        ASSERT_EQ(line.size(), 1);
+        EXPECT_TRUE(line[0].contains(QStringLiteral("  ") + c.text + QStringLiteral("  "))) << line[0].toStdString();
     }
 }
 

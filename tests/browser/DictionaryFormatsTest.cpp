@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
+#include <QStringDecoder>
 
 #include <gtest/gtest.h>
 
@@ -93,7 +94,7 @@ Rows JsonRows(const QString& text, const DictionaryDocument& document)
     return found;
 }
 
-// RFC 4180 records.
+// RFC 4180 records (the decoder has taken the byte-order mark away).
 std::vector<QStringList> CsvRecords(const QString& text)
 {
     std::vector<QStringList> records;
@@ -145,7 +146,7 @@ Rows CsvRows(const QString& text, const DictionaryDocument& document)
     return found;
 }
 
-// Markdown pipe tables: rows after each delimiter line, cells unescaped.
+// Markdown pipe tables: rows after each delimiter line, cells unescaped (backslashes, "&amp;").
 Rows MarkdownRows(const QString& text)
 {
     Rows found;
@@ -171,6 +172,7 @@ Rows MarkdownRows(const QString& text)
             else
                 cell += line[i];
         }
+        cells.replaceInStrings(QStringLiteral("&amp;"), QStringLiteral("&"));
         found.push_back(cells);
     }
     return found;
@@ -343,6 +345,102 @@ TEST(DictionaryFormatsTest, FieldRowsReadAtOnceAreTheWindowsRows)
             EXPECT_EQ(Cells(*hits[h].field, names), Cells(*expected[h].field, names));
             EXPECT_EQ(hits[h].field->GetValue(names[0]), expected[h].field->GetValue(names[0]));
         }
+    }
+}
+
+// Stored texts that would act on a terminal, split a row, run in a spreadsheet or break a page,
+// each through every format. Text, Markdown and HTML show control characters as escapes and a
+// broken surrogate as U+FFFD; JSON keeps every character; CSV keeps tabs and line breaks in
+// quotes, shows other control characters and puts ' before what a spreadsheet runs as a formula.
+TEST(DictionaryFormatsTest, HostileTextsStayDataInEveryFormat)
+{
+    const QString wide(100000, QChar(0x957F));  // 长: two columns each
+    const struct {
+        QString stored;
+        QString shown;  // text, Markdown and HTML
+        QString csv;    // CSV, unless raw
+        bool formula;   // raw CSV keeps the stored text instead
+    } cases[] = {
+        {QStringLiteral("\x1b[2J\x1b]0;title\x07"), QStringLiteral("\\x1b[2J\\x1b]0;title\\x07"),
+         QStringLiteral("\\x1b[2J\\x1b]0;title\\x07"), false},
+        {QString::fromUtf16(u"a\0b", 3), QStringLiteral("a\\x00b"), QStringLiteral("a\\x00b"), false},
+        {QStringLiteral("one\r\ntwo\nthree"), QStringLiteral("one\\r\\ntwo\\nthree"), QStringLiteral("one\r\ntwo\nthree"), false},
+        {QString::fromUtf16(u"\x009b" u"31m\x007f"), QStringLiteral("\\u009b31m\\x7f"), QStringLiteral("\\u009b31m\\x7f"), false},
+        {QStringLiteral("R&D &amp; <b>|*"), QStringLiteral("R&D &amp; <b>|*"), QStringLiteral("R&D &amp; <b>|*"), false},
+        {QStringLiteral("=HYPERLINK(\"http://x\",\"y\")"), QStringLiteral("=HYPERLINK(\"http://x\",\"y\")"),
+         QStringLiteral("'=HYPERLINK(\"http://x\",\"y\")"), true},
+        {QStringLiteral("+1+1"), QStringLiteral("+1+1"), QStringLiteral("'+1+1"), true},
+        {QStringLiteral("-2+3"), QStringLiteral("-2+3"), QStringLiteral("'-2+3"), true},
+        {QStringLiteral("@SUM(A1)"), QStringLiteral("@SUM(A1)"), QStringLiteral("'@SUM(A1)"), true},
+        {QStringLiteral("\t=1"), QStringLiteral("\\t=1"), QStringLiteral("'\t=1"), true},
+        {QStringLiteral("\r=1"), QStringLiteral("\\r=1"), QStringLiteral("'\r=1"), true},
+        {QStringLiteral("-12.5"), QStringLiteral("-12.5"), QStringLiteral("-12.5"), false},
+        {QString::fromUtf16(u"x\xD800y"), QString::fromUtf16(u"x\uFFFDy"), QString::fromUtf16(u"x\uFFFDy"), false},
+        {wide, wide, wide, false},
+    };
+    DictionaryRows rows;
+    rows.title = QStringLiteral("title");
+    rows.account = QStringLiteral("account");
+    rows.names = {QStringLiteral("FFieldName"), QStringLiteral("FDescription")};
+    rows.captions = {QStringLiteral("Field"), QStringLiteral("Description")};
+    for (size_t i = 0; i < std::size(cases); ++i)
+        rows.rows.push_back({QStringLiteral("F%1").arg(i), cases[i].stored});
+
+    const auto written = [&](const char* format, bool rawCsv = false) {
+        const QByteArray bytes = DictionaryWriter::ForFormat(QLatin1String(format), rawCsv)->Rows(rows);
+        // Valid UTF-8, and no control character but line ends (and, quoted in CSV, tabs).
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString text = decoder(bytes);
+        EXPECT_FALSE(decoder.hasError()) << format;
+        const bool csv = QLatin1String(format) == QLatin1String("csv");
+        EXPECT_EQ(csv, bytes.startsWith("\xEF\xBB\xBF")) << format;
+        for (const QChar c : text) {
+            const int code = c.unicode();
+            const bool kept = code == '\n' || (csv && (code == '\r' || code == '\t'));
+            EXPECT_TRUE(kept || !(code < 0x20 || (code >= 0x7F && code <= 0x9F))) << format << ' ' << code;
+        }
+        return text;
+    };
+
+    // Text: one line per row, cells cut to 80 columns.
+    const QStringList lines = written("text").split(u'\n');
+    ASSERT_EQ(lines.size(), static_cast<qsizetype>(std::size(cases)) + 3) << "account, captions, rows, end";
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const QString& line = lines[static_cast<qsizetype>(i) + 2];
+        const QString cell = line.mid(line.indexOf(u' ')).trimmed();
+        SCOPED_TRACE(cases[i].shown.left(40).toStdString());
+        EXPECT_TRUE(line.startsWith(QStringLiteral("F%1 ").arg(i)));
+        if (cases[i].stored.size() > 80)
+            EXPECT_EQ(cell, QString(39, QChar(0x957F)) + u'…');
+        else
+            EXPECT_EQ(cell, cases[i].shown.trimmed());
+    }
+
+    // JSON: every character, a broken surrogate as its escape.
+    const QByteArray jsonBytes = DictionaryWriter::ForFormat(QStringLiteral("json"))->Rows(rows);
+    QJsonParseError error{};
+    const QJsonArray json = QJsonDocument::fromJson(jsonBytes, &error).object()[QStringLiteral("rows")].toArray();
+    ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
+    EXPECT_TRUE(jsonBytes.contains("\"x\\ud800y\""));
+
+    const std::vector<QStringList> csv = CsvRecords(written("csv"));
+    const std::vector<QStringList> csvRaw = CsvRecords(written("csv", true));
+    const Rows markdown = MarkdownRows(written("markdown"));
+    const Rows html = HtmlRows(written("html"));
+    ASSERT_EQ(json.size(), static_cast<qsizetype>(std::size(cases)));
+    ASSERT_EQ(csv.size(), std::size(cases) + 1);
+    ASSERT_EQ(csvRaw.size(), std::size(cases) + 1);
+    ASSERT_EQ(markdown.size(), std::size(cases));
+    ASSERT_EQ(html.size(), std::size(cases));
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].shown.left(40).toStdString());
+        if (!cases[i].stored.contains(QChar(0xD800))) {
+            EXPECT_EQ(json[static_cast<qsizetype>(i)][QStringLiteral("FDescription")].toString(), cases[i].stored);
+        }
+        EXPECT_EQ(csv[i + 1].value(1), cases[i].csv);
+        EXPECT_EQ(csvRaw[i + 1].value(1), cases[i].formula ? cases[i].stored : cases[i].csv);
+        EXPECT_EQ(markdown[i].value(1), cases[i].shown);
+        EXPECT_EQ(html[i].value(1), cases[i].shown);
     }
 }
 

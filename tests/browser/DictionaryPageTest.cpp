@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 struct Rendered {
@@ -30,11 +32,11 @@ QStringList ChromiumArguments(const QTemporaryDir& profile)
             QStringLiteral("--user-data-dir=") + profile.path()};
 }
 
-Rendered Render(const QString& chromium, const QUrl& url)
+Rendered Render(const QString& chromium, const QString& address)
 {
     QTemporaryDir profile;
     QProcess process;
-    process.start(chromium, ChromiumArguments(profile) << QStringLiteral("--dump-dom") << url.toString());
+    process.start(chromium, ChromiumArguments(profile) << QStringLiteral("--dump-dom") << address);
     if (!process.waitForFinished(120000) || process.exitCode() != 0)
         return {false, QString(), QString::fromUtf8(process.readAllStandardError()) + process.errorString()};
     return {true, QString::fromUtf8(process.readAllStandardOutput()), QString()};
@@ -77,7 +79,7 @@ TEST(DictionaryPageTest, ChromiumRendersThePageAndTheSearchInItsAddress)
     ASSERT_EQ(tabrix.exitCode(), 0) << tabrix.readAllStandardError().toStdString();
 
     QUrl url = QUrl::fromLocalFile(page);
-    const Rendered whole = Render(chromium, url);
+    const Rendered whole = Render(chromium, url.toString());
     ASSERT_TRUE(whole.ok) << whole.error.toStdString();
     EXPECT_TRUE(whole.dom.contains(QStringLiteral("<html lang=\"en\">")));
     EXPECT_TRUE(whole.dom.contains(QStringLiteral("<nav id=\"tree\">")));
@@ -91,7 +93,7 @@ TEST(DictionaryPageTest, ChromiumRendersThePageAndTheSearchInItsAddress)
     EXPECT_FALSE(whole.dom.contains(QStringLiteral("hidden=\"\"")));
 
     url.setFragment(QStringLiteral("search=FNumber"));
-    const Rendered searched = Render(chromium, url);
+    const Rendered searched = Render(chromium, url.toString());
     ASSERT_TRUE(searched.ok) << searched.error.toStdString();
     const std::vector<Row> rows = Rows(searched.dom);
     ASSERT_EQ(rows.size(), all.size());
@@ -107,6 +109,14 @@ TEST(DictionaryPageTest, ChromiumRendersThePageAndTheSearchInItsAddress)
     EXPECT_TRUE(searched.dom.contains(QStringLiteral("<section class=\"table searchable\" id=\"gi1.30\" data-name=\"t_Account Accounts(t_Account)\">")));
     EXPECT_TRUE(searched.dom.contains(QRegularExpression(QStringLiteral("<section class=\"table searchable\" id=\"gi1.37\"[^>]* hidden=\"\">"))));
     EXPECT_TRUE(searched.dom.contains(QStringLiteral("<li id=\"nav-gi1.37\" hidden=\"\">")));
+
+    // A search that is no valid escape filters by its text as typed ("%", which no row holds)
+    // instead of stopping the script before it filters.
+    const Rendered bad = Render(chromium, QUrl::fromLocalFile(page).toString() + QStringLiteral("#search=%"));
+    ASSERT_TRUE(bad.ok) << bad.error.toStdString();
+    EXPECT_TRUE(bad.dom.contains(QStringLiteral("<p id=\"nothing\" class=\"shown\">"))) << bad.dom.right(400).toStdString();
+    const std::vector<Row> badRows = Rows(bad.dom);
+    EXPECT_EQ(std::count_if(badRows.begin(), badRows.end(), [](const Row& row) { return !row.hidden; }), 0);
 
     if (!qEnvironmentVariableIsEmpty("TABRIX_SCREENSHOTS")) {
         QTemporaryDir profile;

@@ -1,4 +1,5 @@
 // The tabrix program's commands, run as a separate process.
+#include "OutputPlace.h"
 #include "TabrixRun.h"
 #include "TestDemoDb.h"
 
@@ -71,18 +72,59 @@ TEST(TabrixQuery, KeepsEveryRowOnOneLine)
     EXPECT_EQ(tab.out, QStringLiteral("FMemo\tFPath\ntab\\tinside\tback\\\\slash\n"));
 }
 
-TEST(TabrixQuery, StatementWithoutResultPrintsNothing)
+// A change is kept only with --write, through --db and a connection text alike: without it the
+// database is opened read-only and the statement runs in a transaction that is rolled back. On
+// SQL Server (TABRIX_TEST_MSSQL) the server may take the read-only hint or not; the rollback
+// undoes the change either way.
+TEST(TabrixQuery, ChangesAreKeptOnlyWithWrite)
 {
     QTemporaryDir folder;
     const QString copy = folder.filePath(QStringLiteral("account.db"));
     ASSERT_TRUE(QFile::copy(DemoDatabasePath(), copy));
-    const Outcome run = Tabrix({QStringLiteral("query"), QStringLiteral("--connection"),
-                            QStringLiteral("Provider=SQLite;Data Source=%1").arg(copy),
-                            QStringLiteral("delete from t_Group where FGroupID = 2")});
-    EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QString());
-    const Outcome left = Tabrix({QStringLiteral("query"), QStringLiteral("--db"), copy, QStringLiteral("select FGroupID from t_Group")});
-    EXPECT_EQ(left.out, QStringLiteral("FGroupID\n1\n"));
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    const QString server = qEnvironmentVariable("TABRIX_TEST_MSSQL");
+    const QString table = QStringLiteral("t_query_write_%1").arg(::getpid());
+    const QString sqlite = QStringLiteral("Provider=SQLite;Data Source=%1").arg(copy);
+    const struct {
+        QStringList source;
+        QString table;
+        bool write;
+        int status;
+        QString left;  // the rows after the delete
+    } cases[] = {
+        {{QStringLiteral("--db"), copy}, QStringLiteral("t_Group"), false, 2, QStringLiteral("n\n2\n")},
+        {{QStringLiteral("--connection"), sqlite}, QStringLiteral("t_Group"), false, 2, QStringLiteral("n\n2\n")},
+        {{QStringLiteral("--connection"), sqlite}, QStringLiteral("t_Group"), true, 0, QStringLiteral("n\n1\n")},
+        {{QStringLiteral("--db"), copy}, QStringLiteral("t_Group"), true, 0, QStringLiteral("n\n0\n")},
+        {{QStringLiteral("--connection"), server}, table, false, 0, QStringLiteral("n\n2\n")},
+        {{QStringLiteral("--connection"), server}, table, true, 0, QStringLiteral("n\n1\n")},
+    };
+    if (!server.isEmpty()) {
+        ASSERT_EQ(Tabrix({QStringLiteral("query"), QStringLiteral("--write"), QStringLiteral("--connection"), server,
+                          QStringLiteral("create table %1(FGroupID int); insert into %1 values (1), (2)").arg(table)})
+                      .exitCode,
+                  0);
+    }
+    for (const auto& c : cases) {
+        if (c.source.last().isEmpty())
+            continue;  // no server
+        SCOPED_TRACE(c.source.join(u' ').toStdString() + (c.write ? " --write" : ""));
+        QStringList arguments = QStringList{QStringLiteral("query")} + c.source;
+        if (c.write)
+            arguments << QStringLiteral("--write");
+        const Outcome run = Tabrix(arguments + QStringList{QStringLiteral("delete from %1 where FGroupID = (select max(FGroupID) from %1)").arg(c.table)});
+        EXPECT_EQ(run.exitCode, c.status) << run.err.toStdString();
+        EXPECT_EQ(run.out, QString());
+        // Said on standard error when the change is not kept: refused, or rolled back.
+        EXPECT_EQ(run.err.isEmpty(), c.write) << run.err.toStdString();
+        EXPECT_EQ(Tabrix(QStringList{QStringLiteral("query")} + c.source +
+                         QStringList{QStringLiteral("select count(*) as n from %1").arg(c.table)})
+                      .out,
+                  c.left);
+    }
+    if (!server.isEmpty())
+        Tabrix({QStringLiteral("query"), QStringLiteral("--write"), QStringLiteral("--connection"), server,
+                QStringLiteral("drop table %1").arg(table)});
 }
 
 TEST(TabrixQuery, FailuresGiveTheProvidersMessageAndStatus2)
@@ -95,12 +137,6 @@ TEST(TabrixQuery, FailuresGiveTheProvidersMessageAndStatus2)
     const Outcome quote = Query(QStringLiteral("select * from t_tabledescription Where  FDescription Like '%a'b%'  order by FSubSystemID"));
     EXPECT_EQ(quote.exitCode, 2);
     EXPECT_EQ(quote.err, QStringLiteral("Unclosed quotation mark before the character string '  order by FSubSystemID'.\n"));
-
-    // --db opens read-only: a change is refused and the data stays.
-    const Outcome write = Query(QStringLiteral("delete from t_Sample"));
-    EXPECT_EQ(write.exitCode, 2);
-    EXPECT_FALSE(write.err.trimmed().isEmpty());
-    EXPECT_EQ(Query(QStringLiteral("select count(*) as n from t_Sample")).out, QStringLiteral("n\n6\n"));
 
     const Outcome noFile = Tabrix({QStringLiteral("query"), QStringLiteral("--db"), QStringLiteral("/no/such/account.db"),
                                QStringLiteral("select 1")});
@@ -122,7 +158,7 @@ TEST(TabrixQuery, UsageErrorsGiveTheUsageLineAndStatus1)
     for (const QStringList& arguments : wrong) {
         const Outcome run = Tabrix(arguments);
         EXPECT_EQ(run.exitCode, 1) << arguments.join(' ').toStdString();
-        EXPECT_TRUE(run.err.contains(QStringLiteral("usage: tabrix query [--db FILE | --connection TEXT] SQL")))
+        EXPECT_TRUE(run.err.contains(QStringLiteral("usage: tabrix query [--db FILE | --connection TEXT] [--write] SQL")))
             << run.err.toStdString();
         EXPECT_EQ(run.out, QString());
     }
@@ -291,6 +327,33 @@ TEST_F(TabrixExport, GbkTemplateGivesItsHintsInUtf8)
     EXPECT_TRUE(Read(QStringLiteral("d.sql")).startsWith("-- 币别表\r\n\r\ndelete from t_Currency"));
 }
 
+// The report, the scripts and a demo database written to a file, a link, a link to nothing and a
+// FIFO (as a device would be): each name is still what it was and holds what was written.
+TEST_F(TabrixExport, OutputsWriteThroughLinksAndIntoFifosWithoutReplacingThem)
+{
+    WriteTemplate(QStringLiteral("t_Currency"), QStringLiteral("-- 币别表"));
+    for (const OutputPlace::Kind kind : OutputPlace::kKinds) {
+        const QString n = QString::number(static_cast<int>(kind));
+        OutputPlace report(m_folder.path(), QStringLiteral("r%1.json").arg(n), kind);
+        OutputPlace data(m_folder.path(), QStringLiteral("d%1.sql").arg(n), kind);
+        OutputPlace database(m_folder.path(), QStringLiteral("a%1.db").arg(n), kind);
+        SCOPED_TRACE(report.KindName());
+        const Outcome run = Export({QStringLiteral("t.xml"), QStringLiteral("--data"), data.Path(), QStringLiteral("--report"),
+                                    report.Path()});
+        EXPECT_EQ(run.exitCode, 0) << run.err.toStdString();
+        const QJsonObject facts = QJsonDocument::fromJson(report.Received()).object();
+        EXPECT_EQ(facts[QStringLiteral("exitStatus")].toInt(-1), 0);
+        EXPECT_EQ(facts[QStringLiteral("tables")][0][QStringLiteral("table")].toString(), QStringLiteral("t_Currency"));
+        EXPECT_TRUE(data.Received().startsWith("-- 币别表\r\n\r\ndelete from t_Currency"));
+
+        const Outcome made = Tabrix({QStringLiteral("demo-db"), database.Path()});
+        EXPECT_EQ(made.exitCode, 0) << made.err.toStdString();
+        EXPECT_TRUE(database.Received().startsWith(QByteArray("SQLite format 3\0", 16)));
+        for (const OutputPlace* place : {&report, &data, &database})
+            place->ExpectUnchanged();
+    }
+}
+
 // The report names every table with how its parts ended and what its data came to: the bytes
 // of every table and its hint line make up the data script exactly.
 TEST_F(TabrixExport, ReportGivesEveryTableItsFactsAndTheExitStatus)
@@ -301,7 +364,8 @@ TEST_F(TabrixExport, ReportGivesEveryTableItsFactsAndTheExitStatus)
     const QString connection = QStringLiteral("Provider=SQLite;Data Source=%1").arg(database);
     for (const char* sql : {"create table t_Odd(id int, n int)", "insert into t_Odd values(1, 2)",
                             "insert into t_Odd values(2, 'abc')", "insert into t_Odd values(3, 'x''y')"})
-        ASSERT_EQ(Tabrix({QStringLiteral("query"), QStringLiteral("--connection"), connection, QLatin1String(sql)}).exitCode, 0);
+        ASSERT_EQ(Tabrix({QStringLiteral("query"), QStringLiteral("--write"), QStringLiteral("--connection"), connection,
+                          QLatin1String(sql)}).exitCode, 0);
     QFile file(m_folder.filePath(QStringLiteral("t.xml")));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QStringLiteral(R"(<template><server name="srv" constr="%1" structfile="s.sql" datafile="d.sql">
@@ -536,7 +600,7 @@ TEST(Tabrix, ListsItsCommands)
     const Outcome help = Tabrix({QStringLiteral("--help")});
     EXPECT_EQ(help.exitCode, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("tabrix demo-db FILE")));
-    EXPECT_TRUE(help.out.contains(QStringLiteral("tabrix query [--db FILE | --connection TEXT] SQL")));
+    EXPECT_TRUE(help.out.contains(QStringLiteral("tabrix query [--db FILE | --connection TEXT] [--write] SQL")));
     const Outcome none = Tabrix({});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_TRUE(none.err.contains(QStringLiteral("tabrix query")));
