@@ -499,19 +499,35 @@ void Guarded(sqlite3_context* context, F&& body)
     }
 }
 
-// object_id('T'): the id of a table or view by name, without regard to case; NULL when missing.
+// The id of the constraint of some table that goes by a name, or nothing.
+std::optional<std::int64_t> ConstraintId(SqliteSchema& schema, std::string_view name)
+{
+    for (const auto& table : schema.All()) {
+        if (const IndexSchema* pk = table->PrimaryKey(); pk && EqualText(pk->name, name))
+            return table->id + ObjectId::kPrimaryKey;
+        for (const ColumnSchema& c : table->columns)
+            if (c.defaultText && EqualText(c.defaultName, name))
+                return table->id + c.colid;
+        for (const ConstraintSchema& c : table->constraints)
+            if (EqualText(c.name, name))
+                return c.id;
+    }
+    return std::nullopt;
+}
+
+// object_id('T'): the id of a table or view by name, without regard to case, else of a
+// constraint (which names only a miss reads); NULL when missing.
 void ObjectIdFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
     Guarded(context, [&] {
-        if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-            sqlite3_result_null(context);
+        sqlite3_result_null(context);
+        if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
             return;
-        }
-        const auto table = SchemaOf(context).Find(TrimTrailingBlanks(LastNamePart(TextArg(argv[0]))));
-        if (table)
+        const std::string name = TrimTrailingBlanks(LastNamePart(TextArg(argv[0])));
+        if (const auto table = SchemaOf(context).Find(name))
             sqlite3_result_int64(context, table->id);
-        else
-            sqlite3_result_null(context);
+        else if (const auto constraint = ConstraintId(SchemaOf(context), name))
+            sqlite3_result_int64(context, *constraint);
     });
 }
 

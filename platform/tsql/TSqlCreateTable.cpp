@@ -52,6 +52,12 @@ std::vector<Span> Elements(const TSqlTokens& tokens, size_t open)
     return elements;
 }
 
+[[noreturn]] void ThrowNamedTwice(const std::string& column, const std::string& table)
+{
+    throw ProviderError(kErrorCommand, "Column names in each table must be unique. Column name '" + column +
+                                           "' in table '" + table + "' is specified more than once.");
+}
+
 // "int NOT NULL IDENTITY(1,1)": IDENTITY and its seed and increment go right behind the type,
 // where they become part of the type SQLite keeps for the column.
 void MoveIdentity(TSqlTokens& tokens, size_t type, size_t last)
@@ -130,8 +136,7 @@ void RewriteTable(TSqlTokens& tokens, const TSqlStatement& s)
         if (!constraint) {
             const std::string name = NameOf(tokens.Source(), tokens.At(first));
             if (std::any_of(columns.begin(), columns.end(), [&](const std::string& c) { return EqualsNoCase(c, name); }))
-                throw ProviderError(kErrorCommand, "Column names in each table must be unique. Column name '" + name +
-                                                       "' in table '" + table + "' is specified more than once.");
+                ThrowNamedTwice(name, table);
             columns.push_back(name);
             if (tokens.Is(first + 1, "as"))
                 RewriteComputed(tokens, first + 2, last);
@@ -165,11 +170,31 @@ void RewriteIndex(TSqlTokens& tokens, const TSqlStatement& s)
             tokens.Drop(i, tokens.Match(i + 1));
 }
 
+// ALTER TABLE t ADD c ...: a column the table has already is Msg 2705, as in CREATE TABLE.
+void CheckAddedColumn(const TSqlTokens& tokens, const TSqlStatement& s, const TSqlCatalogue& catalogue)
+{
+    size_t add = s.first + 2;
+    while (add < s.last && !tokens.Is(add, "add"))
+        ++add;
+    if (add >= s.last || add == s.first + 2)
+        return;
+    const size_t column = tokens.Is(add + 1, "column") ? add + 2 : add + 1;
+    if (!tokens.IsName(column))
+        return;
+    const std::string table = NameOf(tokens.Source(), tokens.At(add - 1));
+    const std::string name = NameOf(tokens.Source(), tokens.At(column));
+    if (catalogue.ColumnType(table, name))
+        ThrowNamedTwice(name, table);
+}
+
 }  // namespace
 
-void RewriteCreateStatements(TSqlTokens& tokens, const std::vector<TSqlStatement>& statements)
+void RewriteCreateStatements(TSqlTokens& tokens, const std::vector<TSqlStatement>& statements,
+                             const TSqlCatalogue* catalogue)
 {
     for (const TSqlStatement& s : statements) {
+        if (s.word == "alter" && tokens.Is(s.first + 1, "table") && catalogue)
+            CheckAddedColumn(tokens, s, *catalogue);
         if (s.word != "create")
             continue;
         if (tokens.Is(s.first + 1, "table"))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "TSqlCatalogue.h"
 #include "TSqlStatements.h"
 
 #include <string_view>
@@ -19,8 +20,9 @@ constexpr std::string_view kExpressionMark = "-- T-SQL: ";
 // stands moves behind the type (where the catalogue reads it), NOT FOR REPLICATION and INCLUDE
 // go, CLUSTERED and NONCLUSTERED become their marks, a function call as a default and a computed
 // column's expression get the parentheses SQLite needs (its text kept behind kExpressionMark),
-// and PERSISTED becomes STORED. Throws
-// SQL Server's Msg 2705 for a column named twice.
-void RewriteCreateStatements(TSqlTokens& tokens, const std::vector<TSqlStatement>& statements);
+// and PERSISTED becomes STORED. Throws SQL Server's Msg 2705 for a column named twice, and for a
+// column ALTER TABLE adds that the table has (when the catalogue is given).
+void RewriteCreateStatements(TSqlTokens& tokens, const std::vector<TSqlStatement>& statements,
+                             const TSqlCatalogue* catalogue);
 
 }  // namespace ado::provider

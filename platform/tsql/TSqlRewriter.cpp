@@ -136,7 +136,7 @@ TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue,
 
     const std::vector<TSqlStatement> statements = SplitStatements(tokens);
     DropTrailingColumnComma(tokens, statements);
-    RewriteCreateStatements(tokens, statements);
+    RewriteCreateStatements(tokens, statements, catalogue);
     if (const auto call = ReadProcedureCall(tokens, statements)) {
         result.helpIndexTable = call->table;
         result.helpIndexVariable = call->variable;

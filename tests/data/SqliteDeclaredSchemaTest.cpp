@@ -122,14 +122,19 @@ TEST(SqliteDeclaredSchema, CatalogueGivesSqlServersValues)
          "'TableHasForeignKey'), objectproperty(object_id('child'), 'TableHasClustIndex'), "
          "objectproperty(object_id('probe'), 'NoSuchProperty')",
          {{"1", "1", "0", "1", "1", "1", "NULL"}}},
-        {"select objectproperty(id, 'IsCheckCnst'), objectproperty(id, 'IsUserTable'), "
-         "objectproperty(id, 'TableHasIdentity') from sysobjects where name = 'ck_probe'",
-         {{"1", "0", "NULL"}}},
+        // object_id names constraints too.
+        {"select objectproperty(object_id('ck_probe'), 'IsCheckCnst'), objectproperty(object_id('ck_probe'), "
+         "'IsUserTable'), objectproperty(object_id('ck_probe'), 'TableHasIdentity'), "
+         "objectproperty(object_id('pk_child'), 'IsPrimaryKey'), objectproperty(object_id('uq_probe_u'), "
+         "'IsUniqueCnst'), objectproperty(object_id('uq_probe_u'), 'IsPrimaryKey')",
+         {{"1", "0", "NULL", "1", "1", "0"}}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Query(*connection, c.sql), c.rows) << c.sql;
 
-    // Msg 2705.
+    // Msg 2705, in CREATE TABLE and in ALTER TABLE ... ADD.
     EXPECT_EQ(ErrorOf(*connection, "create table dup (a int, b int, A int)"),
               "Column names in each table must be unique. Column name 'A' in table 'dup' is specified more than once.");
+    EXPECT_EQ(ErrorOf(*connection, "alter table pair add B int"),
+              "Column names in each table must be unique. Column name 'B' in table 'pair' is specified more than once.");
 }
