@@ -1,6 +1,7 @@
 #include "SqliteCatalogue.h"
 
 #include "SqlTokenizer.h"
+#include "SqliteObjectFunctions.h"
 #include "SqliteTSqlFunctions.h"
 #include "TextCollation.h"
 
@@ -40,6 +41,7 @@ constexpr int kColumnIdentity = 0x80;
 constexpr int kIndexUnique = 0x2;
 constexpr int kIndexClustered = 0x10;
 constexpr int kIndexPrimaryKey = 0x800;
+constexpr int kIndexUniqueConstraint = 0x1000;
 
 enum ObjectColumn { oName, oId, oXtype, oUid, oInfo, oStatus, oParent, oCrdate, oType, oUserstat, oSysstat,
                     oCategory, oCount };
@@ -73,6 +75,21 @@ void ObjectRows(const TableSchema& table, std::vector<Row>& rows)
     for (const ColumnSchema& c : table.columns)
         if (c.defaultText)
             rows.push_back(ObjectRow(c.defaultName, table.id + c.colid, "D", "D", table.id, c.colid, 14));
+    for (const ConstraintSchema& c : table.constraints) {
+        switch (c.kind) {
+        case ConstraintClause::Kind::Unique:
+            rows.push_back(ObjectRow(c.name, c.id, "UQ", "K", table.id, 0, 9));
+            break;
+        case ConstraintClause::Kind::ForeignKey:
+            rows.push_back(ObjectRow(c.name, c.id, "F", "F", table.id, 0, 0));
+            break;
+        case ConstraintClause::Kind::Check:
+            rows.push_back(ObjectRow(c.name, c.id, "C", "C", table.id, c.colid, 0));
+            break;
+        case ConstraintClause::Kind::PrimaryKey:
+            break;
+        }
+    }
 }
 
 enum ColumnColumn { cName, cId, cXtype, cTypestat, cXusertype, cLength, cXprec, cXscale, cColid, cCdefault,
@@ -112,18 +129,30 @@ constexpr const char* kCommentsSchema =
     "CREATE TABLE x(id int, number smallint, colid smallint, status smallint, texttype smallint, "
     "language smallint, encrypted bit, compressed bit, text nvarchar(4000))";
 
+Row CommentRow(std::int64_t id, int number, const std::string& text)
+{
+    Row row(mCount, std::int64_t{0});
+    row[mId] = id;
+    row[mNumber] = std::int64_t{number};
+    row[mColid] = std::int64_t{1};
+    row[mTexttype] = std::int64_t{2};
+    row[mText] = text;
+    return row;
+}
+
+// The texts of defaults and checks under their constraints' ids, and of computed columns under
+// the table's id, numbered by the column.
 void CommentRows(const TableSchema& table, std::vector<Row>& rows)
 {
-    for (const ColumnSchema& c : table.columns) {
-        if (!c.defaultText)
-            continue;
-        Row row(mCount, std::int64_t{0});
-        row[mId] = table.id + c.colid;
-        row[mColid] = std::int64_t{1};
-        row[mTexttype] = std::int64_t{2};
-        row[mText] = *c.defaultText;
-        rows.push_back(std::move(row));
-    }
+    for (const ColumnSchema& c : table.columns)
+        if (c.defaultText)
+            rows.push_back(CommentRow(table.id + c.colid, 0, *c.defaultText));
+    for (const ColumnSchema& c : table.columns)
+        if (c.computedText)
+            rows.push_back(CommentRow(table.id, c.colid, *c.computedText));
+    for (const ConstraintSchema& c : table.constraints)
+        if (c.kind == ConstraintClause::Kind::Check && !c.text.empty())
+            rows.push_back(CommentRow(c.id, 0, c.text));
 }
 
 enum IndexColumn { iId, iStatus, iIndid, iKeycnt, iGroupid, iDpages, iReserved, iUsed, iRowcnt, iRows,
@@ -150,12 +179,12 @@ void IndexRows(const TableSchema& table, std::vector<Row>& rows)
 {
     if (table.view)
         return;
-    if (!table.PrimaryKey())
+    if (table.indexes.empty() || !table.indexes.front().clustered)
         rows.push_back(IndexRow(table, 0, table.name, 0, 0));  // the heap
     for (const IndexSchema& index : table.indexes) {
-        int status = index.unique ? kIndexUnique : 0;
-        if (index.primaryKey)
-            status |= kIndexClustered | kIndexPrimaryKey;
+        const int status = (index.unique ? kIndexUnique : 0) | (index.clustered ? kIndexClustered : 0) |
+                           (index.primaryKey ? kIndexPrimaryKey : 0) |
+                           (index.uniqueConstraint ? kIndexUniqueConstraint : 0);
         rows.push_back(IndexRow(table, index.indid, index.name, status, index.keys.size()));
     }
 }
@@ -470,19 +499,35 @@ void Guarded(sqlite3_context* context, F&& body)
     }
 }
 
-// object_id('T'): the id of a table or view by name, without regard to case; NULL when missing.
+// The id of the constraint of some table that goes by a name, or nothing.
+std::optional<std::int64_t> ConstraintId(SqliteSchema& schema, std::string_view name)
+{
+    for (const auto& table : schema.All()) {
+        if (const IndexSchema* pk = table->PrimaryKey(); pk && EqualText(pk->name, name))
+            return table->id + ObjectId::kPrimaryKey;
+        for (const ColumnSchema& c : table->columns)
+            if (c.defaultText && EqualText(c.defaultName, name))
+                return table->id + c.colid;
+        for (const ConstraintSchema& c : table->constraints)
+            if (EqualText(c.name, name))
+                return c.id;
+    }
+    return std::nullopt;
+}
+
+// object_id('T'): the id of a table or view by name, without regard to case, else of a
+// constraint (which names only a miss reads); NULL when missing.
 void ObjectIdFunction(sqlite3_context* context, int, sqlite3_value** argv)
 {
     Guarded(context, [&] {
-        if (sqlite3_value_type(argv[0]) == SQLITE_NULL) {
-            sqlite3_result_null(context);
+        sqlite3_result_null(context);
+        if (sqlite3_value_type(argv[0]) == SQLITE_NULL)
             return;
-        }
-        const auto table = SchemaOf(context).Find(TrimTrailingBlanks(LastNamePart(TextArg(argv[0]))));
-        if (table)
+        const std::string name = TrimTrailingBlanks(LastNamePart(TextArg(argv[0])));
+        if (const auto table = SchemaOf(context).Find(name))
             sqlite3_result_int64(context, table->id);
-        else
-            sqlite3_result_null(context);
+        else if (const auto constraint = ConstraintId(SchemaOf(context), name))
+            sqlite3_result_int64(context, *constraint);
     });
 }
 
@@ -521,6 +566,20 @@ void GetDateFunction(sqlite3_context* context, int, sqlite3_value**)
     std::snprintf(text, sizeof text, "%04d-%02d-%02d %02d:%02d:%02d.%03d", local.tm_year + 1900, local.tm_mon + 1,
                   local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec, static_cast<int>(millis));
     sqlite3_result_text(context, text, -1, SQLITE_TRANSIENT);
+}
+
+// newid(): a random (version 4) uniqueidentifier in SQL Server's upper-case text form.
+void NewIdFunction(sqlite3_context* context, int, sqlite3_value**)
+{
+    unsigned char bytes[16];
+    sqlite3_randomness(sizeof bytes, bytes);
+    bytes[6] = static_cast<unsigned char>((bytes[6] & 0x0F) | 0x40);
+    bytes[8] = static_cast<unsigned char>((bytes[8] & 0x3F) | 0x80);
+    char text[37];
+    std::snprintf(text, sizeof text, "%02X%02X%02X%02X-%02X%02X-%02X%02X-%02X%02X-%02X%02X%02X%02X%02X%02X", bytes[0],
+                  bytes[1], bytes[2], bytes[3], bytes[4], bytes[5], bytes[6], bytes[7], bytes[8], bytes[9], bytes[10],
+                  bytes[11], bytes[12], bytes[13], bytes[14], bytes[15]);
+    sqlite3_result_text(context, text, 36, SQLITE_TRANSIENT);
 }
 
 // Byte offsets of the UTF-8 characters of a text.
@@ -604,6 +663,8 @@ void RegisterCatalogue(sqlite3* db, SqliteSchema& schema, const std::string& dat
                                nullptr);
     sqlite3_create_function_v2(db, "db_name", 0, kStable, aux, DbNameFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "getdate", 0, SQLITE_UTF8, nullptr, GetDateFunction, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "newid", 0, SQLITE_UTF8, nullptr, NewIdFunction, nullptr, nullptr, nullptr);
+    RegisterObjectFunctions(db, schema);
     sqlite3_create_function_v2(db, "left", 2, kStable, nullptr, LeftFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "right", 2, kStable, nullptr, RightFunction, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "len", 1, kStable, nullptr, LenFunction, nullptr, nullptr, nullptr);

@@ -12,11 +12,13 @@ namespace {
 
 std::string Description(const IndexSchema& index)
 {
-    std::string text = index.primaryKey ? "clustered" : "nonclustered";
+    std::string text = index.clustered ? "clustered" : "nonclustered";
     if (index.unique)
         text += ", unique";
     if (index.primaryKey)
         text += ", primary key";
+    if (index.uniqueConstraint)
+        text += ", unique key";
     return text + " located on PRIMARY";
 }
 

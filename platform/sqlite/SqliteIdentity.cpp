@@ -19,7 +19,8 @@ std::string Quoted(std::string_view name)
     return out + '"';
 }
 
-// The seed and increment of "IDENTITY(seed, increment)"; 1 and 1 when not given.
+}  // namespace
+
 std::pair<long long, long long> SeedAndIncrement(std::string_view declaredType)
 {
     std::pair<long long, long long> result{1, 1};
@@ -44,8 +45,6 @@ std::pair<long long, long long> SeedAndIncrement(std::string_view declaredType)
         result = {seed, increment};
     return result;
 }
-
-}  // namespace
 
 bool SqliteIdentity::Cover(const std::vector<std::string>& tables)
 {

@@ -5,10 +5,15 @@
 #include <sqlite3.h>
 
 #include <string>
+#include <string_view>
+#include <utility>
 #include <unordered_set>
 #include <vector>
 
 namespace ado::provider {
+
+// The seed and increment of "IDENTITY(seed, increment)" in a declared type; 1 and 1 when not given.
+std::pair<long long, long long> SeedAndIncrement(std::string_view declaredType);
 
 // SQL Server numbers an identity column that an insert leaves out; SQLite numbers only a
 // table's rowid, so a column declared "int IDENTITY(1,1) NOT NULL" would refuse such an insert.

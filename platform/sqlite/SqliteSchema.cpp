@@ -2,6 +2,8 @@
 
 #include "SqlTokenizer.h"
 #include "SqliteErrors.h"
+#include "TSqlCreateTable.h"
+#include "TSqlExpressionType.h"
 
 #include <algorithm>
 #include <cctype>
@@ -17,61 +19,6 @@ std::string ColumnText(sqlite3_stmt* statement, int column)
     return text ? std::string(text, static_cast<size_t>(sqlite3_column_bytes(statement, column))) : std::string();
 }
 
-// What only the CREATE TABLE text tells: constraint names and AUTOINCREMENT.
-struct TableClauses {
-    std::string primaryKeyName;
-    std::unordered_map<std::string, std::string> defaultNames;  // lower-case column -> name
-    bool autoincrement = false;
-};
-
-TableClauses ReadClauses(std::string_view sql)
-{
-    TableClauses clauses;
-    std::vector<Token> sig = TokenizeSql(sql);
-    std::erase_if(sig, [](const Token& t) { return !t.Significant(); });
-    // Read for every table a statement names: words compare in place.
-    auto is = [&](size_t k, std::string_view word) {
-        return k < sig.size() && EqualsNoCase(TokenText(sql, sig[k]), word);
-    };
-    size_t i = 0;
-    while (i < sig.size() && TokenText(sql, sig[i]) != "(")
-        ++i;
-    ++i;
-    while (i < sig.size()) {
-        // One column definition or table constraint, up to the next comma at its level.
-        const size_t first = i;
-        int depth = 0;
-        size_t end = i;
-        while (end < sig.size()) {
-            const std::string_view text = TokenText(sql, sig[end]);
-            if (text == "(")
-                ++depth;
-            else if (text == ")" && depth-- == 0)
-                break;
-            else if (text == "," && depth == 0)
-                break;
-            ++end;
-        }
-        const bool tableConstraint = is(first, "constraint") || is(first, "primary") || is(first, "unique") ||
-                                     is(first, "check") || is(first, "foreign");
-        const std::string column = tableConstraint ? std::string() : Lower(NameOf(sql, sig[first]));
-        for (size_t k = first; k < end; ++k) {
-            if (is(k, "autoincrement"))
-                clauses.autoincrement = true;
-            if (!is(k, "constraint") || k + 2 >= end)
-                continue;
-            if (is(k + 2, "primary"))
-                clauses.primaryKeyName = NameOf(sql, sig[k + 1]);
-            else if (is(k + 2, "default") && !column.empty())
-                clauses.defaultNames[column] = NameOf(sql, sig[k + 1]);
-        }
-        if (end < sig.size() && TokenText(sql, sig[end]) == ")")
-            break;
-        i = end + 1;
-    }
-    return clauses;
-}
-
 // SQL Server keeps a default's text in parentheses and spells CURRENT_TIMESTAMP getdate().
 std::string DefaultText(const std::string& stored)
 {
@@ -80,11 +27,63 @@ std::string DefaultText(const std::string& stored)
     return "(" + stored + ")";
 }
 
-std::string GeneratedDefaultName(const std::string& table, const std::string& column, std::int64_t id)
+// The name SQL Server gives a constraint declared without one: "DF__table__colum__1A2B3C4D",
+// without the column's part for a constraint of the whole table.
+std::string GeneratedName(std::string_view prefix, const std::string& table, const std::string& column,
+                          std::int64_t id)
 {
     char hex[17];
     std::snprintf(hex, sizeof hex, "%08llX", static_cast<unsigned long long>(id & 0xffffffff));
-    return "DF__" + table.substr(0, 9) + "__" + column.substr(0, 5) + "__" + hex;
+    return std::string(prefix) + "__" + table.substr(0, 9) + "__" + (column.empty() ? "" : column.substr(0, 5) + "__") +
+           hex;
+}
+
+std::string_view NamePrefix(ConstraintClause::Kind kind)
+{
+    switch (kind) {
+    case ConstraintClause::Kind::PrimaryKey:
+        return "PK";
+    case ConstraintClause::Kind::Unique:
+        return "UQ";
+    case ConstraintClause::Kind::ForeignKey:
+        return "FK";
+    case ConstraintClause::Kind::Check:
+        break;
+    }
+    return "CK";
+}
+
+// A column's type as T-SQL writes it, sizes in characters.
+TSqlDataType WrittenType(const SqlServerColumnType& sql)
+{
+    TSqlDataType type = TSqlDataType::Parse(sql.name);
+    if (type.name == "decimal" || type.name == "numeric") {
+        type.precision = sql.xprec;
+        type.scale = sql.xscale;
+    } else if (type.IsText() && sql.prec) {
+        type.max = *sql.prec < 0;
+        type.length = *sql.prec;
+    }
+    return type;
+}
+
+// A computed column's type, as SQL Server works it out from its expression and the table's columns.
+void TypeComputedColumns(TableSchema& table, const TableClauses& clauses)
+{
+    for (ColumnSchema& column : table.columns) {
+        const auto expression = clauses.computed.find(Lower(column.name));
+        if (!column.computed || expression == clauses.computed.end())
+            continue;
+        column.computedText = expression->second;
+        if (!column.declaredType.empty())
+            continue;
+        const TSqlDataType type = ExpressionType(expression->second, [&](std::string_view name) {
+            const ColumnSchema* named = table.Column(name);
+            return named && !named->computed ? std::optional(WrittenType(named->type.sql)) : std::nullopt;
+        });
+        if (type.Known())
+            column.type = ParseDeclaredType(type.Text());
+    }
 }
 
 }  // namespace
@@ -99,7 +98,8 @@ const ColumnSchema* TableSchema::Column(std::string_view columnName) const
 
 const IndexSchema* TableSchema::PrimaryKey() const
 {
-    return !indexes.empty() && indexes.front().primaryKey ? &indexes.front() : nullptr;
+    const auto found = std::find_if(indexes.begin(), indexes.end(), [](const IndexSchema& i) { return i.primaryKey; });
+    return found == indexes.end() ? nullptr : &*found;
 }
 
 SqliteSchema::SqliteSchema(sqlite3* db)
@@ -111,7 +111,10 @@ SqliteSchema::SqliteSchema(sqlite3* db)
       m_columns(PrepareStatement(db, "SELECT cid, name, type, \"notnull\", dflt_value, pk, hidden "
                                      "FROM pragma_table_xinfo(?1) WHERE hidden <> 1")),
       m_tableSql(PrepareStatement(db, "SELECT sql FROM sqlite_schema WHERE rowid = ?1")),
-      m_indexList(PrepareStatement(db, "SELECT name, \"unique\", origin FROM pragma_index_list(?1)")),
+      // Oldest first, as SQL Server numbers them; a clustered index carries its mark in its text.
+      m_indexList(PrepareStatement(db, "SELECT l.name, l.\"unique\", l.origin, instr(s.sql, ?2) > 0 "
+                                       "FROM pragma_index_list(?1) AS l LEFT JOIN sqlite_schema AS s "
+                                       "ON s.type = 'index' AND s.name = l.name ORDER BY l.seq DESC")),
       m_indexKeys(PrepareStatement(db, "SELECT cid, \"desc\" FROM pragma_index_xinfo(?1) WHERE key ORDER BY seqno"))
 {
 }
@@ -209,7 +212,7 @@ std::shared_ptr<const TableSchema> SqliteSchema::LoadColumns(const Entry& entry)
         const StatementReset reset(m_tableSql.get());
         sqlite3_bind_int64(m_tableSql.get(), 1, entry.schemaRow);
         if (sqlite3_step(m_tableSql.get()) == SQLITE_ROW && !entry.view)
-            clauses = ReadClauses(ColumnText(m_tableSql.get(), 0));
+            clauses = ReadTableClauses(ColumnText(m_tableSql.get(), 0));
     }
 
     std::vector<std::pair<int, int>> primaryKey;  // (order in the key, colid)
@@ -227,15 +230,16 @@ std::shared_ptr<const TableSchema> SqliteSchema::LoadColumns(const Entry& entry)
             column.type = ParseDeclaredType(column.declaredType);
             const int pk = sqlite3_column_int(s, 5);
             const int hidden = sqlite3_column_int(s, 6);
-            column.nullable = sqlite3_column_int(s, 3) == 0 && pk == 0;
             column.computed = hidden == 2 || hidden == 3;
             column.identity = column.type.identity || (pk == 1 && clauses.autoincrement);
+            column.nullable = sqlite3_column_int(s, 3) == 0 && pk == 0 && !column.identity &&
+                              !(column.type.notNullByDefault && !clauses.DeclaredNull(Lower(column.name)));
             if (sqlite3_column_type(s, 4) != SQLITE_NULL) {
                 column.defaultText = DefaultText(ColumnText(s, 4));
                 const auto named = clauses.defaultNames.find(Lower(column.name));
                 column.defaultName = named != clauses.defaultNames.end()
                                          ? named->second
-                                         : GeneratedDefaultName(table->name, column.name, table->id + column.colid);
+                                         : GeneratedName("DF", table->name, column.name, table->id + column.colid);
             }
             if (pk > 0)
                 primaryKey.emplace_back(pk, column.colid);
@@ -245,11 +249,40 @@ std::shared_ptr<const TableSchema> SqliteSchema::LoadColumns(const Entry& entry)
             throw TranslateSqliteError(m_db, rc, {});
     }
 
+    TypeComputedColumns(*table, clauses);
+
+    const ConstraintClause* declaredKey = clauses.PrimaryKey();
+    for (const ConstraintClause& clause : clauses.constraints) {
+        if (clause.kind == ConstraintClause::Kind::PrimaryKey)
+            continue;
+        ConstraintSchema c;
+        c.id = table->id + ObjectId::kFirstConstraint + static_cast<std::int64_t>(table->constraints.size());
+        c.kind = clause.kind;
+        const ColumnSchema* column = table->Column(clause.column);
+        c.colid = column ? column->colid : 0;
+        c.name = !clause.name.empty() ? clause.name
+                                      : GeneratedName(NamePrefix(clause.kind), table->name,
+                                                      clause.kind == ConstraintClause::Kind::Unique || !column
+                                                          ? std::string()
+                                                          : column->name,
+                                                      c.id);
+        for (const std::string& key : clause.keys)
+            if (const ColumnSchema* keyColumn = table->Column(key); keyColumn && clause.kind == ConstraintClause::Kind::Unique)
+                c.keys.push_back(keyColumn->colid);
+        c.clustered = clause.clustered;
+        c.text = clause.text;
+        table->constraints.push_back(std::move(c));
+    }
+
     if (!primaryKey.empty()) {
         std::sort(primaryKey.begin(), primaryKey.end());
         IndexSchema pk;
-        pk.indid = 1;
-        pk.name = clauses.primaryKeyName.empty() ? "PK_" + table->name : clauses.primaryKeyName;
+        // The primary key is the clustered index unless declared NONCLUSTERED or another is clustered.
+        pk.clustered = !(declaredKey && declaredKey->clustered == false) &&
+                       std::none_of(table->constraints.begin(), table->constraints.end(),
+                                    [](const ConstraintSchema& c) { return c.clustered == true; });
+        pk.indid = pk.clustered ? 1 : 2;
+        pk.name = declaredKey && !declaredKey->name.empty() ? declaredKey->name : "PK_" + table->name;
         pk.unique = true;
         pk.primaryKey = true;
         for (const auto& [order, colid] : primaryKey)
@@ -266,23 +299,21 @@ void SqliteSchema::LoadIndexes(TableSchema& table)
         std::string name;
         bool unique;
         std::string origin;
+        bool clustered;
     };
     std::vector<Listed> listed;
     {
         const StatementReset reset(m_indexList.get());
         sqlite3_bind_text(m_indexList.get(), 1, table.name.data(), static_cast<int>(table.name.size()),
                           SQLITE_TRANSIENT);
+        sqlite3_bind_text(m_indexList.get(), 2, kClusteredMark.data(), static_cast<int>(kClusteredMark.size()),
+                          SQLITE_STATIC);
         while (sqlite3_step(m_indexList.get()) == SQLITE_ROW)
             listed.push_back(Listed{ColumnText(m_indexList.get(), 0), sqlite3_column_int(m_indexList.get(), 1) != 0,
-                                    ColumnText(m_indexList.get(), 2)});
+                                    ColumnText(m_indexList.get(), 2), sqlite3_column_int(m_indexList.get(), 3) != 0});
     }
-    // The list runs from the newest index to the oldest; SQL Server numbers them as created.
-    std::reverse(listed.begin(), listed.end());
+    std::vector<bool> constraintIndexed(table.constraints.size());
     for (const Listed& index : listed) {
-        // Only indexes made by CREATE INDEX are the table's own; the automatic ones for UNIQUE
-        // constraints are left out, and the primary key's one lends its key directions.
-        if (index.origin != "c" && index.origin != "pk")
-            continue;
         std::vector<IndexKey> keys;
         {
             const StatementReset reset(m_indexKeys.get());
@@ -295,17 +326,46 @@ void SqliteSchema::LoadIndexes(TableSchema& table)
             }
         }
         if (index.origin == "pk") {
-            if (!table.indexes.empty() && table.indexes.front().keys.size() == keys.size())
-                table.indexes.front().keys = std::move(keys);
+            // The primary key's own index lends it its key directions.
+            IndexSchema* pk = table.indexes.empty() ? nullptr : &table.indexes.front();
+            if (pk && pk->keys.size() == keys.size())
+                pk->keys = std::move(keys);
             continue;
         }
         IndexSchema further;
-        further.indid = static_cast<int>(table.indexes.size()) + (table.PrimaryKey() ? 1 : 2);
         further.name = index.name;
         further.unique = index.unique;
+        further.clustered = index.clustered;
+        if (index.origin == "u") {
+            // SQLite's index for a UNIQUE constraint goes by the constraint's name, as SQL Server's does.
+            size_t c = 0;
+            for (; c < table.constraints.size(); ++c) {
+                const ConstraintSchema& constraint = table.constraints[c];
+                if (constraintIndexed[c] || constraint.kind != ConstraintClause::Kind::Unique ||
+                    constraint.keys.size() != keys.size() ||
+                    !std::equal(keys.begin(), keys.end(), constraint.keys.begin(),
+                                [](const IndexKey& k, int colid) { return k.colid == colid; }))
+                    continue;
+                constraintIndexed[c] = true;
+                further.name = constraint.name;
+                further.uniqueConstraint = true;
+                further.clustered = constraint.clustered == true;
+                break;
+            }
+            if (c == table.constraints.size())
+                continue;
+        } else if (index.origin != "c") {
+            continue;
+        }
         further.keys = std::move(keys);
         table.indexes.push_back(std::move(further));
     }
+    // The clustered index is 1; the others follow from 2 in the order they were made.
+    int next = 2;
+    for (IndexSchema& index : table.indexes)
+        index.indid = index.clustered ? 1 : next++;
+    std::stable_sort(table.indexes.begin(), table.indexes.end(),
+                     [](const IndexSchema& a, const IndexSchema& b) { return a.indid < b.indid; });
 }
 
 }  // namespace ado::provider

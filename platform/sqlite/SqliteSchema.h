@@ -1,6 +1,7 @@
 #pragma once
 
 #include "SqliteHandles.h"
+#include "SqliteTableClauses.h"
 #include "SqliteTypes.h"
 
 #include <cstdint>
@@ -18,9 +19,10 @@ struct ColumnSchema {
     std::string name;
     std::string declaredType;
     DeclaredType type;
-    bool nullable = true;          // primary-key columns never are
+    bool nullable = true;          // never for key and identity columns; timestamp and sysname only when declared NULL
     bool identity = false;
     bool computed = false;
+    std::optional<std::string> computedText;  // as SQL Server keeps it: the expression in parentheses
     std::optional<std::string> defaultText;  // as SQL Server keeps it: "(0)", "('')", "(getdate())"
     std::string defaultName;       // the default constraint's name
 };
@@ -35,7 +37,20 @@ struct IndexSchema {
     std::string name;
     bool unique = false;
     bool primaryKey = false;
+    bool uniqueConstraint = false;  // made for a UNIQUE constraint, and named after it
+    bool clustered = false;         // indid 1
     std::vector<IndexKey> keys;
+};
+
+// A UNIQUE, FOREIGN KEY or CHECK constraint: an object of its own in SQL Server's catalogue.
+struct ConstraintSchema {
+    std::int64_t id = 0;
+    std::string name;
+    ConstraintClause::Kind kind = ConstraintClause::Kind::Check;
+    int colid = 0;                 // the column it is declared on, or its first column; 0 when none
+    std::vector<int> keys;         // a unique constraint's columns
+    std::optional<bool> clustered; // as declared
+    std::string text;              // a check's condition, in its parentheses
 };
 
 struct TableSchema {
@@ -46,16 +61,19 @@ struct TableSchema {
     // The primary key first when there is one. Read with its columns, the list holds only the
     // primary key, its keys ascending; asked for with indexes, every index and the key directions.
     std::vector<IndexSchema> indexes;
+    std::vector<ConstraintSchema> constraints;
 
     const ColumnSchema* Column(std::string_view columnName) const;
     const IndexSchema* PrimaryKey() const;
 };
 
 // Object ids: a table's id carries its place in sqlite_schema; the objects that belong to
-// it (default constraints by column, the primary-key constraint) take the ids that follow.
+// it (default constraints by column, further constraints in the order written from
+// kFirstConstraint, the primary-key constraint) take the ids that follow.
 struct ObjectId {
     static constexpr int kShift = 12;
     static constexpr std::int64_t kPrimaryKey = (1 << kShift) - 1;
+    static constexpr std::int64_t kFirstConstraint = 1 << (kShift - 1);  // above SQL Server's 1,024 columns
     static std::int64_t Table(std::int64_t schemaRow) { return schemaRow << kShift; }
     static std::int64_t SchemaRow(std::int64_t id) { return id >> kShift; }
     static std::int64_t Part(std::int64_t id) { return id & kPrimaryKey; }

@@ -23,6 +23,7 @@ constexpr std::array kSystemTypes{
     SystemType{"date", 40, 40, 3, 10, 0, false},
     SystemType{"time", 41, 41, 5, 16, 7, false},
     SystemType{"datetime2", 42, 42, 8, 27, 7, false},
+    SystemType{"datetimeoffset", 43, 43, 10, 34, 7, false},
     SystemType{"tinyint", 48, 48, 1, 3, 0, false},
     SystemType{"smallint", 52, 52, 2, 5, 0, false},
     SystemType{"int", 56, 56, 4, 10, 0, false},
@@ -31,6 +32,7 @@ constexpr std::array kSystemTypes{
     SystemType{"money", 60, 60, 8, 19, 4, false},
     SystemType{"datetime", 61, 61, 8, 23, 3, false},
     SystemType{"float", 62, 62, 8, 53, 0, false},
+    SystemType{"sql_variant", 98, 98, 8016, 0, 0, false},
     SystemType{"ntext", 99, 99, 16, 0, 0, false},
     SystemType{"bit", 104, 104, 1, 1, 0, false},
     SystemType{"decimal", 106, 106, 17, 38, 38, false},
@@ -45,7 +47,35 @@ constexpr std::array kSystemTypes{
     SystemType{"nvarchar", 231, 231, 8000, 0, 0, true},
     SystemType{"sysname", 231, 256, 256, 0, 0, true},
     SystemType{"nchar", 239, 239, 8000, 0, 0, false},
+    SystemType{"xml", 241, 241, -1, 0, 0, false},
 };
+
+// SQL Server's other names of its types: the ISO synonyms and the older names.
+constexpr std::pair<std::string_view, std::string_view> kSynonyms[] = {
+    {"integer", "int"},
+    {"dec", "decimal"},
+    {"double precision", "float"},
+    {"double", "float"},
+    {"character", "char"},
+    {"char varying", "varchar"},
+    {"character varying", "varchar"},
+    {"national char", "nchar"},
+    {"national character", "nchar"},
+    {"national char varying", "nvarchar"},
+    {"national character varying", "nvarchar"},
+    {"national text", "ntext"},
+    {"binary varying", "varbinary"},
+    {"rowversion", "timestamp"},
+    {"blob", "image"},
+};
+
+std::string_view Canonical(std::string_view name)
+{
+    for (const auto& [synonym, type] : kSynonyms)
+        if (synonym == name)
+            return type;
+    return name;
+}
 
 const SystemType& Find(std::string_view name)
 {
@@ -190,13 +220,27 @@ DeclaredType Decimal(std::string_view sqlName, const Declaration& d)
     return t;
 }
 
-// datetime2(n) and time(n): n fractional digits of a second, 7 when not given. A datetime2
-// reports its type's full precision (27), so that a datetime2(3) is never taken for a datetime.
+// datetime2(n), time(n) and datetimeoffset(n): n fractional digits of a second, 7 when not given.
+// SQL Server stores fewer bytes for fewer digits, and counts the digits and the point in the
+// precision. A datetime2 reports its type's full precision (27) to ADO, so that a datetime2(3) is
+// never taken for a datetime.
 DeclaredType FractionalSeconds(std::string_view sqlName, DataTypeEnum type, const Declaration& d)
 {
-    const long n = d.args.empty() ? 7 : std::clamp(Number(d.args[0]).value_or(7), 0L, 7L);
-    DeclaredType t = Fixed(sqlName, type, 16, type == adDBTime ? 16 : 27, static_cast<int>(n));
+    struct Form {
+        std::string_view name;
+        int smallestLength;  // bytes at 0 to 2 digits; one more at 3 and 4, two more at 5 to 7
+        int wholePrecision;  // characters without the fraction
+    };
+    static constexpr Form kForms[] = {{"time", 3, 8}, {"datetime2", 6, 19}, {"datetimeoffset", 8, 26}};
+    const Form& form = *std::find_if(std::begin(kForms), std::end(kForms),
+                                     [&](const Form& f) { return f.name == sqlName; });
+    const int n = static_cast<int>(d.args.empty() ? 7 : std::clamp(Number(d.args[0]).value_or(7), 0L, 7L));
+    DeclaredType t = Fixed(sqlName, type, 16, type == adDBTime ? 16 : 27, n);
     t.field.numericScale = static_cast<unsigned char>(n);
+    t.sql.length = form.smallestLength + (n > 2) + (n > 4);
+    t.sql.xprec = form.wholePrecision + (n > 0 ? n + 1 : 0);
+    t.sql.xscale = n;
+    t.sql.prec = t.sql.xprec;
     return t;
 }
 
@@ -206,14 +250,22 @@ DeclaredType Unknown()
     return t;
 }
 
+// A type ADO has no number of its own for: its values reach ADO as long Unicode text, while the
+// catalogue names the type.
+DeclaredType AsText(DeclaredType described)
+{
+    described.field = Unknown().field;
+    return described;
+}
+
 }  // namespace
 
 DeclaredType ParseDeclaredType(std::string_view declaredType)
 {
     const Declaration d = Split(declaredType);
-    const std::string& b = d.base;
+    const std::string_view b = Canonical(d.base);
     DeclaredType t;
-    if (b == "int" || b == "integer")
+    if (b == "int")
         t = Fixed("int", adInteger, 4, 10, 0);
     else if (b == "smallint")
         t = Fixed("smallint", adSmallInt, 2, 5, 0);
@@ -229,7 +281,9 @@ DeclaredType ParseDeclaredType(std::string_view declaredType)
         t = Fixed("money", adCurrency, 8, 19, 4);
     else if (b == "smallmoney")
         t = Fixed("smallmoney", adCurrency, 8, 10, 4);
-    else if (b == "float" || b == "double" || b == "double precision")
+    else if (b == "float" && !d.args.empty() && Number(d.args[0]).value_or(53) <= 24)
+        t = Fixed("real", adSingle, 4, 7, std::nullopt);  // float(1) to float(24) is real
+    else if (b == "float")
         t = Fixed("float", adDouble, 8, 15, std::nullopt);
     else if (b == "real")
         t = Fixed("real", adSingle, 4, 7, std::nullopt);
@@ -243,6 +297,8 @@ DeclaredType ParseDeclaredType(std::string_view declaredType)
         t = Fixed("date", adDBDate, 16, 10, 0);
     else if (b == "time")
         t = FractionalSeconds("time", adDBTime, d);
+    else if (b == "datetimeoffset")
+        t = AsText(FractionalSeconds("datetimeoffset", adDBTimeStamp, d));
     else if (b == "char")
         t = Sized("char", adChar, d, 8000, false, false);
     else if (b == "nchar")
@@ -259,14 +315,24 @@ DeclaredType ParseDeclaredType(std::string_view declaredType)
         t = Make("text", adLongVarChar, kLongText, kNoPrecision, 16, std::nullopt, std::nullopt);
     else if (b == "ntext")
         t = Make("ntext", adLongVarWChar, kLongUnicode, kNoPrecision, 16, std::nullopt, std::nullopt);
-    else if (b == "image" || b == "blob")
+    else if (b == "sysname") {
+        // nvarchar(128), and NOT NULL unless declared NULL.
+        t = Sized("sysname", adVarWChar, Declaration{"sysname", {"128"}, false}, kLongUnicode, true, true);
+        t.notNullByDefault = true;
+    } else if (b == "xml")
+        t = AsText(Make("xml", adVarWChar, kLongUnicode, kNoPrecision, -1, -1, std::nullopt));
+    else if (b == "sql_variant")
+        t = AsText(Make("sql_variant", adVarWChar, kLongUnicode, kNoPrecision, 8016, 0, std::nullopt));
+    else if (b == "image")
         t = Make("image", adLongVarBinary, kLongText, kNoPrecision, 16, std::nullopt, std::nullopt);
     else if (b == "uniqueidentifier")
         t = Make("uniqueidentifier", adGUID, 16, kNoPrecision, 16, std::nullopt, std::nullopt);
-    else if (b == "timestamp" || b == "rowversion") {
-        // SQL Server's timestamp is a row version: eight binary bytes the server fills in.
+    else if (b == "timestamp") {
+        // SQL Server's timestamp is a row version: eight binary bytes the server fills in, NOT
+        // NULL unless declared NULL.
         t = Make("timestamp", adBinary, 8, kNoPrecision, 8, std::nullopt, std::nullopt);
         t.field.attributes = adFldRowVersion | adFldFixed;
+        t.notNullByDefault = true;
     } else
         t = Unknown();
     t.identity = d.identity;

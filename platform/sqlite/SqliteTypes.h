@@ -26,6 +26,7 @@ struct DeclaredType {
     FieldInfo field;           // ADO type, defined size, precision, scale (name and attributes left empty)
     SqlServerColumnType sql;
     bool identity = false;     // the declaration carries the word IDENTITY
+    bool notNullByDefault = false;  // timestamp and sysname: NOT NULL unless declared NULL
 };
 
 DeclaredType ParseDeclaredType(std::string_view declaredType);

@@ -3,6 +3,7 @@
 #include "JoinOrder.h"
 #include "TSqlError.h"
 #include "TSqlCollation.h"
+#include "TSqlCreateTable.h"
 #include "TSqlFunctionCalls.h"
 #include "TSqlOperators.h"
 #include "TSqlProcedureCall.h"
@@ -135,6 +136,7 @@ TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue,
 
     const std::vector<TSqlStatement> statements = SplitStatements(tokens);
     DropTrailingColumnComma(tokens, statements);
+    RewriteCreateStatements(tokens, statements, catalogue);
     if (const auto call = ReadProcedureCall(tokens, statements)) {
         result.helpIndexTable = call->table;
         result.helpIndexVariable = call->variable;

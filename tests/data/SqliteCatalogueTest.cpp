@@ -132,9 +132,11 @@ TEST_F(SqliteCatalogue, IndexReport)
                                  {"ix_Item_Qty", "nonclustered located on PRIMARY", "FQty, FNumber"},
                                  {"PK_Item", "clustered, unique, primary key located on PRIMARY", "FItemID"},
                                  {"uq_Item_Name", "nonclustered, unique located on PRIMARY", "FName"}}));
-    // The automatic index of a UNIQUE constraint is not the table's own; an unnamed key is PK_ + table.
+    // A UNIQUE constraint's index goes by the constraint's name, made by the server when the
+    // constraint has none; an unnamed key is PK_ + table.
     EXPECT_EQ(Run("exec sp_helpindex t_Log"),
-              (Rows{{"PK_t_Log", "clustered, unique, primary key located on PRIMARY", "FID"}}));
+              (Rows{{"PK_t_Log", "clustered, unique, primary key located on PRIMARY", "FID"},
+                    {"UQ__t_Log__0000C800", "nonclustered, unique, unique key located on PRIMARY", "FText"}}));
     EXPECT_EQ(Run("sp_helpindex 't_Pair'"),
               (Rows{{"PK_Pair", "clustered, unique, primary key located on PRIMARY", "c, a"}}));
     const RecordsetPtr none = connection->Execute("sp_helpindex 't_NoIndex'");
@@ -177,7 +179,7 @@ TEST_F(SqliteCatalogue, StructureExportQueries)
                                                     {"FName", "uq_Item_Name"},
                                                     {"FQty", "ix_Item_Qty"},
                                                     {"FNumber", "ix_Item_Qty"}}));
-    EXPECT_TRUE(Run(KeyQuery("t_Log", false)).empty());
+    EXPECT_EQ(Run(KeyQuery("t_Log", false)), (Rows{{"FText", "UQ__t_Log__0000C800"}}));
     EXPECT_TRUE(Run(KeyQuery("t_Nope", false)).empty());
 }
 
