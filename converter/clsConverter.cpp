@@ -352,6 +352,23 @@ void clsConverter::ExportTableStruct(const ado::ConnectionPtr& objCon, const xml
     });
 }
 
+std::optional<std::string> clsConverter::ComputedExpression(ado::ConnectionPtr connection,
+                                                           const std::string& objectName, const std::string& nameText)
+{
+    clsUtility& utility = mdlCommon::Utility();
+    const ado::RecordsetPtr computed = utility.OpenRecordset(
+        "select columnproperty(object_id('" + objectName + "'),'" + nameText + "','IsComputed')", connection);
+    if (mdlCommon::NumberFromText(mdlCommon::GetValueText(*computed, true)) != 1)
+        return std::nullopt;
+    // The catalogue keeps a computed column's text under its table, numbered by the column.
+    const ado::RecordsetPtr text = utility.OpenRecordset(
+        "select syscomments.text from syscolumns inner join syscomments on syscomments.id = syscolumns.id"
+        " and syscomments.number = syscolumns.colid where syscolumns.name = '" +
+            nameText + "' and syscolumns.id = object_id('" + objectName + "')",
+        connection);
+    return mdlCommon::GetValueText(*text, false);
+}
+
 void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode,
                                          QObject* lbInfo, TableFacts& facts)
 {
@@ -371,6 +388,7 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
     const ado::RecordsetPtr columns = connection->Execute("select * from " + T + " where 1> 1");
     // Defaults that are more than one expression are data the script must not run.
     std::vector<std::string> leftOutDefaults;
+    std::vector<std::string> leftOutComputed;
     for (long i = 0; i < columns->FieldCount(); ++i) {
         const ado::Field& field = columns->Fields(i);
         const std::string& name = field.Name();
@@ -384,10 +402,19 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
                 1, QStringLiteral("type_ref.xml has no element %1 for the type of column %2")
                        .arg(QString::fromStdString(entry), FromUtf8(name)));
 
+        const std::string nameText = sqlname::InLiteral(name);
+        // A computed column keeps its expression: as a plain column its values would be lost,
+        // since the inserts leave it out.
+        if (const std::optional<std::string> expression = ComputedExpression(connection, objectName, nameText)) {
+            if (DefaultExpression::IsWhole(*expression)) {
+                Write(objNode, "  " + sqlname::Quote(name) + "    as " + *expression + ",", 1, false);
+                continue;
+            }
+            leftOutComputed.push_back(name);
+        }
         const std::string mapName = Trimmed(typeName.Text());
         const std::string dateType = DateLiteral::ScriptType(field, mapName);
         std::string line = "  " + sqlname::Quote(name) + "    " + (dateType.empty() ? mapName + SizePart(field) : dateType + "    ");
-        const std::string nameText = sqlname::InLiteral(name);
         const ado::RecordsetPtr identity = utility.OpenRecordset(
             "select columnproperty(object_id('" + objectName + "'),'" + nameText + "','IsIdentity')", connection);
         if (mdlCommon::NumberFromText(mdlCommon::GetValueText(*identity, true)) == 1)
@@ -460,12 +487,17 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
         pending.pop_back();
         Write(objNode, pending + ")", 1);
     }
-    if (!leftOutDefaults.empty()) {
-        QStringList names;
-        for (const std::string& name : leftOutDefaults)
-            names << FromUtf8(name);
-        LogFailure(objNode, QStringLiteral("defaults left out, their text is not one expression: ") + names.join(QStringLiteral(", ")));
-    }
+    const auto logNames = [&](const std::vector<std::string>& names, const QString& what) {
+        if (names.empty())
+            return;
+        QStringList shown;
+        for (const std::string& name : names)
+            shown << FromUtf8(name);
+        LogFailure(objNode, what + shown.join(QStringLiteral(", ")));
+    };
+    logNames(leftOutDefaults, QStringLiteral("defaults left out, their text is not one expression: "));
+    logNames(leftOutComputed,
+             QStringLiteral("computed columns written as plain columns, their text is not one expression: "));
 }
 
 void clsConverter::ExportTable(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo)

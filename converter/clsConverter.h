@@ -10,6 +10,7 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -86,6 +87,9 @@ private:
     // The open script file of the table's server element for iType (0 data, 1 structure).
     OutputFile* ScriptFile(const xml::XmlElement& objNode, int iType);
     void LogFailure(const xml::XmlElement& objNode, const QString& description);
+    // A computed column's expression as the catalogue keeps it, or nothing for another column.
+    static std::optional<std::string> ComputedExpression(ado::ConnectionPtr connection,
+                                                         const std::string& objectName, const std::string& nameText);
     void ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo,
                                TableFacts& facts);
     void ExportTableBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo,

@@ -153,13 +153,7 @@ struct Findings {
 struct Column {
     std::string name, type;
     int key = 0;  // its place in the primary key, from 1; 0 for none
-    bool computed = false;
 };
-
-// An open fault of the converter, printed for every value it touches until it is fixed: the
-// structure script makes a computed column a plain one and the inserts leave it out.
-const std::string kComputedFault =
-    "open fault: a computed column is scripted as a plain column and left out of the inserts, so the copy holds null";
 
 // Babelfish keeps times to the microsecond (PostgreSQL's precision) where SQL Server keeps
 // 100 ns: there time and datetime2 values compare with six fraction digits.
@@ -352,10 +346,6 @@ public:
             for (size_t k = 0; k < columns.size(); ++k) {
                 if (s[k] && s[k] == c[k])
                     continue;
-                if (columns[k].computed) {
-                    found.excused.push_back(where + ", column " + columns[k].name + ": " + kComputedFault);
-                    continue;
-                }
                 if (beyondBabelfish[sourceOrder[r]][k]) {
                     found.excused.push_back(where + ", column " + columns[k].name + ": not judged on Babelfish, which differs from SQL Server here: " +
                                             kMicroseconds);
@@ -382,8 +372,7 @@ public:
         for (const auto& row : source.Rows("pragma table_xinfo(" + DoubleQuoted(table) + ")"))
             if (std::get<std::int64_t>(row[6]) != 1)
                 columns.push_back({ado::ToText(row[1]), ado::IsNull(row[2]) ? std::string() : ado::ToText(row[2]),
-                                   static_cast<int>(std::get<std::int64_t>(row[5])),
-                                   std::get<std::int64_t>(row[6]) >= 2});
+                                   static_cast<int>(std::get<std::int64_t>(row[5]))});
         return columns;
     }
 
