@@ -157,6 +157,10 @@ TEST(SqliteTSql, FunctionEdgesGiveSqlServerValues)
          "where FID = 1",
          "4|8|2|2|2"},
         {"select substring(0x010203, 2, 5), substring(N'中文字', 2, 1), substring(NULL, 1, 1)", "0203|文|NULL"},
+        // Any 64-bit start and length, without overflow.
+        {"select substring('abc', -9223372036854775808, 9223372036854775807), substring('abc', -1, 9223372036854775807), "
+         "substring('abc', 9223372036854775807, 9223372036854775807), substring(0x0102, -9223372036854775808, 0)",
+         "|abc||"},
         {"select char(128), char(-1), nchar(8364), nchar(55296)", "€|NULL|€|NULL"},
         {"select charindex('', 'abc'), charindex('B', 'abc', -5), charindex(NULL, 'abc')", "0|2|NULL"},
         {"select replace('aaa', 'A', 'bb'), replace('abc', '', 'x'), replace('abc', 'b', NULL)", "bbbbbb|abc|NULL"},
