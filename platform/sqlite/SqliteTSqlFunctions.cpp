@@ -388,6 +388,46 @@ void DayFunction(sqlite3_context* context, int, sqlite3_value** argv)
     DatePartValue(context, DatePart::Day, argv[0]);
 }
 
+// divisor(x): x itself, unless it is zero (the rewriter puts it around the right operand of "/"
+// and "%").
+void DivisorFunction(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    const int type = sqlite3_value_numeric_type(argv[0]);
+    if ((type == SQLITE_INTEGER && sqlite3_value_int64(argv[0]) == 0) || (type == SQLITE_FLOAT && sqlite3_value_double(argv[0]) == 0))
+        throw TSqlError("Divide by zero error encountered.");
+    sqlite3_result_value(context, argv[0]);
+}
+
+// integer_avg(x): AVG of whole numbers, a whole number cut toward zero; the sum must fit 64 bits.
+struct IntegerAverage {
+    std::int64_t sum = 0;
+    std::int64_t count = 0;
+};
+
+void IntegerAvgStep(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    if (IsNull(argv[0]))
+        return;
+    auto* average = static_cast<IntegerAverage*>(sqlite3_aggregate_context(context, sizeof(IntegerAverage)));
+    if (!average) {
+        sqlite3_result_error_nomem(context);
+        return;
+    }
+    const std::int64_t value = IntegerOf(argv[0]);
+    if (__builtin_add_overflow(average->sum, value, &average->sum))
+        throw TSqlError("Arithmetic overflow error converting expression to data type bigint.");
+    ++average->count;
+}
+
+void IntegerAvgFinal(sqlite3_context* context)
+{
+    const auto* average = static_cast<IntegerAverage*>(sqlite3_aggregate_context(context, 0));
+    if (!average || average->count == 0)
+        sqlite3_result_null(context);
+    else
+        sqlite3_result_int64(context, average->sum / average->count);
+}
+
 // Every function answers a TSqlError with the statement's error in SQL Server's words.
 template <void (*Body)(sqlite3_context*, int, sqlite3_value**)>
 void Safe(sqlite3_context* context, int argc, sqlite3_value** argv)
@@ -433,11 +473,13 @@ void RegisterTSqlFunctions(sqlite3* db)
         {"convert", 4, Safe<ConvertFunction>},     {"dateadd", 3, Safe<DateAddFunction>},
         {"datediff", 3, Safe<DateDiffFunction>},   {"datepart", 2, Safe<DatePartFunction>},
         {"year", 1, Safe<YearFunction>},           {"month", 1, Safe<MonthFunction>},
-        {"day", 1, Safe<DayFunction>},
+        {"day", 1, Safe<DayFunction>},             {"divisor", 1, Safe<DivisorFunction>},
     };
     constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     for (const Function& f : kFunctions)
         sqlite3_create_function_v2(db, f.name, f.arguments, kFlags, nullptr, f.body, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "integer_avg", 1, kFlags, nullptr, nullptr, Safe<IntegerAvgStep>,
+                               [](sqlite3_context* context) { Guarded(context, [&] { IntegerAvgFinal(context); }); }, nullptr);
 }
 
 }  // namespace ado::provider

@@ -171,6 +171,9 @@ TEST(SqliteTSql, FunctionEdgesGiveSqlServerValues)
         {"select FID from t where FDate >= dateadd(day, -1, '2024-02-29') order by FID", "2"},
         {"select convert(varchar(5), 12345678), convert(varchar, 0.5), convert(numeric(5,1), 2.25)", "*|0.5|2.3"},
         {"select convert(nvarchar(2), 123)", "Arithmetic overflow error converting expression to data type nvarchar."},
+        {"select FID / FAmount from t where FID = 2", "Divide by zero error encountered."},
+        {"select 5 % (FID - FID) from t where FID = 1", "Divide by zero error encountered."},
+        {"select avg(FID), avg(FAmount), sum(FID / 2), sum(FID % 2.0) from t where FID in (1, 2)", "1|6.25|1|1"},
     };
     const SqliteTestDatabase db(kSchema);
     const ConnectionPtr connection = db.Open(adModeRead);
