@@ -123,6 +123,8 @@ TEST(SqliteCollation, KeysAreUniqueAsTheCollationCompares)
 
     // Names are matched without regard to case beyond ASCII too, as the collation compares.
     EXPECT_EQ(Query(*connection, "select count(*) from ÉTÉ where object_id('été') = object_id('[ÉTÉ]')"), Single({"1"}));
+    EXPECT_EQ(Query(*connection, "select été.FName from t_Field, dbo.[ÉTÉ] where FTableID = 31 and FNote = 'a'"),
+              Single({"straße"}));
     EXPECT_EQ(Query(*connection, "select count(*) from syscolumns where id = object_id(N'dbo.ÉTÉ')"), Single({"1"}));
 }
 
