@@ -164,6 +164,10 @@ TEST(DemoScript, SchemaHasKeysIndexesDefaultsAndIdentities)
     EXPECT_EQ(Demo().Column("select dflt_value from pragma_table_info('t_Sample') where name in ('FSmall', 'FCode', 'FDateTime') "
                             "order by cid"),
               (Strings{"0", "getdate()", "''"}));
+    // Text keys in the provider's collation: 'faccountid' is FAccountID's key.
+    EXPECT_EQ(Demo().Column("select x.coll from pragma_index_list('t_FieldDescription') l, pragma_index_xinfo(l.name) x "
+                            "where l.origin = 'pk' and x.key = 1 order by x.seqno"),
+              (Strings{"BINARY", "database_default"}));
     // The columns of the converter's update statements.
     EXPECT_EQ(Demo().Column("select name from pragma_table_info('t_ItemClass') where name in "
                             "('ibitype', 'soidsourcefield', 'ssourcetable') order by cid"),
