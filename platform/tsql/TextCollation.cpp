@@ -92,6 +92,29 @@ std::string_view TrimTrailingBlanks(std::string_view text)
     return text;
 }
 
+// The weight of a character beyond ASCII, case folded and narrowed already.
+CollationKey KeyOfFolded(char32_t folded, const CollationRules& rules)
+{
+    if (rules.pinyin)
+        if (const std::optional<std::uint32_t> rank = PinyinRank(folded))
+            return {Weight(kLetter, kPinyinLetters + *rank), 0};
+    if (QChar::isLetter(folded)) {
+        if (LatinRange(folded) && QChar::decompositionTag(folded) == QChar::Canonical) {
+            const QString parts = QChar::decomposition(folded);
+            if (!parts.isEmpty() && parts[0].unicode() < 128 && parts[0].isLetter())
+                return {kAsciiWeights[parts[0].unicode()], folded};
+        }
+        return {Weight(kLetter, kBeyondAscii + folded), 0};
+    }
+    if (QChar::isDigit(folded))
+        return {Weight(kDigit, static_cast<std::uint32_t>(QChar::digitValue(folded))), folded};
+    if (QChar::category(folded) == QChar::Other_Control)
+        return {Weight(kControl, folded), 0};
+    if (QChar::isPunct(folded) || QChar::isSymbol(folded) || QChar::isSpace(folded))
+        return {Weight(kPunctuation, kBeyondAscii + folded), 0};
+    return {Weight(kOther, folded), 0};
+}
+
 // One weighed step of a text: a character, or one of the two letters an expansion gives.
 struct Unit {
     CollationKey key;
@@ -101,7 +124,7 @@ struct Unit {
 // A text's units in order; ignorable characters give none.
 class Units {
 public:
-    Units(std::string_view text, const CollationRules& rules) : m_text(text), m_rules(rules) {}
+    Units(std::string_view text, size_t from, const CollationRules& rules) : m_text(text), m_rules(rules), m_at(from) {}
 
     // The next character when it is ASCII that weighs on its own (the common case, compared
     // without decoding), else -1.
@@ -127,17 +150,21 @@ public:
                 continue;
             }
             if (c < 128) {
-                unit = {KeyOf(c, m_rules), c >= 'A' && c <= 'Z'};
+                unit = {{kAsciiWeights[c], 0}, c >= 'A' && c <= 'Z'};
+                return true;
+            }
+            if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+                unit = {KeyOf(c, m_rules), false};
                 return true;
             }
             const char32_t folded = QChar::toCaseFolded(c);
             if (const auto parts = Expansion(folded)) {
                 const bool upper = folded != c;
-                unit = {KeyOf(static_cast<char32_t>(parts->first), m_rules), upper};
-                m_pending = Unit{KeyOf(static_cast<char32_t>(parts->second), m_rules), upper};
+                unit = {{kAsciiWeights[static_cast<unsigned char>(parts->first)], 0}, upper};
+                m_pending = Unit{{kAsciiWeights[static_cast<unsigned char>(parts->second)], 0}, upper};
                 return true;
             }
-            unit = {KeyOf(c, m_rules), folded != c};
+            unit = {KeyOfFolded(folded, m_rules), folded != c};
             return true;
         }
         return false;
@@ -176,25 +203,7 @@ CollationKey KeyOf(char32_t c, const CollationRules& rules)
         return {kAsciiWeights[c], 0};
     if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
         return {Weight(kOther, c & 0xFFFFFF), 0};  // a byte that was no UTF-8
-    const char32_t folded = QChar::toCaseFolded(c);
-    if (QChar::isLetter(folded)) {
-        if (LatinRange(folded) && QChar::decompositionTag(folded) == QChar::Canonical) {
-            const QString parts = QChar::decomposition(folded);
-            if (!parts.isEmpty() && parts[0].unicode() < 128 && parts[0].isLetter())
-                return {kAsciiWeights[parts[0].unicode()], folded};
-        }
-        if (rules.pinyin)
-            if (const std::optional<std::uint32_t> rank = PinyinRank(folded))
-                return {Weight(kLetter, kPinyinLetters + *rank), 0};
-        return {Weight(kLetter, kBeyondAscii + folded), 0};
-    }
-    if (QChar::isDigit(folded))
-        return {Weight(kDigit, static_cast<std::uint32_t>(QChar::digitValue(folded))), folded};
-    if (QChar::category(folded) == QChar::Other_Control)
-        return {Weight(kControl, folded), 0};
-    if (QChar::isPunct(folded) || QChar::isSymbol(folded) || QChar::isSpace(folded))
-        return {Weight(kPunctuation, kBeyondAscii + folded), 0};
-    return {Weight(kOther, folded), 0};
+    return KeyOfFolded(QChar::toCaseFolded(c), rules);
 }
 
 std::optional<CollationRules> CollationNamed(std::string_view name)
@@ -234,8 +243,6 @@ int CompareText(std::string_view a, std::string_view b, const CollationRules& ru
         const int order = a.compare(b);  // UTF-8 bytes sort as their code points
         return order < 0 ? -1 : order > 0 ? 1 : 0;
     }
-    Units x(a, rules);
-    Units y(b, rules);
     // The first difference of accents and of letter case: they count only when nothing else differs.
     int accents = 0;
     int cases = 0;
@@ -243,6 +250,21 @@ int CompareText(std::string_view a, std::string_view b, const CollationRules& ru
         if (first == 0 && p != q)
             first = p < q ? -1 : 1;
     };
+    // Most texts are decided in a prefix of ASCII characters that weigh on their own.
+    size_t k = 0;
+    for (const size_t end = std::min(a.size(), b.size()); k < end; ++k) {
+        const auto p = static_cast<unsigned char>(a[k]);
+        const auto q = static_cast<unsigned char>(b[k]);
+        if (p >= 128 || q >= 128 || Ignorable(p) || Ignorable(q))
+            break;
+        if (p != q) {
+            if (kAsciiWeights[p] != kAsciiWeights[q])
+                return kAsciiWeights[p] < kAsciiWeights[q] ? -1 : 1;
+            note(cases, p >= 'A' && p <= 'Z', q >= 'A' && q <= 'Z');
+        }
+    }
+    Units x(a, k, rules);
+    Units y(b, k, rules);
     for (;;) {
         const int p = x.PlainAscii();
         const int q = y.PlainAscii();
