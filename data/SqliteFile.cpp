@@ -1,5 +1,7 @@
 #include "SqliteFile.h"
 
+#include "SqliteTSqlFunctions.h"
+
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -36,6 +38,8 @@ SqliteFile::SqliteFile(const QString& path) : m_path(path)
         throw std::runtime_error(
             QStringLiteral("Cannot open the database %1: %2").arg(Quoted(path), reason).toStdString());
     }
+    // The provider's collation, which the demo tables' text columns are declared in.
+    ado::provider::RegisterTSqlFunctions(m_db);
     sqlite3_create_function_v2(m_db, "getdate", 0, SQLITE_UTF8, nullptr, GetDate, nullptr, nullptr, nullptr);
 }
 

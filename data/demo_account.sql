@@ -27,14 +27,16 @@
 --     statements; its source tables are t_ICStockBill (type 7), t_POOrder (type 71) and the empty
 --     t_SEOrder (type 5).
 --   * SQLite's grammar takes no "(max)" size, so those types stand in brackets: [nvarchar(max)].
+--   * Text columns are declared in the provider's collation (database_default), as a table made
+--     through the provider has them: keys are unique as SQL Server compares them.
 --   * Large decimals: SQLite keeps a decimal column's value as an integer (exact up to 19 digits) or a
 --     double (15 significant digits), so the large sample values stay within those.
 
 CREATE TABLE t_Account (
   FAccountID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FFullName nvarchar(255) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FFullName nvarchar(255) COLLATE database_default NULL,
   FLevel tinyint NOT NULL DEFAULT (1),
   FDetail bit NOT NULL DEFAULT (1),
   FParentID int NOT NULL DEFAULT (0),
@@ -53,7 +55,7 @@ CREATE TABLE t_Voucher (
   FPeriod tinyint NOT NULL,
   FGroupID int NOT NULL DEFAULT (0),
   FNumber int NOT NULL DEFAULT (0),
-  FExplanation nvarchar(255) NULL DEFAULT (''),
+  FExplanation nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   FAttachments int NOT NULL DEFAULT (0),
   FBillerID int NOT NULL DEFAULT (0),
   FCheckerID int NULL,
@@ -66,7 +68,7 @@ CREATE INDEX ix_t_Voucher_Date ON t_Voucher (FDate DESC);
 CREATE TABLE t_VoucherEntry (
   FVoucherID int NOT NULL,
   FEntryID int NOT NULL,
-  FExplanation nvarchar(255) NULL DEFAULT (''),
+  FExplanation nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   FAccountID int NOT NULL,
   FCurrencyID int NOT NULL DEFAULT (1),
   FExchangeRate float NOT NULL DEFAULT (1),
@@ -80,10 +82,10 @@ CREATE TABLE t_VoucherEntry (
 CREATE INDEX ix_t_VoucherEntry_Account ON t_VoucherEntry (FAccountID, FVoucherID DESC);
 CREATE TABLE t_VoucherTemplate (
   FTemplateID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FGroupID int NOT NULL DEFAULT (0),
-  FContent [varchar(max)] NULL,
+  FContent [varchar(max)] COLLATE database_default NULL,
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_VoucherTemplate PRIMARY KEY (FTemplateID)
 );
@@ -110,8 +112,8 @@ CREATE TABLE t_QuantityBalance (
 );
 CREATE TABLE t_CashFlowItem (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FParentID int NOT NULL DEFAULT (0),
   FDC smallint NOT NULL DEFAULT (1),
   FDeleted smallint NOT NULL DEFAULT (0),
@@ -128,8 +130,8 @@ CREATE TABLE t_GLPeriod (
 );
 CREATE TABLE t_AccountType (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDC smallint NOT NULL DEFAULT (1),
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_AccountType PRIMARY KEY (FItemID)
@@ -137,16 +139,16 @@ CREATE TABLE t_AccountType (
 CREATE INDEX ix_t_AccountType_Number ON t_AccountType (FNumber);
 CREATE TABLE t_Explanation (
   FID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(30) NOT NULL DEFAULT (''),
-  FExplanation nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(30) COLLATE database_default NOT NULL DEFAULT (''),
+  FExplanation nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FCategory smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_Explanation PRIMARY KEY (FID)
 );
 CREATE INDEX ix_t_Explanation_Number ON t_Explanation (FNumber);
 CREATE TABLE t_GLSettings (
-  FKey varchar(50) NOT NULL,
-  FValue nvarchar(255) NULL DEFAULT (''),
-  FExplain nvarchar(255) NULL,
+  FKey varchar(50) COLLATE database_default NOT NULL,
+  FValue nvarchar(255) COLLATE database_default NULL DEFAULT (''),
+  FExplain nvarchar(255) COLLATE database_default NULL,
   CONSTRAINT PK_t_GLSettings PRIMARY KEY (FKey)
 );
 CREATE TABLE t_AccountCurrency (
@@ -156,13 +158,13 @@ CREATE TABLE t_AccountCurrency (
 );
 CREATE TABLE t_RP_ARBill (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FCustID int NOT NULL,
   FCurrencyID int NOT NULL DEFAULT (1),
   FAmount money NOT NULL DEFAULT (0),
   FRemainAmount money NOT NULL DEFAULT (0),
-  FExplanation nvarchar(255) NULL,
+  FExplanation nvarchar(255) COLLATE database_default NULL,
   FStatus smallint NOT NULL DEFAULT (0),
   FBillerID int NOT NULL DEFAULT (0),
   FCheckerID int NULL,
@@ -178,18 +180,18 @@ CREATE TABLE t_RP_ARBillEntry (
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
   FTaxRate decimal(6,2) NOT NULL DEFAULT (17),
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_RP_ARBillEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_RP_ARBillEntry_Item ON t_RP_ARBillEntry (FItemID);
 CREATE TABLE t_RP_NewReceiveBill (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FCustID int NOT NULL,
   FSettleID int NULL,
   FAmount money NOT NULL DEFAULT (0),
-  FSettleNo varchar(50) NULL,
+  FSettleNo varchar(50) COLLATE database_default NULL,
   FStatus smallint NOT NULL DEFAULT (0),
   FBillerID int NOT NULL DEFAULT (0),
   FCheckerID int NULL,
@@ -235,7 +237,7 @@ CREATE TABLE t_RP_Settle (
 CREATE INDEX ix_t_RP_Settle_Source ON t_RP_Settle (FSourceInterID, FInterID);
 CREATE TABLE t_RP_Aging (
   FID smallint NOT NULL,
-  FName nvarchar(50) NOT NULL DEFAULT (''),
+  FName nvarchar(50) COLLATE database_default NOT NULL DEFAULT (''),
   FAgeFrom int NOT NULL DEFAULT (0),
   FAgeTo int NULL,
   CONSTRAINT PK_t_RP_Aging PRIMARY KEY (FID)
@@ -245,8 +247,8 @@ CREATE TABLE t_RP_Contact (
   FCustID int NOT NULL,
   FDate datetime NOT NULL,
   FAmount money NOT NULL DEFAULT (0),
-  FContact nvarchar(50) NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FContact nvarchar(50) COLLATE database_default NULL,
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_RP_Contact PRIMARY KEY (FInterID)
 );
 CREATE INDEX ix_t_RP_Contact_Cust ON t_RP_Contact (FCustID, FDate DESC);
@@ -260,7 +262,7 @@ CREATE TABLE t_RP_Interest (
 );
 CREATE TABLE t_RP_APBill (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FSupplyID int NOT NULL,
   FCurrencyID int NOT NULL DEFAULT (1),
@@ -281,18 +283,18 @@ CREATE TABLE t_RP_APBillEntry (
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
   FTaxAmount money NOT NULL DEFAULT (0),
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_RP_APBillEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_RP_APBillEntry_Item ON t_RP_APBillEntry (FItemID);
 CREATE TABLE t_RP_PayBill (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FSupplyID int NOT NULL,
   FSettleID int NULL,
   FAmount money NOT NULL DEFAULT (0),
-  FCheckNo varchar(30) NULL,
+  FCheckNo varchar(30) COLLATE database_default NULL,
   FStatus smallint NOT NULL DEFAULT (0),
   FBillerID int NOT NULL DEFAULT (0),
   FCheckerID int NULL,
@@ -319,7 +321,7 @@ CREATE TABLE t_RP_PayPlan (
 );
 CREATE TABLE t_RP_Prepay (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FSupplyID int NOT NULL,
   FAmount money NOT NULL DEFAULT (0),
@@ -340,8 +342,8 @@ CREATE TABLE t_RP_APSettle (
 );
 CREATE TABLE t_RP_PayCondition (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDays smallint NOT NULL DEFAULT (0),
   FDiscount decimal(5,2) NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_RP_PayCondition PRIMARY KEY (FItemID)
@@ -351,7 +353,7 @@ CREATE TABLE t_ICBal (
   FPeriod tinyint NOT NULL,
   FStockID int NOT NULL,
   FItemID int NOT NULL,
-  FBatchNo varchar(200) NOT NULL DEFAULT (''),
+  FBatchNo varchar(200) COLLATE database_default NOT NULL DEFAULT (''),
   FBeginQty decimal(28,10) NOT NULL DEFAULT (0),
   FBeginBalance decimal(20,2) NOT NULL DEFAULT (0),
   FEndQty decimal(28,10) NOT NULL DEFAULT (0),
@@ -371,10 +373,10 @@ CREATE TABLE t_ICInvBal (
 );
 CREATE TABLE t_ICCostAdj (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FStockID int NULL,
-  FExplanation nvarchar(255) NULL,
+  FExplanation nvarchar(255) COLLATE database_default NULL,
   FStatus smallint NOT NULL DEFAULT (0),
   FBillerID int NOT NULL DEFAULT (0),
   FCheckerID int NULL,
@@ -389,7 +391,7 @@ CREATE TABLE t_ICCostAdjEntry (
   FQty decimal(28,10) NOT NULL DEFAULT (0),
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_ICCostAdjEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_ICCostAdjEntry_Item ON t_ICCostAdjEntry (FItemID);
@@ -414,7 +416,7 @@ CREATE TABLE t_ICCalcLog (
   FID int IDENTITY(1,1) NOT NULL,
   FCalcTime datetime NOT NULL DEFAULT (getdate()),
   FUserID int NOT NULL DEFAULT (0),
-  FMessage ntext NULL,
+  FMessage ntext COLLATE database_default NULL,
   CONSTRAINT PK_t_ICCalcLog PRIMARY KEY (FID)
 );
 CREATE TABLE t_ICDiffRate (
@@ -432,7 +434,7 @@ CREATE TABLE t_ICMaterialPrice (
 );
 CREATE TABLE t_POOrder (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FSupplyID int NOT NULL,
   FCurrencyID int NOT NULL DEFAULT (1),
@@ -456,13 +458,13 @@ CREATE TABLE t_POOrderEntry (
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
   FTaxRate decimal(6,2) NOT NULL DEFAULT (17),
   FFetchDate datetime NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_POOrderEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_POOrderEntry_Item ON t_POOrderEntry (FItemID);
 CREATE TABLE t_PORequest (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FDeptID int NULL,
   FEmpID int NULL,
@@ -481,13 +483,13 @@ CREATE TABLE t_PORequestEntry (
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
   FFetchDate datetime NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_PORequestEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_PORequestEntry_Item ON t_PORequestEntry (FItemID);
 CREATE TABLE t_POInStock (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FSupplyID int NOT NULL,
   FStockID int NULL,
@@ -505,18 +507,18 @@ CREATE TABLE t_POInStockEntry (
   FQty decimal(28,10) NOT NULL DEFAULT (0),
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
-  FOrderBillNo nvarchar(255) NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FOrderBillNo nvarchar(255) COLLATE database_default NULL,
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_POInStockEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_POInStockEntry_Item ON t_POInStockEntry (FItemID);
 CREATE TABLE t_POInvoice (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FSupplyID int NOT NULL,
   FCurrencyID int NOT NULL DEFAULT (1),
-  FTaxNo varchar(30) NULL,
+  FTaxNo varchar(30) COLLATE database_default NULL,
   FStatus smallint NOT NULL DEFAULT (0),
   FBillerID int NOT NULL DEFAULT (0),
   FCheckerID int NULL,
@@ -532,7 +534,7 @@ CREATE TABLE t_POInvoiceEntry (
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
   FTaxAmount decimal(20,2) NOT NULL DEFAULT (0),
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_POInvoiceEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_POInvoiceEntry_Item ON t_POInvoiceEntry (FItemID);
@@ -547,7 +549,7 @@ CREATE TABLE t_SupplyPrice (
 );
 CREATE TABLE t_POContract (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FSupplyID int NOT NULL,
   FAmount money NOT NULL DEFAULT (0),
@@ -560,7 +562,7 @@ CREATE TABLE t_POContract (
 CREATE INDEX ix_t_POContract_Date ON t_POContract (FDate DESC, FBillNo);
 CREATE TABLE t_SEOrder (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FCustID int NOT NULL,
   FCurrencyID int NOT NULL DEFAULT (1),
@@ -583,13 +585,13 @@ CREATE TABLE t_SEOrderEntry (
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
   FDiscount decimal(6,2) NOT NULL DEFAULT (0),
   FFetchDate datetime NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_SEOrderEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_SEOrderEntry_Item ON t_SEOrderEntry (FItemID);
 CREATE TABLE t_SEOutStock (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FCustID int NOT NULL,
   FStockID int NULL,
@@ -607,14 +609,14 @@ CREATE TABLE t_SEOutStockEntry (
   FQty decimal(28,10) NOT NULL DEFAULT (0),
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
-  FOrderBillNo nvarchar(255) NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FOrderBillNo nvarchar(255) COLLATE database_default NULL,
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_SEOutStockEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_SEOutStockEntry_Item ON t_SEOutStockEntry (FItemID);
 CREATE TABLE t_SEQuote (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FCustID int NOT NULL,
   FEndDate datetime NULL,
@@ -632,7 +634,7 @@ CREATE TABLE t_SEQuoteEntry (
   FQty decimal(28,10) NOT NULL DEFAULT (0),
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_SEQuoteEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_SEQuoteEntry_Item ON t_SEQuoteEntry (FItemID);
@@ -655,11 +657,11 @@ CREATE TABLE t_SEDiscount (
 );
 CREATE TABLE t_SEInvoice (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FCustID int NOT NULL,
   FCurrencyID int NOT NULL DEFAULT (1),
-  FTaxNo varchar(30) NULL,
+  FTaxNo varchar(30) COLLATE database_default NULL,
   FStatus smallint NOT NULL DEFAULT (0),
   FBillerID int NOT NULL DEFAULT (0),
   FCheckerID int NULL,
@@ -675,18 +677,18 @@ CREATE TABLE t_SEInvoiceEntry (
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) NOT NULL DEFAULT (0),
   FTaxAmount decimal(20,2) NOT NULL DEFAULT (0),
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_SEInvoiceEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_SEInvoiceEntry_Item ON t_SEInvoiceEntry (FItemID);
 CREATE TABLE t_ICStockBill (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FTranType smallint NOT NULL,
   FStockID int NULL,
   FDeptID int NULL,
-  FSourceBillNo nvarchar(255) NULL,
+  FSourceBillNo nvarchar(255) COLLATE database_default NULL,
   FStatus smallint NOT NULL DEFAULT (0),
   FBillerID int NOT NULL DEFAULT (0),
   FCheckerID int NULL,
@@ -702,20 +704,20 @@ CREATE TABLE t_ICStockBillEntry (
   FQty decimal(28,10) NOT NULL DEFAULT (0),
   FPrice decimal(28,10) NOT NULL DEFAULT (0),
   FAmount decimal(20,2) GENERATED ALWAYS AS (round(FQty * FPrice, 2)) VIRTUAL,
-  FBatchNo varchar(200) NOT NULL DEFAULT (''),
+  FBatchNo varchar(200) COLLATE database_default NOT NULL DEFAULT (''),
   FKFDate date NULL,
   FStockID int NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_ICStockBillEntry PRIMARY KEY (FInterID, FEntryID)
 );
 CREATE INDEX ix_t_ICStockBillEntry_Detail ON t_ICStockBillEntry (FDetailID);
 CREATE INDEX ix_t_ICStockBillEntry_Item ON t_ICStockBillEntry (FItemID, FStockID DESC, FBatchNo);
 CREATE TABLE t_ICStockCheck (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FStockID int NULL,
-  FExplanation nvarchar(255) NULL,
+  FExplanation nvarchar(255) COLLATE database_default NULL,
   FStatus smallint NOT NULL DEFAULT (0),
   FBillerID int NOT NULL DEFAULT (0),
   FCheckerID int NULL,
@@ -725,9 +727,9 @@ CREATE TABLE t_ICStockCheck (
 CREATE INDEX ix_t_ICStockCheck_Date ON t_ICStockCheck (FDate DESC, FBillNo);
 CREATE TABLE t_Stock (
   FItemID int NOT NULL PRIMARY KEY,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FAddress nvarchar(255) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FAddress nvarchar(255) COLLATE database_default NULL,
   FEmpID int NULL,
   FDeleted smallint NOT NULL DEFAULT (0)
 );
@@ -735,15 +737,15 @@ CREATE INDEX ix_t_Stock_Number ON t_Stock (FNumber);
 CREATE TABLE t_StockPlace (
   FSPID int IDENTITY(1,1) NOT NULL,
   FStockID int NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   CONSTRAINT PK_t_StockPlace PRIMARY KEY (FSPID)
 );
 CREATE INDEX ix_t_StockPlace_Stock ON t_StockPlace (FStockID, FNumber);
 CREATE TABLE t_ICInventory (
   FStockID int NOT NULL,
   FItemID int NOT NULL,
-  FBatchNo varchar(200) NOT NULL DEFAULT (''),
+  FBatchNo varchar(200) COLLATE database_default NOT NULL DEFAULT (''),
   FQty decimal(28,10) NOT NULL DEFAULT (0),
   FLockQty decimal(28,10) NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_ICInventory PRIMARY KEY (FStockID, FItemID, FBatchNo)
@@ -751,13 +753,13 @@ CREATE TABLE t_ICInventory (
 CREATE INDEX ix_t_ICInventory_Item ON t_ICInventory (FItemID);
 CREATE TABLE t_ICBatch (
   FItemID int NOT NULL,
-  FBatchNo varchar(200) NOT NULL,
+  FBatchNo varchar(200) COLLATE database_default NOT NULL,
   FKFDate date NULL,
   FKFPeriod int NULL,
   CONSTRAINT PK_t_ICBatch PRIMARY KEY (FItemID, FBatchNo)
 );
 CREATE TABLE t_ICSerial (
-  FSerialNo varchar(80) NOT NULL,
+  FSerialNo varchar(80) COLLATE database_default NOT NULL,
   FItemID int NOT NULL,
   FStockID int NULL,
   FStatus smallint NOT NULL DEFAULT (0),
@@ -783,8 +785,8 @@ CREATE TABLE t_ICCheckEntry (
 );
 CREATE TABLE t_FACard (
   FCardID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FTypeID int NOT NULL,
   FDeptID int NULL,
   FBeginDate datetime NOT NULL,
@@ -802,7 +804,7 @@ CREATE TABLE t_FAAlter (
   FAlterType smallint NOT NULL,
   FDate datetime NOT NULL,
   FOriginalValue money NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_FAAlter PRIMARY KEY (FID)
 );
 CREATE INDEX ix_t_FAAlter_Card ON t_FAAlter (FCardID, FDate DESC);
@@ -814,8 +816,8 @@ CREATE TABLE t_FADept (
 );
 CREATE TABLE t_FAType (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FLife smallint NOT NULL DEFAULT (60),
   FDeprMethod smallint NOT NULL DEFAULT (1),
   FDeleted smallint NOT NULL DEFAULT (0),
@@ -836,7 +838,7 @@ CREATE TABLE t_FAClear (
   FCardID int NOT NULL,
   FDate datetime NOT NULL,
   FAmount money NOT NULL DEFAULT (0),
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_FAClear PRIMARY KEY (FID)
 );
 CREATE TABLE t_FAWorkload (
@@ -848,8 +850,8 @@ CREATE TABLE t_FAWorkload (
 );
 CREATE TABLE t_FAStatus (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FEnabled bit NOT NULL DEFAULT (1),
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_FAStatus PRIMARY KEY (FItemID)
@@ -857,17 +859,17 @@ CREATE TABLE t_FAStatus (
 CREATE INDEX ix_t_FAStatus_Number ON t_FAStatus (FNumber);
 CREATE TABLE t_FALocation (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FAddress nvarchar(255) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FAddress nvarchar(255) COLLATE database_default NULL,
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_FALocation PRIMARY KEY (FItemID)
 );
 CREATE INDEX ix_t_FALocation_Number ON t_FALocation (FNumber);
 CREATE TABLE t_FAAlterType (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FTypeID smallint NOT NULL DEFAULT (0),
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_FAAlterType PRIMARY KEY (FItemID)
@@ -875,8 +877,8 @@ CREATE TABLE t_FAAlterType (
 CREATE INDEX ix_t_FAAlterType_Number ON t_FAAlterType (FNumber);
 CREATE TABLE t_PA_Item (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDataType smallint NOT NULL DEFAULT (0),
   FLength smallint NOT NULL DEFAULT (10),
   FDefault smallmoney NULL,
@@ -897,13 +899,13 @@ CREATE INDEX ix_t_PA_Data_Emp ON t_PA_Data (FEmpID, FYear DESC, FPeriod DESC);
 CREATE TABLE t_PA_Formula (
   FID int IDENTITY(1,1) NOT NULL,
   FClassID int NOT NULL,
-  FFormula [nvarchar(max)] NULL,
+  FFormula [nvarchar(max)] COLLATE database_default NULL,
   CONSTRAINT PK_t_PA_Formula PRIMARY KEY (FID)
 );
 CREATE TABLE t_PA_Class (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FCurrencyID int NOT NULL DEFAULT (1),
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_PA_Class PRIMARY KEY (FItemID)
@@ -926,7 +928,7 @@ CREATE TABLE t_PA_Period (
 CREATE TABLE t_PA_Bank (
   FEmpID int NOT NULL,
   FBankID int NOT NULL,
-  FBankAccount varchar(40) NOT NULL DEFAULT (''),
+  FBankAccount varchar(40) COLLATE database_default NOT NULL DEFAULT (''),
   CONSTRAINT PK_t_PA_Bank PRIMARY KEY (FEmpID)
 );
 CREATE TABLE t_PA_Dist (
@@ -945,7 +947,7 @@ CREATE TABLE t_CS_CashJournal (
   FID INTEGER PRIMARY KEY AUTOINCREMENT,
   FDate datetime NOT NULL,
   FAccountID int NOT NULL,
-  FExplanation nvarchar(255) NULL,
+  FExplanation nvarchar(255) COLLATE database_default NULL,
   FDebit money NOT NULL DEFAULT (0),
   FCredit money NOT NULL DEFAULT (0),
   FUserID int NOT NULL DEFAULT (0)
@@ -955,7 +957,7 @@ CREATE TABLE t_CS_BankJournal (
   FID int IDENTITY(1,1) NOT NULL,
   FDate datetime NOT NULL,
   FAccountID int NOT NULL,
-  FCheckNo varchar(30) NULL,
+  FCheckNo varchar(30) COLLATE database_default NULL,
   FDebit money NOT NULL DEFAULT (0),
   FCredit money NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_CS_BankJournal PRIMARY KEY (FID)
@@ -970,12 +972,12 @@ CREATE TABLE t_CS_BankStatement (
   CONSTRAINT PK_t_CS_BankStatement PRIMARY KEY (FID)
 );
 CREATE TABLE t_CS_Check (
-  FCheckNo varchar(30) NOT NULL,
+  FCheckNo varchar(30) COLLATE database_default NOT NULL,
   FAccountID int NOT NULL,
   FDate datetime NOT NULL,
-  FPayee nvarchar(80) NULL,
+  FPayee nvarchar(80) COLLATE database_default NULL,
   FAmount money NULL,
-  FUse nvarchar(255) NULL,
+  FUse nvarchar(255) COLLATE database_default NULL,
   CONSTRAINT PK_t_CS_Check PRIMARY KEY (FCheckNo, FAccountID)
 );
 CREATE TABLE t_CS_CashCount (
@@ -994,8 +996,8 @@ CREATE TABLE t_CS_Transfer (
 );
 CREATE TABLE t_CS_Settle (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_CS_Settle PRIMARY KEY (FItemID)
 );
@@ -1011,8 +1013,8 @@ CREATE TABLE t_CS_Deposit (
 );
 CREATE TABLE t_CB_CostObj (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FTypeID smallint NOT NULL DEFAULT (0),
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_CB_CostObj PRIMARY KEY (FItemID)
@@ -1020,8 +1022,8 @@ CREATE TABLE t_CB_CostObj (
 CREATE INDEX ix_t_CB_CostObj_Number ON t_CB_CostObj (FNumber);
 CREATE TABLE t_CB_CostItem (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FTypeID smallint NOT NULL DEFAULT (0),
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_CB_CostItem PRIMARY KEY (FItemID)
@@ -1073,9 +1075,9 @@ CREATE TABLE t_CB_Period (
 );
 CREATE TABLE t_Report (
   FReportID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FDescription [nvarchar(max)] NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FDescription [nvarchar(max)] COLLATE database_default NULL,
   FUserID int NOT NULL DEFAULT (0),
   FUpdateTime datetime NULL DEFAULT (getdate()),
   CONSTRAINT PK_t_Report PRIMARY KEY (FReportID)
@@ -1085,29 +1087,29 @@ CREATE TABLE t_ReportItem (
   FReportID int NOT NULL,
   FRow int NOT NULL,
   FCol smallint NOT NULL,
-  FContent nvarchar(4000) NULL,
+  FContent nvarchar(4000) COLLATE database_default NULL,
   CONSTRAINT PK_t_ReportItem PRIMARY KEY (FReportID, FRow, FCol)
 );
 CREATE TABLE t_ReportFormula (
   FReportID int NOT NULL,
   FRow int NOT NULL,
   FCol smallint NOT NULL,
-  FFormula [varchar(max)] NULL,
+  FFormula [varchar(max)] COLLATE database_default NULL,
   CONSTRAINT PK_t_ReportFormula PRIMARY KEY (FReportID, FRow, FCol)
 );
 CREATE TABLE t_ReportCache (
-  FCacheKey varchar(100) NOT NULL,
+  FCacheKey varchar(100) COLLATE database_default NOT NULL,
   FCacheData image NULL,
   FExpire datetime NULL
 );
 CREATE TABLE t_ReportStyle (
   FReportID int NOT NULL,
-  FStyle ntext NULL,
+  FStyle ntext COLLATE database_default NULL,
   CONSTRAINT PK_t_ReportStyle PRIMARY KEY (FReportID)
 );
 CREATE TABLE t_ReportPrint (
   FReportID int NOT NULL,
-  FPaper varchar(20) NOT NULL DEFAULT ('A4'),
+  FPaper varchar(20) COLLATE database_default NOT NULL DEFAULT ('A4'),
   FOrientation tinyint NOT NULL DEFAULT (0),
   FMargin real NOT NULL DEFAULT (10),
   CONSTRAINT PK_t_ReportPrint PRIMARY KEY (FReportID)
@@ -1115,53 +1117,53 @@ CREATE TABLE t_ReportPrint (
 CREATE TABLE t_ReportAudit (
   FID INTEGER PRIMARY KEY AUTOINCREMENT,
   FReportID int NOT NULL,
-  FFormula nvarchar(1000) NULL,
-  FMessage nvarchar(255) NULL
+  FFormula nvarchar(1000) COLLATE database_default NULL,
+  FMessage nvarchar(255) COLLATE database_default NULL
 );
 CREATE INDEX ix_t_ReportAudit_Report ON t_ReportAudit (FReportID);
 CREATE TABLE t_Subsystem (
   FSubSysID int NOT NULL,
-  FName nvarchar(80) NOT NULL DEFAULT (''),
-  FName_CHT nvarchar(80) NULL,
-  FName_EN nvarchar(80) NULL,
+  FName nvarchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName_CHT nvarchar(80) COLLATE database_default NULL,
+  FName_EN nvarchar(80) COLLATE database_default NULL,
   CONSTRAINT PK_t_Subsystem PRIMARY KEY (FSubSysID)
 );
 CREATE TABLE t_tabledescription (
   FSubSystemID int NOT NULL DEFAULT (0),
   FTableID int NOT NULL,
-  FTableName varchar(50) NOT NULL,
-  FDescription nvarchar(255) NULL,
-  FDescription_CHT nvarchar(255) NULL,
-  FDescription_EN nvarchar(255) NULL,
+  FTableName varchar(50) COLLATE database_default NOT NULL,
+  FDescription nvarchar(255) COLLATE database_default NULL,
+  FDescription_CHT nvarchar(255) COLLATE database_default NULL,
+  FDescription_EN nvarchar(255) COLLATE database_default NULL,
   CONSTRAINT PK_t_tabledescription PRIMARY KEY (FTableID)
 );
 CREATE INDEX ix_t_tabledescription_SubSystem ON t_tabledescription (FSubSystemID);
 CREATE TABLE t_FieldDescription (
   FTableID int NOT NULL,
-  FFieldName varchar(50) NOT NULL,
-  FDescription nvarchar(255) NULL,
-  FDescription_CHT nvarchar(255) NULL,
-  FDescription_EN nvarchar(255) NULL,
-  FFieldNote nvarchar(255) NULL,
-  FFieldNote_CHT nvarchar(255) NULL,
-  FFieldNote_EN nvarchar(255) NULL,
+  FFieldName varchar(50) COLLATE database_default NOT NULL,
+  FDescription nvarchar(255) COLLATE database_default NULL,
+  FDescription_CHT nvarchar(255) COLLATE database_default NULL,
+  FDescription_EN nvarchar(255) COLLATE database_default NULL,
+  FFieldNote nvarchar(255) COLLATE database_default NULL,
+  FFieldNote_CHT nvarchar(255) COLLATE database_default NULL,
+  FFieldNote_EN nvarchar(255) COLLATE database_default NULL,
   CONSTRAINT PK_t_FieldDescription PRIMARY KEY (FTableID, FFieldName)
 );
 CREATE TABLE t_User (
   FUserID int NOT NULL,
-  FName nvarchar(80) NOT NULL,
-  FSID varchar(120) NULL,
+  FName nvarchar(80) COLLATE database_default NOT NULL,
+  FSID varchar(120) COLLATE database_default NULL,
   FPassword binary(16) NULL,
   FGroupID int NULL,
   FEnabled bit NOT NULL DEFAULT (1),
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_User PRIMARY KEY (FUserID)
 );
 CREATE UNIQUE INDEX uk_t_User_Name ON t_User (FName);
 CREATE TABLE t_Group (
   FGroupID int NOT NULL,
-  FGroupName nvarchar(80) NOT NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FGroupName nvarchar(80) COLLATE database_default NOT NULL,
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_Group PRIMARY KEY (FGroupID)
 );
 CREATE TABLE t_Access (
@@ -1175,17 +1177,17 @@ CREATE TABLE t_SysLog (
   FLogID bigint NOT NULL,
   FDate smalldatetime NOT NULL,
   FUserID int NOT NULL,
-  FMachine varchar(50) NULL,
-  FIP char(15) NULL,
-  FFunction nvarchar(100) NULL,
-  FWhat text NULL
+  FMachine varchar(50) COLLATE database_default NULL,
+  FIP char(15) COLLATE database_default NULL,
+  FFunction nvarchar(100) COLLATE database_default NULL,
+  FWhat text COLLATE database_default NULL
 );
 CREATE INDEX ix_t_SysLog_Date ON t_SysLog (FDate DESC, FUserID);
 CREATE TABLE t_SystemProfile (
-  FCategory varchar(50) NOT NULL,
-  FKey varchar(50) NOT NULL,
-  FValue nvarchar(255) NULL,
-  FExplain nvarchar(255) NULL,
+  FCategory varchar(50) COLLATE database_default NOT NULL,
+  FKey varchar(50) COLLATE database_default NOT NULL,
+  FValue nvarchar(255) COLLATE database_default NULL,
+  FExplain nvarchar(255) COLLATE database_default NULL,
   CONSTRAINT PK_t_SystemProfile PRIMARY KEY (FCategory, FKey)
 );
 CREATE TABLE t_Sample (
@@ -1205,37 +1207,37 @@ CREATE TABLE t_Sample (
   FDateTime2 datetime2 NULL,
   FDate date NULL,
   FTime time NULL,
-  FCode char(10) NOT NULL DEFAULT (''),
-  FNCode nchar(10) NULL,
-  FName varchar(80) NOT NULL DEFAULT (''),
-  FNName nvarchar(80) NULL,
-  FMemo [varchar(max)] NULL,
-  FNMemo [nvarchar(max)] NULL,
-  FText text NULL,
-  FNText ntext NULL,
+  FCode char(10) COLLATE database_default NOT NULL DEFAULT (''),
+  FNCode nchar(10) COLLATE database_default NULL,
+  FName varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FNName nvarchar(80) COLLATE database_default NULL,
+  FMemo [varchar(max)] COLLATE database_default NULL,
+  FNMemo [nvarchar(max)] COLLATE database_default NULL,
+  FText text COLLATE database_default NULL,
+  FNText ntext COLLATE database_default NULL,
   FBinary binary(8) NULL,
   FVarBinary varbinary(64) NULL,
   FImage image NULL,
   FGUID uniqueidentifier NULL,
-  FNote nvarchar(255) NULL DEFAULT (''),
+  FNote nvarchar(255) COLLATE database_default NULL DEFAULT (''),
   CONSTRAINT PK_t_Sample PRIMARY KEY (FID)
 );
 CREATE INDEX ix_t_Sample_Name ON t_Sample (FName, FDateTime DESC);
 CREATE INDEX ix_t_Sample_Code ON t_Sample (FCode DESC);
 CREATE TABLE t_ItemClass (
   FItemClassID int NOT NULL,
-  FNumber varchar(30) NOT NULL DEFAULT (''),
-  FName nvarchar(80) NOT NULL DEFAULT (''),
+  FNumber varchar(30) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(80) COLLATE database_default NOT NULL DEFAULT (''),
   ibitype int NOT NULL,
-  soidsourcefield varchar(50) NULL,
-  ssourcetable varchar(50) NULL,
-  FMaxNumber varchar(20) NULL,
+  soidsourcefield varchar(50) COLLATE database_default NULL,
+  ssourcetable varchar(50) COLLATE database_default NULL,
+  FMaxNumber varchar(20) COLLATE database_default NULL,
   CONSTRAINT PK_t_ItemClass PRIMARY KEY (FItemClassID)
 );
 CREATE TABLE t_Attachment (
   FID int NOT NULL,
   FGUID uniqueidentifier NOT NULL,
-  FFileName nvarchar(255) NOT NULL,
+  FFileName nvarchar(255) COLLATE database_default NOT NULL,
   FFileSize bigint NOT NULL DEFAULT (0),
   FHash varbinary(64) NULL,
   FContent image NULL,
@@ -1245,29 +1247,29 @@ CREATE TABLE t_Attachment (
 CREATE UNIQUE INDEX uk_t_Attachment_Guid ON t_Attachment (FGUID);
 CREATE TABLE t_LogicTemp (
   FID int NOT NULL,
-  FKey varchar(50) NOT NULL,
-  FValue nvarchar(255) NULL,
+  FKey varchar(50) COLLATE database_default NOT NULL,
+  FValue nvarchar(255) COLLATE database_default NULL,
   PRIMARY KEY (FID)
 );
 CREATE TABLE t_DataVersion (
-  FVersion varchar(20) NOT NULL,
+  FVersion varchar(20) COLLATE database_default NOT NULL,
   FBuild int NOT NULL DEFAULT (0),
   FUpdateTime datetime NOT NULL DEFAULT (getdate()),
   CONSTRAINT PK_t_DataVersion PRIMARY KEY (FVersion)
 );
 CREATE TABLE t_TableLink (
   FID int IDENTITY(1,1) NOT NULL,
-  FSource varchar(50) NOT NULL,
-  FTarget varchar(50) NOT NULL,
+  FSource varchar(50) COLLATE database_default NOT NULL,
+  FTarget varchar(50) COLLATE database_default NOT NULL,
   FRecordCount int NULL,
   CONSTRAINT PK_t_TableLink PRIMARY KEY (FID)
 );
 CREATE TABLE t_Item (
   FItemID int IDENTITY(1,1) NOT NULL,
   FItemClassID int NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FFullName nvarchar(255) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FFullName nvarchar(255) COLLATE database_default NULL,
   FParentID int NOT NULL DEFAULT (0),
   FLevel smallint NOT NULL DEFAULT (1),
   FDetail bit NOT NULL DEFAULT (1),
@@ -1278,9 +1280,9 @@ CREATE INDEX ix_t_Item_Class ON t_Item (FItemClassID, FNumber);
 CREATE INDEX ix_t_Item_Parent ON t_Item (FParentID);
 CREATE TABLE t_Currency (
   FCurrencyID int NOT NULL,
-  FNumber varchar(80) NOT NULL UNIQUE,
-  FName nvarchar(80) NOT NULL,
-  FSymbol nchar(4) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL UNIQUE,
+  FName nvarchar(80) COLLATE database_default NOT NULL,
+  FSymbol nchar(4) COLLATE database_default NULL,
   FScale tinyint NOT NULL DEFAULT (2),
   FExchangeRate numeric(18,6) NOT NULL DEFAULT (1),
   FDeleted smallint NOT NULL DEFAULT (0),
@@ -1288,23 +1290,23 @@ CREATE TABLE t_Currency (
 );
 CREATE TABLE t_Department (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FParentID int NOT NULL DEFAULT (0),
-  FPhone varchar(30) NULL,
+  FPhone varchar(30) COLLATE database_default NULL,
   FDeleted smallint NOT NULL DEFAULT (0),
   PRIMARY KEY (FItemID)
 );
 CREATE INDEX ix_t_Department_Number ON t_Department (FNumber);
 CREATE TABLE t_Emp (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDeptID int NULL,
-  FGender char(1) NULL,
+  FGender char(1) COLLATE database_default NULL,
   FBirthday date NULL,
-  FIDCard varchar(18) NULL,
-  FEmail varchar(100) NULL,
+  FIDCard varchar(18) COLLATE database_default NULL,
+  FEmail varchar(100) COLLATE database_default NULL,
   FPhoto image NULL,
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_Emp PRIMARY KEY (FItemID)
@@ -1313,11 +1315,11 @@ CREATE UNIQUE INDEX uk_t_Emp_Number ON t_Emp (FNumber);
 CREATE INDEX ix_t_Emp_Dept ON t_Emp (FDeptID, FName);
 CREATE TABLE t_Organization (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FAddress nvarchar(255) NULL,
-  FContact nvarchar(50) NULL,
-  FPhone varchar(30) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FAddress nvarchar(255) COLLATE database_default NULL,
+  FContact nvarchar(50) COLLATE database_default NULL,
+  FPhone varchar(30) COLLATE database_default NULL,
   FRegionID int NULL,
   FCreditLimit money NULL,
   FDeleted smallint NOT NULL DEFAULT (0),
@@ -1326,21 +1328,21 @@ CREATE TABLE t_Organization (
 CREATE INDEX ix_t_Organization_Number ON t_Organization (FNumber);
 CREATE TABLE t_Supplier (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FAddress nvarchar(255) NULL,
-  FContact nvarchar(50) NULL,
-  FBankAccount varchar(40) NULL,
-  FTaxNo varchar(30) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FAddress nvarchar(255) COLLATE database_default NULL,
+  FContact nvarchar(50) COLLATE database_default NULL,
+  FBankAccount varchar(40) COLLATE database_default NULL,
+  FTaxNo varchar(30) COLLATE database_default NULL,
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_Supplier PRIMARY KEY (FItemID)
 );
 CREATE INDEX ix_t_Supplier_Number ON t_Supplier (FNumber);
 CREATE TABLE t_ICItem (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FModel nvarchar(255) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FModel nvarchar(255) COLLATE database_default NULL,
   FUnitID int NOT NULL DEFAULT (0),
   FErpClsID smallint NOT NULL DEFAULT (1),
   FSafeQty decimal(28,10) NULL,
@@ -1353,8 +1355,8 @@ CREATE INDEX ix_t_ICItem_Number ON t_ICItem (FNumber);
 CREATE INDEX ix_t_ICItem_Name ON t_ICItem (FName, FModel);
 CREATE TABLE t_MeasureUnit (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FGroupID int NOT NULL DEFAULT (0),
   FRate float NOT NULL DEFAULT (1),
   FDeleted smallint NOT NULL DEFAULT (0),
@@ -1370,27 +1372,27 @@ CREATE TABLE t_ExchangeRate (
 );
 CREATE TABLE t_Bank (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FAddress nvarchar(255) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FAddress nvarchar(255) COLLATE database_default NULL,
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_Bank PRIMARY KEY (FItemID)
 );
 CREATE INDEX ix_t_Bank_Number ON t_Bank (FNumber);
 CREATE TABLE t_Region (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
-  FCountry nvarchar(50) NULL,
-  FPostCode char(6) NULL,
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
+  FCountry nvarchar(50) COLLATE database_default NULL,
+  FPostCode char(6) COLLATE database_default NULL,
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_Region PRIMARY KEY (FItemID)
 );
 CREATE INDEX ix_t_Region_Number ON t_Region (FNumber);
 CREATE TABLE t_ItemGroup (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FParentID int NOT NULL DEFAULT (0),
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_ItemGroup PRIMARY KEY (FItemID)
@@ -1398,7 +1400,7 @@ CREATE TABLE t_ItemGroup (
 CREATE INDEX ix_t_ItemGroup_Number ON t_ItemGroup (FNumber);
 CREATE TABLE t_ICMO (
   FInterID int NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDate datetime NOT NULL DEFAULT (getdate()),
   FItemID int NOT NULL,
   FPlanQty decimal(28,10) NOT NULL DEFAULT (0),
@@ -1414,11 +1416,11 @@ CREATE TABLE t_ICMO (
 CREATE INDEX ix_t_ICMO_Date ON t_ICMO (FDate DESC, FBillNo);
 CREATE TABLE t_BOM (
   FBOMID int IDENTITY(1,1) NOT NULL,
-  FBillNo nvarchar(255) NOT NULL DEFAULT (''),
+  FBillNo nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FItemID int NOT NULL,
   FQty decimal(28,10) NOT NULL DEFAULT (1),
   FStatus smallint NOT NULL DEFAULT (0),
-  FVersion varchar(20) NULL,
+  FVersion varchar(20) COLLATE database_default NULL,
   CONSTRAINT PK_t_BOM PRIMARY KEY (FBOMID)
 );
 CREATE INDEX ix_t_BOM_Item ON t_BOM (FItemID, FVersion DESC);
@@ -1441,8 +1443,8 @@ CREATE TABLE t_Routing (
 );
 CREATE TABLE t_WorkCenter (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDeptID int NULL,
   FCapacity decimal(18,4) NOT NULL DEFAULT (8),
   FDeleted smallint NOT NULL DEFAULT (0),
@@ -1451,8 +1453,8 @@ CREATE TABLE t_WorkCenter (
 CREATE INDEX ix_t_WorkCenter_Number ON t_WorkCenter (FNumber);
 CREATE TABLE t_Resource (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FWorkCenterID int NULL,
   FCapacity decimal(18,4) NOT NULL DEFAULT (8),
   FDeleted smallint NOT NULL DEFAULT (0),
@@ -1487,21 +1489,21 @@ CREATE TABLE t_ShiftCalendar (
 );
 CREATE TABLE t_Operation (
   FItemID int IDENTITY(1,1) NOT NULL,
-  FNumber varchar(80) NOT NULL DEFAULT (''),
-  FName nvarchar(255) NOT NULL DEFAULT (''),
+  FNumber varchar(80) COLLATE database_default NOT NULL DEFAULT (''),
+  FName nvarchar(255) COLLATE database_default NOT NULL DEFAULT (''),
   FDeleted smallint NOT NULL DEFAULT (0),
   CONSTRAINT PK_t_Operation PRIMARY KEY (FItemID)
 );
 CREATE INDEX ix_t_Operation_Number ON t_Operation (FNumber);
 CREATE TABLE t_ImportTemp (
   FID int IDENTITY(1,1) NOT NULL,
-  FSource varchar(50) NOT NULL,
-  FContent nvarchar(4000) NULL,
+  FSource varchar(50) COLLATE database_default NOT NULL,
+  FContent nvarchar(4000) COLLATE database_default NULL,
   FDate datetime NULL DEFAULT (getdate()),
   CONSTRAINT PK_t_ImportTemp PRIMARY KEY (FID)
 );
 CREATE TABLE t_RP_Note (
-  FCheckNo varchar(30) NOT NULL,
+  FCheckNo varchar(30) COLLATE database_default NOT NULL,
   FCustID int NOT NULL,
   FDate datetime NOT NULL,
   FEndDate datetime NOT NULL,
@@ -1510,7 +1512,7 @@ CREATE TABLE t_RP_Note (
   CONSTRAINT PK_t_RP_Note PRIMARY KEY (FCheckNo)
 );
 CREATE TABLE t_RP_APNote (
-  FCheckNo varchar(30) NOT NULL,
+  FCheckNo varchar(30) COLLATE database_default NOT NULL,
   FSupplyID int NOT NULL,
   FDate datetime NOT NULL,
   FEndDate datetime NOT NULL,

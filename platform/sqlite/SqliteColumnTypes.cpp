@@ -27,4 +27,12 @@ std::optional<TSqlDataType> SqliteColumnTypes::ColumnType(std::string_view table
     return type;
 }
 
+std::optional<std::string> SqliteColumnTypes::StoredName(std::string_view name) const
+{
+    const std::shared_ptr<const TableSchema> table = m_schema.Find(name);
+    if (!table || table->name == name)
+        return std::nullopt;
+    return table->name;
+}
+
 }  // namespace ado::provider

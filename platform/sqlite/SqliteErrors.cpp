@@ -1,5 +1,7 @@
 #include "SqliteErrors.h"
 
+#include "MessageExcerpt.h"
+
 #include <QString>
 
 #include <string>
@@ -22,7 +24,7 @@ std::string_view LastPart(std::string_view name)
 
 std::string Quoted(std::string_view text)
 {
-    return "'" + std::string(text) + "'";
+    return "'" + Excerpt(text) + "'";
 }
 
 // SQL Server's "The len function requires 1 argument(s)." for the functions it knows.

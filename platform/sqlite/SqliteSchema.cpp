@@ -1,5 +1,6 @@
 #include "SqliteSchema.h"
 
+#include "CaseFolding.h"
 #include "SqlTokenizer.h"
 #include "SqliteErrors.h"
 #include "TSqlCreateTable.h"
@@ -152,7 +153,7 @@ void SqliteSchema::LoadNames()
     while ((rc = sqlite3_step(m_names.get())) == SQLITE_ROW) {
         Entry entry{sqlite3_column_int64(m_names.get(), 0), ColumnText(m_names.get(), 2),
                     ColumnText(m_names.get(), 1) == "view", nullptr};
-        m_byName.emplace(Lower(entry.name), m_entries.size());
+        m_byName.emplace(FoldCase(entry.name), m_entries.size());
         m_bySchemaRow.emplace(entry.schemaRow, m_entries.size());
         m_entries.push_back(std::move(entry));
     }
@@ -164,7 +165,7 @@ void SqliteSchema::LoadNames()
 std::shared_ptr<const TableSchema> SqliteSchema::Find(std::string_view name, Detail detail)
 {
     LoadNames();
-    const auto found = m_byName.find(Lower(name));
+    const auto found = m_byName.find(FoldCase(name));
     return found == m_byName.end() ? nullptr : Load(m_entries[found->second], detail);
 }
 

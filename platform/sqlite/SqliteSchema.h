@@ -129,7 +129,7 @@ private:
     bool m_loaded = false;
     bool m_checked = false;
     std::vector<Entry> m_entries;
-    std::unordered_map<std::string, size_t> m_byName;        // lower-case name -> entry
+    std::unordered_map<std::string, size_t> m_byName;        // case-folded name -> entry
     std::unordered_map<std::int64_t, size_t> m_bySchemaRow;  // sqlite_schema rowid -> entry
 };
 

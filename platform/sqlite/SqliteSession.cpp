@@ -4,6 +4,7 @@
 #include "SqliteCatalogue.h"
 #include "SqliteColumnTypes.h"
 #include "SqliteCursor.h"
+#include "SqliteDuplicateKey.h"
 #include "SqliteErrors.h"
 #include "SqlTokenizer.h"
 #include "TSqlRewriter.h"
@@ -120,7 +121,7 @@ std::unique_ptr<Cursor> SqliteSession::ExecuteInsert(const SqliteInsertCache::In
         for (size_t v = 0; v < insert.values.size(); ++v)
             skeleton += v == 0 ? "null" : ",null";
         skeleton += ')';
-        const SqliteColumnTypes columnTypes(m_db.get());
+        const SqliteColumnTypes columnTypes(m_db.get(), *m_schema);
         const TSqlText text = RewriteTSql(skeleton, &columnTypes);
         if (text.helpIndexTable || !text.variables.empty() || !text.assignments.empty())
             return nullptr;
@@ -138,7 +139,7 @@ std::unique_ptr<Cursor> SqliteSession::ExecuteInsert(const SqliteInsertCache::In
     SqliteInsertCache::Bind(statement, insert);
     const int step = sqlite3_step(statement);
     if (step != SQLITE_DONE)
-        throw TranslateSqliteError(m_db.get(), step, insert.lastToken);
+        throw RunError(step, insert.lastToken, &insert);
     m_schema->Invalidate();
     return std::make_unique<RowsCursor>();
 }
@@ -162,7 +163,7 @@ std::unique_ptr<Cursor> SqliteSession::RunParts(const std::vector<BatchPart>& pa
 
 std::unique_ptr<Cursor> SqliteSession::ExecuteText(std::string_view sql, SqliteBatchVariables& variables)
 {
-    const SqliteColumnTypes columnTypes(m_db.get());
+    const SqliteColumnTypes columnTypes(m_db.get(), *m_schema);
     const TSqlText text = RewriteTSql(sql, &columnTypes, variables.Declared());
     variables.Declare(text.variables);
 
@@ -191,8 +192,10 @@ std::unique_ptr<Cursor> SqliteSession::ExecuteText(std::string_view sql, SqliteB
         int step;
         while ((step = sqlite3_step(raw)) == SQLITE_ROW) {
         }
-        if (step != SQLITE_DONE)
-            throw TranslateSqliteError(db, step, text.lastToken);
+        if (step != SQLITE_DONE) {
+            const std::optional<SqliteInsertCache::Insert> insert = SqliteInsertCache::Read(sql);
+            throw RunError(step, text.lastToken, insert ? &*insert : nullptr);
+        }
         if (!sqlite3_stmt_readonly(raw))
             m_schema->Invalidate();
     }
@@ -222,6 +225,15 @@ StatementPtr SqliteSession::Prepare(const char* text, const char* end, const cha
         if (!first || !m_identity->Cover(watch.inserts))
             return statement;
     }
+}
+
+automation::AutomationError SqliteSession::RunError(int code, std::string_view lastToken,
+                                                    const SqliteInsertCache::Insert* insert)
+{
+    const std::string message = sqlite3_errmsg(m_db.get());
+    if (auto duplicate = DuplicateKeyError(code, message, *m_schema, insert ? InsertedValues(*insert, *m_schema) : KeyValueOf{}))
+        return std::move(*duplicate);
+    return TranslateSqliteError(m_db.get(), code, lastToken);
 }
 
 }  // namespace ado::provider

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AutomationError.h"
 #include "Provider.h"
 #include "SqliteBatchVariables.h"
 #include "SqliteHandles.h"
@@ -40,6 +41,9 @@ private:
     // Prepares the first statement of [text, end), its identity triggers in place; tail is
     // where the next statement starts. Throws the statement's error in SQL Server's words.
     StatementPtr Prepare(const char* text, const char* end, const char*& tail, std::string_view lastToken);
+    // The error of a statement that failed as it ran, in SQL Server's words; a duplicate key
+    // shows its value when the statement is an insert of literals.
+    ::automation::AutomationError RunError(int code, std::string_view lastToken, const SqliteInsertCache::Insert* insert);
 
     DatabasePtr m_db;
     std::string m_databaseName;

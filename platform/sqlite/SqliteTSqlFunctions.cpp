@@ -1,5 +1,6 @@
 #include "SqliteTSqlFunctions.h"
 
+#include "MessageExcerpt.h"
 #include "TSqlConvert.h"
 #include "TSqlDateTime.h"
 #include "TSqlLike.h"
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 #include <vector>
 
 namespace ado::provider {
@@ -121,7 +123,7 @@ void LikeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         const std::u32string e = DecodeUtf8(TextOf(argv[2]));
         if (e.size() != 1) {
             const std::string message =
-                "The invalid escape character \"" + std::string(TextOf(argv[2])) + "\" was specified in a LIKE predicate.";
+                "The invalid escape character \"" + Excerpt(TextOf(argv[2])) + "\" was specified in a LIKE predicate.";
             sqlite3_result_error(context, message.c_str(), -1);
             return;
         }
@@ -200,21 +202,23 @@ void SubstringFunction(sqlite3_context* context, int, sqlite3_value** argv)
         sqlite3_result_error(context, "Invalid length parameter passed to the substring function.", -1);
         return;
     }
-    const std::int64_t first = std::max<std::int64_t>(start, 1);
-    const std::int64_t end = length > std::numeric_limits<std::int64_t>::max() - start ? std::numeric_limits<std::int64_t>::max()
+    // One past the last position; start and length may be any 64-bit values (length is not
+    // negative here), so the sum saturates instead of overflowing.
+    const std::int64_t end = start > std::numeric_limits<std::int64_t>::max() - length ? std::numeric_limits<std::int64_t>::max()
                                                                                       : start + length;
+    // Offsets from 0 into a value of `size` units, clipped to it before anything is subtracted.
+    const auto span = [&](std::int64_t size) {
+        const std::int64_t from = std::clamp<std::int64_t>(start, 1, size + 1) - 1;
+        return std::pair{from, std::max(from, std::clamp<std::int64_t>(end, 1, size + 1) - 1)};
+    };
     if (sqlite3_value_type(argv[0]) == SQLITE_BLOB) {
         const auto* data = static_cast<const char*>(sqlite3_value_blob(argv[0]));
-        const auto size = static_cast<std::int64_t>(sqlite3_value_bytes(argv[0]));
-        const std::int64_t from = std::min(first - 1, size);
-        const std::int64_t to = std::clamp<std::int64_t>(end - 1, from, size);
+        const auto [from, to] = span(sqlite3_value_bytes(argv[0]));
         sqlite3_result_blob64(context, data ? data + from : "", static_cast<sqlite3_uint64>(to - from), SQLITE_TRANSIENT);
         return;
     }
     const std::u32string text = DecodeUtf8(TextOf(argv[0]));
-    const auto size = static_cast<std::int64_t>(text.size());
-    const std::int64_t from = std::min(first - 1, size);
-    const std::int64_t to = std::clamp<std::int64_t>(end - 1, from, size);
+    const auto [from, to] = span(static_cast<std::int64_t>(text.size()));
     SetText(context, EncodeUtf8(std::u32string_view(text).substr(static_cast<size_t>(from), static_cast<size_t>(to - from))));
 }
 
@@ -308,7 +312,7 @@ DatePart PartOf(sqlite3_value* value, const char* function)
 {
     const auto part = DatePartNamed(TextOf(value));
     if (!part)
-        throw TSqlError("'" + std::string(TextOf(value)) + "' is not a recognized " + function + " option.");
+        throw TSqlError("'" + Excerpt(TextOf(value)) + "' is not a recognized " + function + " option.");
     return *part;
 }
 
@@ -384,6 +388,46 @@ void DayFunction(sqlite3_context* context, int, sqlite3_value** argv)
     DatePartValue(context, DatePart::Day, argv[0]);
 }
 
+// divisor(x): x itself, unless it is zero (the rewriter puts it around the right operand of "/"
+// and "%").
+void DivisorFunction(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    const int type = sqlite3_value_numeric_type(argv[0]);
+    if ((type == SQLITE_INTEGER && sqlite3_value_int64(argv[0]) == 0) || (type == SQLITE_FLOAT && sqlite3_value_double(argv[0]) == 0))
+        throw TSqlError("Divide by zero error encountered.");
+    sqlite3_result_value(context, argv[0]);
+}
+
+// integer_avg(x): AVG of whole numbers, a whole number cut toward zero; the sum must fit 64 bits.
+struct IntegerAverage {
+    std::int64_t sum = 0;
+    std::int64_t count = 0;
+};
+
+void IntegerAvgStep(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    if (IsNull(argv[0]))
+        return;
+    auto* average = static_cast<IntegerAverage*>(sqlite3_aggregate_context(context, sizeof(IntegerAverage)));
+    if (!average) {
+        sqlite3_result_error_nomem(context);
+        return;
+    }
+    const std::int64_t value = IntegerOf(argv[0]);
+    if (__builtin_add_overflow(average->sum, value, &average->sum))
+        throw TSqlError("Arithmetic overflow error converting expression to data type bigint.");
+    ++average->count;
+}
+
+void IntegerAvgFinal(sqlite3_context* context)
+{
+    const auto* average = static_cast<IntegerAverage*>(sqlite3_aggregate_context(context, 0));
+    if (!average || average->count == 0)
+        sqlite3_result_null(context);
+    else
+        sqlite3_result_int64(context, average->sum / average->count);
+}
+
 // Every function answers a TSqlError with the statement's error in SQL Server's words.
 template <void (*Body)(sqlite3_context*, int, sqlite3_value**)>
 void Safe(sqlite3_context* context, int argc, sqlite3_value** argv)
@@ -429,11 +473,13 @@ void RegisterTSqlFunctions(sqlite3* db)
         {"convert", 4, Safe<ConvertFunction>},     {"dateadd", 3, Safe<DateAddFunction>},
         {"datediff", 3, Safe<DateDiffFunction>},   {"datepart", 2, Safe<DatePartFunction>},
         {"year", 1, Safe<YearFunction>},           {"month", 1, Safe<MonthFunction>},
-        {"day", 1, Safe<DayFunction>},
+        {"day", 1, Safe<DayFunction>},             {"divisor", 1, Safe<DivisorFunction>},
     };
     constexpr int kFlags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     for (const Function& f : kFunctions)
         sqlite3_create_function_v2(db, f.name, f.arguments, kFlags, nullptr, f.body, nullptr, nullptr, nullptr);
+    sqlite3_create_function_v2(db, "integer_avg", 1, kFlags, nullptr, nullptr, Safe<IntegerAvgStep>,
+                               [](sqlite3_context* context) { Guarded(context, [&] { IntegerAvgFinal(context); }); }, nullptr);
 }
 
 }  // namespace ado::provider

@@ -1,5 +1,7 @@
 #include "SqlTokenizer.h"
 
+#include "CaseFolding.h"
+
 #include <algorithm>
 
 namespace ado::provider {
@@ -54,9 +56,14 @@ std::string Lower(std::string_view text)
 
 bool EqualsNoCase(std::string_view a, std::string_view b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    const bool ascii = std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return ToLower(static_cast<unsigned char>(x)) == ToLower(static_cast<unsigned char>(y));
     });
+    if (ascii)
+        return true;
+    const auto beyondAscii = [](char c) { return static_cast<unsigned char>(c) >= 0x80; };
+    return (std::any_of(a.begin(), a.end(), beyondAscii) || std::any_of(b.begin(), b.end(), beyondAscii)) &&
+           FoldCase(a) == FoldCase(b);
 }
 
 std::string LastNamePart(std::string_view name)

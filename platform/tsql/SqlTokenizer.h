@@ -44,6 +44,7 @@ std::string NameOf(std::string_view text, const Token& token);
 // The content of a String or NString token: quotes removed, '' made '.
 std::string StringContent(std::string_view text, const Token& token);
 
+// Equal without regard to letter case, beyond ASCII too (as FoldCase compares).
 bool EqualsNoCase(std::string_view a, std::string_view b);
 
 // The text with ASCII letters in lower case.

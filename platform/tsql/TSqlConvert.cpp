@@ -1,5 +1,6 @@
 #include "TSqlConvert.h"
 
+#include "MessageExcerpt.h"
 #include "TSqlDateTime.h"
 #include "Utf8Text.h"
 
@@ -127,11 +128,11 @@ TSqlValue ToInteger(const TSqlValue& value, const TSqlDataType& type, const TSql
         if (!parsed) {
             if (bit && ParseNumber(*s))
                 return std::int64_t{*ParseNumber(*s) != 0};
-            throw TSqlError("Conversion failed when converting the " + TextTypeName(source) + " value '" + *s +
+            throw TSqlError("Conversion failed when converting the " + TextTypeName(source) + " value '" + Excerpt(*s) +
                             "' to data type " + target + ".");
         }
         if (!bit && (*parsed < low || *parsed > high))
-            throw TSqlError("The conversion of the " + TextTypeName(source) + " value '" + *s + "' overflowed an " +
+            throw TSqlError("The conversion of the " + TextTypeName(source) + " value '" + Excerpt(*s) + "' overflowed an " +
                             target + " column. Use a larger integer column.");
         return checked(*parsed);
     }

@@ -78,6 +78,9 @@ void RewriteFunctionCalls(TSqlTokens& tokens, const TSqlOperandTypes& types)
         } else if ((f == "dateadd" || f == "datediff" || f == "datepart") && tokens.Kind(open + 1) == TokenKind::Word &&
                    tokens.Is(open + 2, ",")) {
             tokens.Replace(open + 1, Quoted(tokens.Lower(open + 1)));
+        } else if (f == "avg" && commas.empty() && SourceType(types, open + 1, close - 1).value_or(TSqlDataType{}).IsInteger()) {
+            // SQL Server's average of whole numbers is a whole number, cut toward zero.
+            tokens.Replace(i, "integer_avg");
         } else if (f == "datalength" && commas.empty() && close > open + 1 &&
                    types.OperandEnd(open + 1) == close - 1 && types.StartingAt(open + 1).Unicode()) {
             tokens.InsertBefore(close, ", 1");

@@ -53,6 +53,26 @@ std::string CommonTextType(const TSqlDataType& a, const TSqlDataType& b)
     return higher.name == "sysname" ? "nvarchar" : higher.name;
 }
 
+// A number literal that is not zero: a divisor that needs no check.
+bool NonzeroNumber(const TSqlTokens& tokens, size_t i)
+{
+    if (tokens.Kind(i) != TokenKind::Number)
+        return false;
+    const std::string_view digits = tokens.Text(i).substr(0, tokens.Text(i).find_first_of("eE"));
+    return digits.find_first_of("123456789") != std::string_view::npos;
+}
+
+// Whether the operand from token i to last is one expression that a call may take as its
+// argument: a literal, a name, a variable, a call or a parenthesised expression, maybe signed.
+bool WholeOperand(const TSqlTokens& tokens, size_t i, size_t last)
+{
+    while (i < last && tokens.Kind(i) == TokenKind::Punct && (tokens.Is(i, "-") || tokens.Is(i, "+")))
+        ++i;
+    if (tokens.Is(i, "("))
+        return tokens.Match(i) == last;
+    return tokens.Kind(i) != TokenKind::Word || tokens.IsName(i) || tokens.Lower(i).front() == '@';
+}
+
 }  // namespace
 
 void RewriteOperators(TSqlTokens& tokens, const TSqlOperandTypes& types)
@@ -69,8 +89,15 @@ void RewriteOperators(TSqlTokens& tokens, const TSqlOperandTypes& types)
                 tokens.Replace(i, "||");
             continue;
         }
-        if (!left.IsText() || !right.IsText())
+        if (!left.IsText() || !right.IsText()) {
+            // SQLite gives NULL for a division by zero; SQL Server stops with Msg 8134.
+            const size_t last = types.OperandEnd(i + 1);
+            if ((op == "/" || op == "%") && !NonzeroNumber(tokens, i + 1) && WholeOperand(tokens, i + 1, last)) {
+                tokens.InsertBefore(i + 1, "divisor(");
+                tokens.InsertAfter(last, ")");
+            }
             continue;
+        }
         const char* name = op == "%" ? "modulo" : op == "-" ? "subtract" : op == "*" ? "multiply" : "divide";
         throw ProviderError(kErrorCommand, std::string("Invalid operator for data type. Operator equals ") + name +
                                                ", type equals " + CommonTextType(left, right) + ".");

@@ -1,6 +1,7 @@
 #include "TSqlRewriter.h"
 
 #include "JoinOrder.h"
+#include "MessageExcerpt.h"
 #include "TSqlError.h"
 #include "TSqlCollation.h"
 #include "TSqlCreateTable.h"
@@ -9,6 +10,8 @@
 #include "TSqlProcedureCall.h"
 #include "TSqlQueryBlocks.h"
 #include "TSqlStatements.h"
+#include "TSqlStoredNames.h"
+#include "TSqlTextColumns.h"
 #include "TSqlTop.h"
 
 #include <algorithm>
@@ -27,7 +30,7 @@ void CheckClosed(const TSqlTokens& tokens)
         throw ProviderError(kErrorCommand, "Missing end comment mark '*/'.");
     const size_t open = last.begin + (last.kind == TokenKind::NString ? 2 : 1);
     throw ProviderError(kErrorCommand, "Unclosed quotation mark before the character string '" +
-                                           std::string(tokens.Source().substr(open)) + "'.");
+                                           Excerpt(tokens.Source().substr(open)) + "'.");
 }
 
 // "dbo." in front of a name: the owner adds nothing in a single-schema file.
@@ -137,6 +140,8 @@ TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue,
     const std::vector<TSqlStatement> statements = SplitStatements(tokens);
     DropTrailingColumnComma(tokens, statements);
     RewriteCreateStatements(tokens, statements, catalogue);
+    CollateTextColumns(tokens, statements);
+    SpellStoredNames(tokens, catalogue);
     if (const auto call = ReadProcedureCall(tokens, statements)) {
         result.helpIndexTable = call->table;
         result.helpIndexVariable = call->variable;

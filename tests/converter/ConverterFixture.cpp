@@ -1,5 +1,7 @@
 #include "ConverterFixture.h"
 
+#include "SqliteTSqlFunctions.h"
+
 #include <QFile>
 
 #include <sqlite3.h>
@@ -24,6 +26,7 @@ void ConverterFixture::Sql(const std::string& sql) const
 {
     sqlite3* db = nullptr;
     ASSERT_EQ(sqlite3_open(DatabasePath().c_str(), &db), SQLITE_OK);
+    ado::provider::RegisterTSqlFunctions(db);  // the collation the demo tables' text columns are declared in
     char* error = nullptr;
     const int rc = sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &error);
     const std::string message = error ? error : "";

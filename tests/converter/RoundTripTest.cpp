@@ -4,6 +4,7 @@
 
 #include "DemoDatabase.h"
 #include "RecordsetValues.h"
+#include "SqliteTSqlFunctions.h"
 #include "mdlCommon.h"
 
 #include <sqlite3.h>
@@ -29,6 +30,7 @@ protected:
     {
         sqlite3* db = nullptr;
         ASSERT_EQ(sqlite3_open(target.c_str(), &db), SQLITE_OK);
+        ado::provider::RegisterTSqlFunctions(db);  // the collation the demo tables' text columns are declared in
         const std::string attach = "attach database '" + DatabasePath() + "' as source";
         ASSERT_EQ(sqlite3_exec(db, attach.c_str(), nullptr, nullptr, nullptr), SQLITE_OK);
         sqlite3_stmt* statement = nullptr;

@@ -7,6 +7,7 @@
 #include "DemoDatabase.h"
 #include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
+#include "SqliteTSqlFunctions.h"
 
 #include <sqlite3.h>
 
@@ -165,6 +166,7 @@ protected:
     {
         sqlite3* db = nullptr;
         EXPECT_EQ(sqlite3_open(file.c_str(), &db), SQLITE_OK);
+        ado::provider::RegisterTSqlFunctions(db);  // the collation of text columns made through the provider
         sqlite3_stmt* statement = nullptr;
         EXPECT_EQ(sqlite3_prepare_v2(db, ("select typeof(x) || ':' || hex(x) from (" + sql + ")").c_str(), -1,
                                      &statement, nullptr),

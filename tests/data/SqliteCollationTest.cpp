@@ -81,3 +81,50 @@ TEST(SqliteCollation, TextComparesAndSortsAsSqlServer)
     ASSERT_FALSE(plan.empty());
     EXPECT_NE(plan.back().back().find("SEARCH"), std::string::npos) << plan.back().back();
 }
+
+// A table made through the provider keys its text columns in the collation: a key equal to one
+// it holds is refused in SQL Server's words (Msg 2627 for a constraint, 2601 for a unique index).
+TEST(SqliteCollation, KeysAreUniqueAsTheCollationCompares)
+{
+    const SqliteTestDatabase db("");
+    const ConnectionPtr connection = db.Open();
+    connection->Execute("create table t_Field (FTableID int not null, FFieldName varchar(50) not null, FNote nvarchar(20), "
+                        "constraint pk_field primary key (FTableID, FFieldName))");
+    connection->Execute("create unique index ix_note on t_Field (FNote)");
+    connection->Execute("create table [Été] (FName nvarchar(20) primary key)");
+    connection->Execute("insert into t_Field values (30, 'FNumber', 'Ä'), (30, 'FName', null)");
+    const std::string fieldKey = "Violation of PRIMARY KEY constraint 'pk_field'. Cannot insert duplicate key in object "
+                                 "'dbo.t_Field'. The duplicate key value is ";
+    // The duplicate value is shown when the statement is one insert of literals; otherwise the
+    // message holds what comes before it.
+    struct Case {
+        const char* sql;
+        std::string error;  // empty: the row goes in
+    };
+    const Case cases[] = {
+        {"insert into t_Field values (30,'fnumber', null)", fieldKey + "(30, fnumber)."},
+        {"insert into t_Field (FFieldName, FTableID) values ('FName  ', 30)", fieldKey + "(30, FName  )."},
+        {"insert into t_Field (FTableID, FFieldName) select 30, 'FNUMBER'", fieldKey.substr(0, fieldKey.rfind(" The"))},
+        {"insert into t_Field values (31, 'fnumber', 'ä')",
+         "Cannot insert duplicate key row in object 'dbo.t_Field' with unique index 'ix_note'. The duplicate key value is (ä)."},
+        {"insert into [ÉTÉ] values (N'straße'); insert into Été values (N'STRASSE')",
+         "Violation of PRIMARY KEY constraint 'PK_Été'. Cannot insert duplicate key in object 'dbo.Été'."},
+        {"insert into t_Field values (30, 'F-Number', null)", ""},
+        {"insert into t_Field values (31, 'FNumber', 'a')", ""},
+        {"update t_Field set FFieldName = 'fname' where FFieldName = 'F-Number'",
+         fieldKey.substr(0, fieldKey.rfind(" The"))},
+    };
+    for (const Case& c : cases) {
+        const std::string error = ErrorOf(*connection, c.sql);
+        EXPECT_EQ(c.error.empty() ? error : error.substr(0, c.error.size()), c.error) << c.sql;
+    }
+    EXPECT_EQ(Query(*connection, "select FFieldName from t_Field where FTableID = 30 order by FFieldName"),
+              Single({"FName", "FNumber", "F-Number"}));
+
+    // Names are matched without regard to case beyond ASCII too, as the collation compares.
+    EXPECT_EQ(Query(*connection, "select count(*) from ÉTÉ where object_id('été') = object_id('[ÉTÉ]')"), Single({"1"}));
+    EXPECT_EQ(Query(*connection, "select été.FName from t_Field, dbo.[ÉTÉ] where FTableID = 31 and FNote = 'a'"),
+              Single({"straße"}));
+    EXPECT_EQ(Query(*connection, "select count(*) from syscolumns where id = object_id(N'dbo.ÉTÉ')"), Single({"1"}));
+}
+

@@ -157,6 +157,10 @@ TEST(SqliteTSql, FunctionEdgesGiveSqlServerValues)
          "where FID = 1",
          "4|8|2|2|2"},
         {"select substring(0x010203, 2, 5), substring(N'中文字', 2, 1), substring(NULL, 1, 1)", "0203|文|NULL"},
+        // Any 64-bit start and length, without overflow.
+        {"select substring('abc', -9223372036854775808, 9223372036854775807), substring('abc', -1, 9223372036854775807), "
+         "substring('abc', 9223372036854775807, 9223372036854775807), substring(0x0102, -9223372036854775808, 0)",
+         "|abc||"},
         {"select char(128), char(-1), nchar(8364), nchar(55296)", "€|NULL|€|NULL"},
         {"select charindex('', 'abc'), charindex('B', 'abc', -5), charindex(NULL, 'abc')", "0|2|NULL"},
         {"select replace('aaa', 'A', 'bb'), replace('abc', '', 'x'), replace('abc', 'b', NULL)", "bbbbbb|abc|NULL"},
@@ -167,6 +171,9 @@ TEST(SqliteTSql, FunctionEdgesGiveSqlServerValues)
         {"select FID from t where FDate >= dateadd(day, -1, '2024-02-29') order by FID", "2"},
         {"select convert(varchar(5), 12345678), convert(varchar, 0.5), convert(numeric(5,1), 2.25)", "*|0.5|2.3"},
         {"select convert(nvarchar(2), 123)", "Arithmetic overflow error converting expression to data type nvarchar."},
+        {"select FID / FAmount from t where FID = 2", "Divide by zero error encountered."},
+        {"select 5 % (FID - FID) from t where FID = 1", "Divide by zero error encountered."},
+        {"select avg(FID), avg(FAmount), sum(FID / 2), sum(FID % 2.0) from t where FID in (1, 2)", "1|6.25|1|1"},
     };
     const SqliteTestDatabase db(kSchema);
     const ConnectionPtr connection = db.Open(adModeRead);

@@ -49,9 +49,10 @@ TEST(TSqlRewriter, OwnerAndComments)
 {
     EXPECT_EQ(Rewritten("select * from dbo.T join [dbo].[U] on 1=1"), "select * from T join \"U\" on 1=1");
     EXPECT_EQ(Rewritten("create table T(a varchar(max), b nvarchar (MAX), c varbinary(max), d char(4))"),
-              "create table T(a varchar(2147483647), b nvarchar(1073741823), c varbinary(2147483647), d char(4))");
+              "create table T(a varchar(2147483647) COLLATE database_default, b nvarchar(1073741823) COLLATE "
+              "database_default, c varbinary(2147483647), d char(4) COLLATE database_default)");
     EXPECT_EQ(Rewritten("select 1 /* outer /* nested */ still comment */ + 2 -- tail"), "select 1   + 2  ");
-    EXPECT_EQ(Rewritten("create table T(a int, b char(2),\r\n)"), "create table T(a int, b char(2)\r\n)");
+    EXPECT_EQ(Rewritten("create table T(a int, b char(2),\r\n)"), "create table T(a int, b char(2) COLLATE database_default\r\n)");
     EXPECT_EQ(Rewritten("begin tran delete from T rollback tran"), "begin transaction ;delete from T ;rollback transaction");
 }
 
@@ -88,6 +89,10 @@ TEST(TSqlRewriter, UnclosedQuotesAndComments)
     EXPECT_EQ(ErrorOfRewrite("select [abc"), "Unclosed quotation mark before the character string 'abc'.");
     EXPECT_EQ(ErrorOfRewrite("select 1 /* open /* */"), "Missing end comment mark '*/'.");
     EXPECT_EQ(ErrorOfRewrite("select 'it''s'"), "");
+    // A long rest is quoted up to 128 characters, never cut inside one.
+    const std::string excerpt = std::string(126, 'x') + "中文";
+    EXPECT_EQ(ErrorOfRewrite("select '" + excerpt + std::string(50'000'000, 'y')),
+              "Unclosed quotation mark before the character string '" + excerpt + "'.");
 }
 
 TEST(TSqlRewriter, LastTokenOfTheOriginalText)

@@ -210,7 +210,8 @@ TEST(TSqlValues, LikeMatchesAsSqlServerDoes)
 TEST(TSqlValues, CollationIsATotalOrder)
 {
     std::vector<std::string> texts = {"", " ", "-", "_", "a", "A", "á", "b", "B ", "0", "9", "a0", "a_", "ab", "AB",
-                                      "中", "文", "\xff", std::string("a\0", 2), "z", "Z"};
+                                      "中", "文", "\xff", std::string("a\0", 2), "z", "Z", "co-op", "coop", "co'op",
+                                      "æ", "ae", "Æb", "ß", "ss", "ＡＢ", "Ａ-b", "啊", "長"};
     for (const std::string& a : texts)
         for (const std::string& b : texts) {
             const int ab = CompareText(a, b);
@@ -223,4 +224,34 @@ TEST(TSqlValues, CollationIsATotalOrder)
     EXPECT_LT(std::find(texts.begin(), texts.end(), "_") - texts.begin(), std::find(texts.begin(), texts.end(), "0") - texts.begin());
     EXPECT_LT(std::find(texts.begin(), texts.end(), "9") - texts.begin(), std::find(texts.begin(), texts.end(), "a") - texts.begin());
     EXPECT_EQ(CompareText("B ", "b"), 0);
+}
+
+// Where the default collation (Chinese_PRC_CI_AS) puts texts, as SQL Server's Windows collations
+// do: hyphen and apostrophe weigh only between otherwise equal texts, æ, œ and ß sort as two
+// letters, full-width letters as ASCII ones, Chinese by pinyin after every Latin letter.
+TEST(TSqlValues, CollationWeighsAsWindowsCollations)
+{
+    struct Case {
+        const char* a;
+        const char* b;
+        int order;
+    };
+    const Case cases[] = {
+        {"coo", "co-op", -1},     {"co-op", "cop", -1},    {"coop", "co-op", -1},   {"co'op", "co-op", -1},
+        {"a-c", "ab", 1},         {"-", "", 1},            {"FNumber", "F-Number", -1},
+        {"æ", "ae", 0},           {"Æsop", "aesop", 0},    {"ad", "æb", -1},        {"æb", "af", -1},
+        {"straße", "STRASSE", 0}, {"œuvre", "oeuvre", 0},  {"ẞ", "ss", 0},
+        {"ＡＢＣ", "abc", 0},     {"ａｂ", "ab ", 0},      {"１０", "10", 0},       {"Ａ－Ｂ", "a-b", 0},
+        {"啊", "北", -1},         {"北", "中", -1},        {"长", "重", -1},        {"中国", "中文", -1},
+        {"zz", "啊", -1},         {"1中", "a", -1},
+    };
+    for (const Case& c : cases) {
+        const int order = CompareText(c.a, c.b);
+        EXPECT_EQ((order > 0) - (order < 0), c.order) << c.a << " / " << c.b;
+    }
+    // Other collations order Chinese by code point: 中 (U+4E2D) before 啊 (U+554A).
+    const auto latin = ado::provider::CollationNamed("Latin1_General_CI_AS");
+    ASSERT_TRUE(latin.has_value());
+    EXPECT_LT(CompareText("中", "啊", *latin), 0);
+    EXPECT_GT(CompareText("中", "啊"), 0);
 }

@@ -96,8 +96,9 @@ TEST(DemoScript, DictionaryHasTheAwkwardRows)
               (Strings{"t_CB_WIP", "t_GLSettings", "t_PA_Bank"}));
     EXPECT_EQ(Demo().Column("select FTableName from t_tabledescription where FDescription_EN = '' order by 1"),
               (Strings{"t_FALocation", "t_ICCalcLog", "t_ReportCache"}));
-    EXPECT_EQ(Demo().Column("select FTableName from t_tabledescription where FDescription <> trim(FDescription) "
-                            "and FDescription_EN <> trim(FDescription_EN) order by 1"),
+    // Byte for byte: in the collation trailing blanks do not count.
+    EXPECT_EQ(Demo().Column("select FTableName from t_tabledescription where FDescription <> trim(FDescription) collate "
+                            "binary and FDescription_EN <> trim(FDescription_EN) collate binary order by 1"),
               (Strings{" t_Account ", "t_Bank", "t_SEPrice"}));
     EXPECT_EQ(Demo().Text("select FDescription from t_tabledescription where trim(FTableName) = 't_Account'"), "  科目表 ");
     EXPECT_EQ(Demo().Column("select FName || '|' || FName_CHT || '|' || FName_EN from t_Subsystem where FName <> trim(FName)"),
@@ -164,6 +165,10 @@ TEST(DemoScript, SchemaHasKeysIndexesDefaultsAndIdentities)
     EXPECT_EQ(Demo().Column("select dflt_value from pragma_table_info('t_Sample') where name in ('FSmall', 'FCode', 'FDateTime') "
                             "order by cid"),
               (Strings{"0", "getdate()", "''"}));
+    // Text keys in the provider's collation: 'faccountid' is FAccountID's key.
+    EXPECT_EQ(Demo().Column("select x.coll from pragma_index_list('t_FieldDescription') l, pragma_index_xinfo(l.name) x "
+                            "where l.origin = 'pk' and x.key = 1 order by x.seqno"),
+              (Strings{"BINARY", "database_default"}));
     // The columns of the converter's update statements.
     EXPECT_EQ(Demo().Column("select name from pragma_table_info('t_ItemClass') where name in "
                             "('ibitype', 'soidsourcefield', 'ssourcetable') order by cid"),

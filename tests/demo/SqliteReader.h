@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SqliteTSqlFunctions.h"
+
 #include <QString>
 
 #include <sqlite3.h>
@@ -20,6 +22,7 @@ public:
         m_db.reset(db);
         if (rc != SQLITE_OK)
             throw std::runtime_error("cannot open " + path.toStdString());
+        ado::provider::RegisterTSqlFunctions(db);  // the collation the text columns are declared in
     }
 
     // Every row of a query, each value as text (nothing for NULL).
