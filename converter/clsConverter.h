@@ -1,6 +1,8 @@
 #pragma once
 
 #include "OutputFiles.h"
+#include "ServerCatalogue.h"
+#include "StructureCatalogue.h"
 #include "TableFacts.h"
 #include "XmlElement.h"
 #include "clsConnection.h"
@@ -10,6 +12,7 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -77,6 +80,9 @@ signals:
     void RowsWritten(qint64 rows, qint64 bytes);
     // A table's structure or data export has ended, however it ended (TableFacts::ToMap).
     void TableFinished(const QVariantMap& facts);
+    // Which catalogue the structure exports read on a server's connection (ServerCatalogue.h),
+    // once per connection, when it was asked of the server rather than known from the provider.
+    void CatalogueChosen(const QString& strServer, const QString& strDatabase, const QString& strCatalogue);
 
 private:
     class RunScope;
@@ -95,6 +101,12 @@ private:
     template <class Body>
     void RunTable(const xml::XmlElement& objNode, int iType, Body&& body);
     void StartTable(const TableFacts& facts);
+    // The catalogue facts of a table's structure, through the connection's catalogue; a legacy
+    // read that fails for want of a legacy view turns the connection to the catalogue views.
+    StructureCatalogue::Facts ReadStructure(ado::ConnectionPtr& connection, const xml::XmlElement& objNode,
+                                            const std::string& objectName, const ado::Recordset& fields);
+    // The connection's catalogue, decided at its first structure export.
+    catalogue::Kind& CatalogueOf(const ado::ConnectionPtr& connection, const xml::XmlElement& objNode);
 
     xml::XmlElement m_typeMap;
     QString m_typeMapError;
@@ -102,6 +114,9 @@ private:
     // While an export runs, its files stay open and buffered.
     OutputFiles m_files;
     int m_runDepth = 0;
+    // The connection whose catalogue was decided last, and that decision.
+    std::weak_ptr<ado::Connection> m_catalogueConnection;
+    catalogue::Kind m_catalogue = catalogue::Kind::Legacy;
     // The data export under way: its facts, and its file's lost rows when it began.
     struct RunningData {
         const TableFacts* facts = nullptr;
