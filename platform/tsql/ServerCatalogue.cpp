@@ -35,7 +35,11 @@ bool SaysLegacyMissing(std::string_view message)
                                 "sp_helpindex"};
     constexpr std::array missing{"invalid object name", "does not exist", "could not find stored procedure",
                                  "not currently supported"};
-    const auto named = [&](const char* name) { return Contains(text, name); };
+    // The view or procedure is the object the message names, in quotes of either kind: a user
+    // table whose name merely holds "sysobjects" is no missing legacy view.
+    const auto named = [&](const char* name) {
+        return Contains(text, "'" + std::string(name) + "'") || Contains(text, "\"" + std::string(name) + "\"");
+    };
     const auto says = [&](const char* words) { return Contains(text, words); };
     return std::any_of(legacy.begin(), legacy.end(), named) && std::any_of(missing.begin(), missing.end(), says);
 }

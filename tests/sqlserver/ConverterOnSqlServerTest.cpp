@@ -41,7 +41,8 @@ protected:
 TEST_F(ConverterOnSqlServer, StructureScriptFromTheServersCatalogue)
 {
     Export(R"(structfile="s.sql" logfile="log.txt")", {m_item, m_entry});
-    // Babelfish keeps a default's definition without the parentheses SQL Server adds.
+    // Babelfish keeps a default's definition without the parentheses SQL Server adds around the
+    // one it was given; the converter gives it one pair, as SQL Server keeps every definition.
     const auto byDefault = [&](const char* sqlServer, const char* babelfish) {
         return std::string("default ") + (m_babelfish ? babelfish : sqlServer);
     };
@@ -53,12 +54,12 @@ TEST_F(ConverterOnSqlServer, StructureScriptFromTheServersCatalogue)
     const std::string item = "drop table " + t + "\r\n\r\n" +
                              "create table " + t + "(\r\n"
                              "  FItemID    int    not null    ,\r\n"
-                             "  FNumber    varchar(30)    not null    " + byDefault("('')", "''") + ",\r\n"
+                             "  FNumber    varchar(30)    not null    " + byDefault("('')", "('')") + ",\r\n"
                              "  FName    nvarchar(80)    not null    ,\r\n"
                              "  FPrice    money    null    ,\r\n"
-                             "  FQty    decimal(28,10)  null    " + byDefault("((0))", "0") + ",\r\n"
-                             "  FLevel    tinyint    not null    " + byDefault("((1))", "1") + ",\r\n"
-                             "  FActive    bit    not null    " + byDefault("((1))", "1") + ",\r\n"
+                             "  FQty    decimal(28,10)  null    " + byDefault("((0))", "(0)") + ",\r\n"
+                             "  FLevel    tinyint    not null    " + byDefault("((1))", "(1)") + ",\r\n"
+                             "  FActive    bit    not null    " + byDefault("((1))", "(1)") + ",\r\n"
                              "  FCreated    datetime    null    ,\r\n"
                              "  FMemo    ntext    null    ,\r\n"
                              "  FPhoto    image    null    ,\r\n"
