@@ -71,6 +71,11 @@ int Run(const DictionaryOptions& options)
 {
     const std::unique_ptr<DictionaryWriter> writer = DictionaryWriter::ForFormat(options.format, options.csvRaw);
     clsGetData data;
+    QObject::connect(&data, &clsGetData::CatalogueChosen, [](bool bCatalogueViews) {
+        Print(stderr, QStringLiteral("tabrix dictionary: reading the %1\n")
+                          .arg(QString::fromStdString(catalogue::Describe(bCatalogueViews ? catalogue::Kind::Views
+                                                                                            : catalogue::Kind::Legacy))));
+    });
     QString message;
     // A batch run holds one connection for all its queries.
     HeldConnectionPtr held;

@@ -149,6 +149,12 @@ public slots:
         m_progress.Clear();
         Print(stderr, strLine + QLatin1Char('\n'));
     }
+    // Which catalogue a server's structures are read from: not a failure, so not counted.
+    void OnCatalogueChosen(const QString& strServer, const QString& strDatabase, const QString& strCatalogue)
+    {
+        m_progress.Clear();
+        Print(stderr, QStringLiteral("tabrix export: %1/%2: reading the %3\n").arg(strServer, strDatabase, strCatalogue));
+    }
 
 private:
     const ProgressLabel& m_progress;
@@ -258,6 +264,8 @@ int CmdExport(CommandLine& line)
     ProgressLabel progress(terminal, runProgress, quitWhenAsked);
     LogCounter log(progress);
     QObject::connect(engine, SIGNAL(LogLine(QString)), &log, SLOT(OnLogLine(QString)));
+    QObject::connect(engine, SIGNAL(CatalogueChosen(QString,QString,QString)), &log,
+                     SLOT(OnCatalogueChosen(QString,QString,QString)));
 
     // Ctrl+C acts as the dialog's stop: the run goes on to its end, every remaining data export
     // cancels itself, structures are still written and every file is whole. A second Ctrl+C

@@ -19,6 +19,8 @@ public:
     // The statement's rows, read whole; a closed record set when it gave no result set. Failures
     // raise the provider's error with its description unchanged.
     ado::RecordsetPtr GetData(const QString& sql);
+    // True for a SQLite file of the embedded provider.
+    bool IsEmbedded() const { return m_connection.IsEmbedded(); }
 
 private:
     ado::Connection m_connection;

@@ -2,7 +2,9 @@
 
 #include "AutomationError.h"
 #include "Dispatch.h"
+#include "IndexReport.h"
 #include "MessageSeam.h"
+#include "Provider.h"
 #include "VexaList.h"
 #include "VexaRecord.h"
 #include "modPublic.h"
@@ -238,9 +240,69 @@ automation::ObjectPtr clsGetData::GetDataByInterID(qint32 FinterID, const QStrin
     return automation::Guard([&] { return BuildRows(FinterID, strTableName, nType, sMsg); });
 }
 
+catalogue::Kind clsGetData::Catalogue() const
+{
+    const QString connectionText = m_held ? QString() : modPublic::GetPropsString();
+    if (m_catalogue && m_catalogueFor == connectionText)
+        return *m_catalogue;
+    m_catalogueFor = connectionText;
+    // The embedded provider answers the legacy catalogue itself.
+    if (m_held ? m_held->IsEmbedded() : ado::provider::NamesEmbedded(connectionText.toStdString())) {
+        m_catalogue = catalogue::Kind::Legacy;
+        return *m_catalogue;
+    }
+    QString ignored;
+    const ado::RecordsetPtr version = RunQuery(QString::fromLatin1(catalogue::kVersionQuery), &ignored);
+    // A server without @@version is no server that needs the catalogue views for that.
+    ChooseCatalogue(version && !version->Eof() && version->FieldCount() > 0
+                        ? catalogue::FromVersion(Text(version->Fields(0L).GetValue()).toStdString())
+                        : catalogue::Kind::Legacy);
+    return *m_catalogue;
+}
+
+void clsGetData::ChooseCatalogue(catalogue::Kind kind) const
+{
+    m_catalogue = kind;
+    emit const_cast<clsGetData*>(this)->CatalogueChosen(kind == catalogue::Kind::Views);
+}
+
+ado::RecordsetPtr clsGetData::FromCatalogue(const QString& legacySql,
+                                            const std::function<ado::RecordsetPtr(QString*)>& views, QString* sMsg) const
+{
+    if (Catalogue() == catalogue::Kind::Legacy) {
+        QString message;
+        ado::RecordsetPtr rs = RunQuery(legacySql, &message);
+        if (rs || !catalogue::SaysLegacyMissing(message.toStdString())) {
+            if (!rs && sMsg)
+                *sMsg = message;
+            return rs;
+        }
+        ChooseCatalogue(catalogue::Kind::Views);
+    }
+    return views(sMsg);
+}
+
+QString clsGetData::ViewColumns(const QString& where)
+{
+    // Lengths and precisions as syscolumns gives them: a character or binary column's precision
+    // is its length in characters, -1 for (max).
+    return QStringLiteral(
+               "(select c.object_id as id, n.TABLE_NAME as tablename, n.COLUMN_NAME as name, c.user_type_id as xusertype, "
+               "c.max_length as length, (case when c.max_length = -1 then -1 "
+               "when b.name in ('char','varchar','binary','varbinary') then c.max_length "
+               "when b.name in ('nchar','nvarchar') then c.max_length / 2 else c.precision end) as prec, "
+               "c.scale as scale, c.is_nullable as isnullable from sys.columns c join INFORMATION_SCHEMA.COLUMNS n on ") +
+           where + QStringLiteral(" and n.ORDINAL_POSITION = c.column_id join sys.types b on b.user_type_id = c.system_type_id)");
+}
+
 ado::RecordsetPtr clsGetData::QueryIndexes(qint32, const QString& strTableName, QString* sMsg) const
 {
-    return RunQuery(QStringLiteral("sp_helpindex '") + InLiteral(strTableName) + u'\'', sMsg);
+    return FromCatalogue(QStringLiteral("sp_helpindex '") + InLiteral(strTableName) + u'\'',
+                         [&](QString* message) -> ado::RecordsetPtr {
+                             const ado::RecordsetPtr rows = RunQuery(IndexReport::Query(strTableName), message);
+                             return rows ? IndexReport::FromRows(*rows, strTableName) : nullptr;
+                         },
+                         sMsg);
 }
 
 QString clsGetData::FieldSelectList() const
@@ -282,22 +344,52 @@ ado::RecordsetPtr clsGetData::QueryFields(qint32 FinterID, const QString& strTab
         QStringLiteral(" join sysobjects  t3 on(t3.ID=t2.ID) join systypes t4 on(t2.xusertype=t4.xusertype) "
                        "where  t3.Name='") +
         InLiteral(strTableName) + QStringLiteral("' order by ") + orderColumn;
-    return RunQuery(sql, sMsg);
+    return FromCatalogue(sql,
+                         [&](QString* message) {
+                             const QString name = InLiteral(strTableName);
+                             return RunQuery(
+                                 QStringLiteral("select ") + FieldSelectList() + QStringLiteral(" from ") +
+                                     ViewColumns(QStringLiteral("n.TABLE_NAME = '") + name +
+                                                 QStringLiteral("' and n.TABLE_SCHEMA = object_schema_name(c.object_id) "
+                                                                "and c.object_id = object_id('") +
+                                                 name + QStringLiteral("')")) +
+                                     QStringLiteral(" t2 left join t_FieldDescription t1  on(t1.FFieldname=t2.Name and "
+                                                    "t1.FTableID=") +
+                                     QString::number(FinterID) +
+                                     QStringLiteral(") join sys.types t4 on(t2.xusertype=t4.user_type_id) order by ") +
+                                     orderColumn,
+                                 message);
+                         },
+                         sMsg);
 }
 
 std::optional<clsGetData::FieldRowsByTable> clsGetData::GetAllFieldRows(QString* sMsg, const FieldRowFilter& keep) const
 {
     // The field query's select list and joins, with the described table in place of one name
     // and one ID: the window asks for the trimmed FTableName and the row's FTableID.
+    const QString head = QStringLiteral("select t5.FTableID as FDescribedTableID,t5.FTableName as FDescribedTableName,") +
+                         FieldSelectList();
     const QString sql =
-        QStringLiteral("select t5.FTableID as FDescribedTableID,t5.FTableName as FDescribedTableName,") +
-        FieldSelectList() +
+        head +
         QStringLiteral(" from t_tabledescription t5 join sysobjects  t3 on(t3.Name=ltrim(t5.FTableName)) "
                        "join syscolumns t2 on(t3.ID=t2.ID) "
                        "left join t_FieldDescription t1  on(t1.FFieldname=t2.Name and t1.FTableID=t5.FTableID) "
                        "join systypes t4 on(t2.xusertype=t4.xusertype) "
                        "order by t5.FTableID, t5.FTableName, FFieldName");
-    const ado::RecordsetPtr rs = RunQuery(sql, sMsg);
+    const ado::RecordsetPtr rs = FromCatalogue(
+        sql,
+        [&](QString* message) {
+            return RunQuery(
+                head + QStringLiteral(" from t_tabledescription t5 join ") +
+                    ViewColumns(QStringLiteral("c.object_id = object_id(quotename(n.TABLE_SCHEMA) + '.' + "
+                                               "quotename(n.TABLE_NAME))")) +
+                    QStringLiteral(" t2 on(t2.tablename=ltrim(t5.FTableName)) "
+                                   "left join t_FieldDescription t1  on(t1.FFieldname=t2.Name and t1.FTableID=t5.FTableID) "
+                                   "join sys.types t4 on(t2.xusertype=t4.user_type_id) "
+                                   "order by t5.FTableID, t5.FTableName, FFieldName"),
+                message);
+        },
+        sMsg);
     if (!rs)
         return std::nullopt;
     try {

@@ -4,6 +4,7 @@
 #include "ComponentRegistry.h"
 #include "HeldConnection.h"
 #include "Recordset.h"
+#include "ServerCatalogue.h"
 #include "VexaList.h"
 
 #include <QObject>
@@ -43,7 +44,11 @@ public:
     // For a batch run: from now on every query of this instance runs on the held connection
     // instead of on a new data server of its own, with the same SQL texts and the same rollback.
     // Not reachable by name, so the window's instance keeps one data server per query.
-    void HoldConnection(HeldConnectionPtr connection) { m_held = std::move(connection); }
+    void HoldConnection(HeldConnectionPtr connection)
+    {
+        m_held = std::move(connection);
+        m_catalogue.reset();
+    }
 
     // Field rows by described table: its FTableID and its FTableName trimmed of blanks.
     using FieldRowsByTable = std::map<std::pair<qint32, QString>, VexaListPtr>;
@@ -55,6 +60,11 @@ public:
     // they keep the row numbers they have among all the table's rows.
     using FieldRowFilter = std::function<bool(const QString& fieldName, const QString& description)>;
     std::optional<FieldRowsByTable> GetAllFieldRows(QString* sMsg, const FieldRowFilter& keep = {}) const;
+
+signals:
+    // Which catalogue the field and index rows are read from (ServerCatalogue.h): the catalogue
+    // views, or the legacy ones. Said once per connection, when it was asked of the server.
+    void CatalogueChosen(bool bCatalogueViews);
 
 private:
     struct ColumnDef {
@@ -69,6 +79,19 @@ private:
     ado::RecordsetPtr QuerySubsystems(const QString& strFilter, QString* sMsg) const;
     void InitIndexColumns();
     void InitFieldColumns();
+    // The catalogue of the account's server, decided at the first catalogue read of a
+    // connection text (or of the held connection).
+    catalogue::Kind Catalogue() const;
+    void ChooseCatalogue(catalogue::Kind kind) const;
+    // The legacy statement's rows, or, on a server without the legacy catalogue (also one whose
+    // error on the legacy statement says so), what views gives.
+    ado::RecordsetPtr FromCatalogue(const QString& legacySql, const std::function<ado::RecordsetPtr(QString*)>& views,
+                                    QString* sMsg) const;
+    // The columns as the legacy query reads them from syscolumns (id, name, xusertype, length,
+    // prec, scale, isnullable), from the catalogue views, with their names' letter case: a
+    // derived table for the same joins. where: a condition on sys.columns c and
+    // INFORMATION_SCHEMA.COLUMNS n.
+    static QString ViewColumns(const QString& where);
     ado::RecordsetPtr QueryIndexes(qint32 FinterID, const QString& strTableName, QString* sMsg) const;
     // The field query's select list, without "select": the description and note columns of the
     // language and its words for yes and no.
@@ -85,4 +108,6 @@ private:
     std::vector<ColumnDef> m_indexColumns;
     std::vector<ColumnDef> m_fieldColumns;
     HeldConnectionPtr m_held;
+    mutable std::optional<catalogue::Kind> m_catalogue;
+    mutable QString m_catalogueFor;  // the connection text it was decided for
 };

@@ -157,6 +157,7 @@ void frmLoad::Form_Load()
     automation::SetProperty(browser, "ButtonsSet", true);
 
     m_clsData = std::make_unique<clsGetData>();
+    connect(m_clsData.get(), &clsGetData::CatalogueChosen, this, &frmLoad::m_clsData_CatalogueChosen);
 
     automation::SetProperty(browser, "AppKey", QStringLiteral("NorvBillsTools"));
     automation::SetProperty(browser, "ContentCaption", modPublic::LocalText(QStringLiteral("Norv单据描述表")));
@@ -429,6 +430,15 @@ void frmLoad::Browser_CommandClick(QObject* Command)
         else if (key == QLatin1String("ExportDictionary"))
             ExportDictionaryTo();
     });
+}
+
+void frmLoad::m_clsData_CatalogueChosen(bool bCatalogueViews)
+{
+    automation::SetProperty(m_browser.get(), "StatusText",
+                            modPublic::LocalText(QStringLiteral("账套名称:[")) + modPublic::GetAcctName() +
+                                QStringLiteral("]  ") +
+                                modPublic::LocalText(bCatalogueViews ? QStringLiteral("读取目录视图")
+                                                                     : QStringLiteral("读取兼容性视图")));
 }
 
 void frmLoad::Browser_NodeClick(QObject* Node)

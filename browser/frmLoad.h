@@ -57,6 +57,8 @@ private slots:
     void Browser_NodeClick(QObject* Node);
     void m_frmFind_Locate(const QString& strKey, qint32 FTableID);
     void m_frmFieldSearch_LocateField(qint32 FTableID, const QString& fieldName);
+    // The status line names the catalogue the lists are read from, beside the account.
+    void m_clsData_CatalogueChosen(bool bCatalogueViews);
 
 private:
     void SelectTable(QObject* Node);

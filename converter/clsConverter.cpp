@@ -352,27 +352,9 @@ void clsConverter::ExportTableStruct(const ado::ConnectionPtr& objCon, const xml
     });
 }
 
-std::optional<std::string> clsConverter::ComputedExpression(ado::ConnectionPtr connection,
-                                                           const std::string& objectName, const std::string& nameText)
-{
-    clsUtility& utility = mdlCommon::Utility();
-    const ado::RecordsetPtr computed = utility.OpenRecordset(
-        "select columnproperty(object_id('" + objectName + "'),'" + nameText + "','IsComputed')", connection);
-    if (mdlCommon::NumberFromText(mdlCommon::GetValueText(*computed, true)) != 1)
-        return std::nullopt;
-    // The catalogue keeps a computed column's text under its table, numbered by the column.
-    const ado::RecordsetPtr text = utility.OpenRecordset(
-        "select syscomments.text from syscolumns inner join syscomments on syscomments.id = syscolumns.id"
-        " and syscomments.number = syscolumns.colid where syscolumns.name = '" +
-            nameText + "' and syscolumns.id = object_id('" + objectName + "')",
-        connection);
-    return mdlCommon::GetValueText(*text, false);
-}
-
 void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode,
                                          QObject* lbInfo, TableFacts& facts)
 {
-    clsUtility& utility = mdlCommon::Utility();
     ado::ConnectionPtr connection = objCon;
     const TableNames names(objNode);
     const std::string T = ScriptTableName(names.table);
@@ -386,12 +368,14 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
     if (!connection)
         throw automation::AutomationError(91, QStringLiteral("Object variable or With block variable not set"));
     const ado::RecordsetPtr columns = connection->Execute("select * from " + T + " where 1> 1");
+    const StructureCatalogue::Facts catalogueFacts = ReadStructure(connection, objNode, objectName, *columns);
     // Defaults that are more than one expression are data the script must not run.
     std::vector<std::string> leftOutDefaults;
     std::vector<std::string> leftOutComputed;
     for (long i = 0; i < columns->FieldCount(); ++i) {
         const ado::Field& field = columns->Fields(i);
         const std::string& name = field.Name();
+        const StructureCatalogue::Column& column = catalogueFacts.columns[static_cast<size_t>(i)];
 
         if (m_typeMap.IsNull())
             throw automation::AutomationError(1, m_typeMapError);
@@ -402,12 +386,11 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
                 1, QStringLiteral("type_ref.xml has no element %1 for the type of column %2")
                        .arg(QString::fromStdString(entry), FromUtf8(name)));
 
-        const std::string nameText = sqlname::InLiteral(name);
         // A computed column keeps its expression: as a plain column its values would be lost,
         // since the inserts leave it out.
-        if (const std::optional<std::string> expression = ComputedExpression(connection, objectName, nameText)) {
-            if (DefaultExpression::IsWhole(*expression)) {
-                Write(objNode, "  " + sqlname::Quote(name) + "    as " + *expression + ",", 1, false);
+        if (column.computedText) {
+            if (DefaultExpression::IsWhole(*column.computedText)) {
+                Write(objNode, "  " + sqlname::Quote(name) + "    as " + *column.computedText + ",", 1, false);
                 continue;
             }
             leftOutComputed.push_back(name);
@@ -415,22 +398,13 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
         const std::string mapName = Trimmed(typeName.Text());
         const std::string dateType = DateLiteral::ScriptType(field, mapName);
         std::string line = "  " + sqlname::Quote(name) + "    " + (dateType.empty() ? mapName + SizePart(field) : dateType + "    ");
-        const ado::RecordsetPtr identity = utility.OpenRecordset(
-            "select columnproperty(object_id('" + objectName + "'),'" + nameText + "','IsIdentity')", connection);
-        if (mdlCommon::NumberFromText(mdlCommon::GetValueText(*identity, true)) == 1)
+        if (column.identity)
             line += "identity";
         else
-            line += (field.Attributes() & ado::adFldIsNullable) ? "null" : "not null";
+            line += column.nullable ? "null" : "not null";
         line += "    ";
 
-        const ado::RecordsetPtr defaultText = utility.OpenRecordset(
-            "SELECT syscomments.text From syscolumns "
-            " inner join sysobjects  on sysobjects.id = syscolumns.cdefault "
-            " inner join syscomments on sysobjects.id = syscomments.id "
-            " where sysobjects.type = 'd' and syscolumns.name='" +
-                nameText + "' " + " and syscolumns.id = object_id('" + objectName + "') ",
-            connection);
-        const std::string defaultValue = mdlCommon::GetValueText(*defaultText, false);
+        const std::string& defaultValue = column.defaultText;
         if (DefaultExpression::IsWhole(defaultValue))
             line += "default " + defaultValue;
         else if (!defaultValue.empty())
@@ -439,20 +413,11 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
         Write(objNode, line, 1, false);
     }
 
-    const std::string keyQuery =
-        "select col.name,idx.name from syscolumns as col inner join sysindexkeys as ky on ky.id = col.id "
-        "inner join sysindexes as idx on idx.id=col.id where col.id=object_id('" +
-        objectName + "') ";
-
-    const ado::RecordsetPtr primaryKey = utility.OpenRecordset(
-        keyQuery + "and idx.indid=1 and idx.indid = ky.indid and col.colid=ky.colid", connection);
     std::string keyList;
-    for (; !primaryKey->Eof(); primaryKey->MoveNext())
-        keyList += sqlname::Quote(mdlCommon::GetValueText(primaryKey->Fields(0L).GetValue(), false)) + ",";
+    for (const StructureCatalogue::IndexColumn& key : catalogueFacts.key)
+        keyList += sqlname::Quote(key.column) + ",";
     if (!keyList.empty()) {
-        primaryKey->MoveFirst();
-        const std::string indexName =
-            FromUtf8(mdlCommon::GetValueText(primaryKey->Fields(1L).GetValue(), false)).toUpper().toStdString();
+        const std::string indexName = FromUtf8(catalogueFacts.key.front().index).toUpper().toStdString();
         keyList.pop_back();
         Write(objNode,
               "  constraint " + sqlname::Quote(indexName) + " primary key (" + keyList + ")" + kCrLf + ")" + kCrLf, 1);
@@ -460,15 +425,11 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
         Write(objNode, std::string(")") + kCrLf, 1);
     }
 
-    const ado::RecordsetPtr indexes = utility.OpenRecordset(
-        keyQuery + "and idx.indid<> 1 and idx.used>0 and idx.indid = ky.indid and col.colid=ky.colid", connection);
     // Each further index: a guarded drop, then its create after the block, so that a replay
     // (where the table was just dropped and the guard finds nothing) still creates it.
     std::optional<std::string> current;
     std::string pending;
-    for (; !indexes->Eof(); indexes->MoveNext()) {
-        const std::string column = mdlCommon::GetValueText(indexes->Fields(0L).GetValue(), false);
-        const std::string index = mdlCommon::GetValueText(indexes->Fields(1L).GetValue(), false);
+    for (const auto& [column, index] : catalogueFacts.indexes) {
         if (index != current) {
             if (!pending.empty()) {
                 pending.pop_back();
@@ -498,6 +459,50 @@ void clsConverter::ExportTableStructBody(const ado::ConnectionPtr& objCon, const
     logNames(leftOutDefaults, QStringLiteral("defaults left out, their text is not one expression: "));
     logNames(leftOutComputed,
              QStringLiteral("computed columns written as plain columns, their text is not one expression: "));
+}
+
+catalogue::Kind& clsConverter::CatalogueOf(const ado::ConnectionPtr& connection, const xml::XmlElement& objNode)
+{
+    if (m_catalogueConnection.lock() == connection)
+        return m_catalogue;
+    m_catalogueConnection = connection;
+    m_catalogue = catalogue::Kind::Legacy;
+    // The embedded provider answers the legacy catalogue itself.
+    if (connection->IsEmbedded())
+        return m_catalogue;
+    try {
+        const ado::RecordsetPtr version = connection->Execute(catalogue::kVersionQuery);
+        m_catalogue = catalogue::FromVersion(mdlCommon::GetValueText(*version, false));
+    } catch (...) {
+        // A server without @@version is no server that needs the catalogue views for that.
+        automation::ClearCurrentError();
+    }
+    const TableNames names(objNode);
+    emit CatalogueChosen(FromUtf8(names.server), FromUtf8(names.database),
+                         QString::fromStdString(catalogue::Describe(m_catalogue)));
+    return m_catalogue;
+}
+
+StructureCatalogue::Facts clsConverter::ReadStructure(ado::ConnectionPtr& connection, const xml::XmlElement& objNode,
+                                                      const std::string& objectName, const ado::Recordset& fields)
+{
+    catalogue::Kind& kind = CatalogueOf(connection, objNode);
+    const std::string table = ado::provider::LastNamePart(TableNames(objNode).table);
+    if (kind == catalogue::Kind::Views)
+        return StructureCatalogue::Views(connection, objectName, table, fields);
+    try {
+        return StructureCatalogue::Legacy(connection, objectName, fields);
+    } catch (...) {
+        const QString description = automation::InfoFromCurrentException().description;
+        if (!catalogue::SaysLegacyMissing(description.toStdString()))
+            throw;
+        automation::ClearCurrentError();
+    }
+    kind = catalogue::Kind::Views;
+    const TableNames names(objNode);
+    emit CatalogueChosen(FromUtf8(names.server), FromUtf8(names.database),
+                         QString::fromStdString(catalogue::Describe(kind)));
+    return StructureCatalogue::Views(connection, objectName, table, fields);
 }
 
 void clsConverter::ExportTable(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo)

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "OutputFiles.h"
+#include "ServerCatalogue.h"
+#include "StructureCatalogue.h"
 #include "TableFacts.h"
 #include "XmlElement.h"
 #include "clsConnection.h"
@@ -10,6 +12,7 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -78,6 +81,9 @@ signals:
     void RowsWritten(qint64 rows, qint64 bytes);
     // A table's structure or data export has ended, however it ended (TableFacts::ToMap).
     void TableFinished(const QVariantMap& facts);
+    // Which catalogue the structure exports read on a server's connection (ServerCatalogue.h),
+    // once per connection, when it was asked of the server rather than known from the provider.
+    void CatalogueChosen(const QString& strServer, const QString& strDatabase, const QString& strCatalogue);
 
 private:
     class RunScope;
@@ -87,9 +93,6 @@ private:
     // The open script file of the table's server element for iType (0 data, 1 structure).
     OutputFile* ScriptFile(const xml::XmlElement& objNode, int iType);
     void LogFailure(const xml::XmlElement& objNode, const QString& description);
-    // A computed column's expression as the catalogue keeps it, or nothing for another column.
-    static std::optional<std::string> ComputedExpression(ado::ConnectionPtr connection,
-                                                         const std::string& objectName, const std::string& nameText);
     void ExportTableStructBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo,
                                TableFacts& facts);
     void ExportTableBody(const ado::ConnectionPtr& objCon, const xml::XmlElement& objNode, QObject* lbInfo,
@@ -99,6 +102,12 @@ private:
     template <class Body>
     void RunTable(const xml::XmlElement& objNode, int iType, Body&& body);
     void StartTable(const TableFacts& facts);
+    // The catalogue facts of a table's structure, through the connection's catalogue; a legacy
+    // read that fails for want of a legacy view turns the connection to the catalogue views.
+    StructureCatalogue::Facts ReadStructure(ado::ConnectionPtr& connection, const xml::XmlElement& objNode,
+                                            const std::string& objectName, const ado::Recordset& fields);
+    // The connection's catalogue, decided at its first structure export.
+    catalogue::Kind& CatalogueOf(const ado::ConnectionPtr& connection, const xml::XmlElement& objNode);
 
     xml::XmlElement m_typeMap;
     QString m_typeMapError;
@@ -106,6 +115,9 @@ private:
     // While an export runs, its files stay open and buffered.
     OutputFiles m_files;
     int m_runDepth = 0;
+    // The connection whose catalogue was decided last, and that decision.
+    std::weak_ptr<ado::Connection> m_catalogueConnection;
+    catalogue::Kind m_catalogue = catalogue::Kind::Legacy;
     // The data export under way: its facts, and its file's lost rows when it began.
     struct RunningData {
         const TableFacts* facts = nullptr;

@@ -14,12 +14,23 @@
 
 namespace ado::provider {
 
+namespace {
+
+bool IsEmbedded(const ConnectionText& text)
+{
+    std::string name = text.GetOr("Provider");
+    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+    return name == "sqlite" || (name.empty() && !text.Get("Driver") && !text.Get("DSN"));
+}
+
+}  // namespace
+
+bool NamesEmbedded(const std::string& connectionText) { return IsEmbedded(ConnectionText(connectionText)); }
+
 OpenedSession OpenProvider(const std::string& connectionText, OpenMode mode)
 {
     const ConnectionText text(connectionText);
-    std::string name = text.GetOr("Provider");
-    std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
-    if (name == "sqlite" || (name.empty() && !text.Get("Driver") && !text.Get("DSN"))) {
+    if (IsEmbedded(text)) {
         const SqliteOpenMode sqliteMode = mode == OpenMode::ReadOnly ? SqliteOpenMode::ReadOnly
                                           : mode == OpenMode::Create ? SqliteOpenMode::Create
                                                                      : SqliteOpenMode::ReadWrite;

@@ -219,5 +219,13 @@
         <source>字段查找 (Ctrl+L)</source>
         <translation>欄位尋找 (Ctrl+L)</translation>
     </message>
+    <message>
+        <source>读取目录视图</source>
+        <translation>讀取目錄檢視</translation>
+    </message>
+    <message>
+        <source>读取兼容性视图</source>
+        <translation>讀取相容性檢視</translation>
+    </message>
 </context>
 </TS>

@@ -219,5 +219,13 @@
         <source>字段查找 (Ctrl+L)</source>
         <translation>Field search (Ctrl+L)</translation>
     </message>
+    <message>
+        <source>读取目录视图</source>
+        <translation>reading the catalogue views</translation>
+    </message>
+    <message>
+        <source>读取兼容性视图</source>
+        <translation>reading the legacy compatibility views</translation>
+    </message>
 </context>
 </TS>

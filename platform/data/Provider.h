@@ -47,5 +47,7 @@ struct OpenedSession {
 // "DSN=...") ODBC. Defined beside the providers, so that this layer includes neither. Throws
 // AutomationError 3706 for a provider that is neither.
 OpenedSession OpenProvider(const std::string& connectionText, OpenMode mode);
+// True when a connection text names the embedded SQLite provider (as OpenProvider chooses).
+bool NamesEmbedded(const std::string& connectionText);
 
 }  // namespace ado::provider
