@@ -63,10 +63,14 @@ std::vector<CommandSpec> MakeCommands()
         kUsageFailure,
     });
     commands.push_back({
-        "convert", CmdConvert, "tabrix convert [TEMPLATE]",
-        QStringLiteral("Opens the converter's template dialog, with TEMPLATE loaded when given."),
+        "convert", CmdConvert, "tabrix convert [TEMPLATE] [--language CHS|CHT|EN]",
+        QStringLiteral("Opens the converter's template dialog, with TEMPLATE loaded when given; without it, the "
+                       "files of the last run, or on the first run the demo account's template and output files "
+                       "in the user's data folder."),
         {{QStringLiteral("TEMPLATE"), QStringLiteral("the template file to load")}},
-        {},
+        {Option(QStringLiteral("language"),
+                QStringLiteral("the dialog's language: CHS, CHT or EN (default: from the system's locale)"),
+                QStringLiteral("CHS|CHT|EN"))},
         kUsageFailure,
     });
     commands.push_back({

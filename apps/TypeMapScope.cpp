@@ -14,10 +14,16 @@ QString TypeMapScope::ShippedMapFolder()
 {
     if (QFileInfo::exists(kTypeMap))
         return {};
+    const QString map = ShippedFile(kTypeMap);
+    return map.isEmpty() ? QString() : QFileInfo(map).absolutePath();
+}
+
+QString TypeMapScope::ShippedFile(const QString& name)
+{
     const QString programDir = QCoreApplication::applicationDirPath();
     for (const QString& folder : {programDir, programDir + QStringLiteral("/" TABRIX_DATADIR_FROM_PROGRAM)})
-        if (QFileInfo::exists(folder + QLatin1Char('/') + kTypeMap))
-            return QDir(folder).absolutePath();
+        if (QFileInfo::exists(folder + QLatin1Char('/') + name))
+            return QDir(folder).absoluteFilePath(name);
     return {};
 }
 

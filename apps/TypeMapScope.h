@@ -18,6 +18,9 @@ public:
     // The folder of the shipped map, or empty when the current directory's map is used (or
     // there is no map at all).
     static QString ShippedMapFolder();
+    // The data file of that name shipped with the program (the map's folder), whatever the
+    // current directory holds; empty when there is none.
+    static QString ShippedFile(const QString& name);
 
 private:
     QString m_previous;  // empty when the directory was not changed

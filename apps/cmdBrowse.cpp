@@ -5,46 +5,14 @@
 
 #include "AutomationError.h"
 #include "ComponentRegistry.h"
-#include "DemoDatabase.h"
+#include "DemoAccount.h"
 #include "DesktopIdentity.h"
 #include "Dispatch.h"
+#include "HostLanguage.h"
 #include "NorvBrowser.h"
 #include "ResLoader.h"
 
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibraryInfo>
-#include <QStandardPaths>
-#include <QTranslator>
-
-namespace {
-
-// The demo account in the user's data folder, written on first use.
-QString DemoDatabase()
-{
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation);
-    if (folder.isEmpty() || !QDir().mkpath(folder))
-        throw std::runtime_error("no data folder for the demo database");
-    const QString path = QDir(folder).filePath(QStringLiteral("demo_account.db"));
-    if (!QFileInfo(path).isFile())
-        demo::WriteDemoDatabase(path);
-    return path;
-}
-
-// Qt's own texts (message box buttons) and the browser control's words in the host's language.
-void LoadTranslations(QApplication& application, const QString& language)
-{
-    NorvBrowser::InstallTranslation(language);
-    const QString locale = language == QLatin1String("CHT") ? QStringLiteral("zh_TW")
-                           : language == QLatin1String("EN") ? QStringLiteral("en")
-                                                             : QStringLiteral("zh_CN");
-    auto* translator = new QTranslator(&application);
-    if (translator->load(QStringLiteral("qtbase_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-}
-
-}  // namespace
 
 int CmdBrowse(CommandLine& line)
 {
@@ -63,7 +31,7 @@ int CmdBrowse(CommandLine& line)
     SetDesktopIdentity(QStringLiteral("tabrix-browse"));
     if (!database.file && !database.connection) {
         try {
-            database.file = DemoDatabase();
+            database.file = demo_account::Database();
         } catch (const std::exception& error) {
             Print(stderr, QStringLiteral("tabrix: %1\n").arg(QString::fromUtf8(error.what())));
             return 2;
@@ -73,7 +41,9 @@ int CmdBrowse(CommandLine& line)
     SetHostLogin(database, language, account);
 
     const QString hostLanguage = language.value_or(QStringLiteral("CHS"));
-    LoadTranslations(application, hostLanguage);
+    // The browser control's words and Qt's own texts in the host's language.
+    NorvBrowser::InstallTranslation(hostLanguage);
+    host_language::InstallQtTranslations(application, hostLanguage);
     if (hostLanguage != QLatin1String("CHS") && ResLoader::FindResourceFile(QStringLiteral("NorvDesign"), hostLanguage).isEmpty())
         Print(stderr, QStringLiteral("tabrix: no %1 translations found; texts stay in simplified Chinese\n").arg(hostLanguage));
     InstallMessageBox();

@@ -11,8 +11,6 @@ namespace {
 // Speeds settle after a moment; before it a rate would jump about.
 constexpr double kShortestRateSeconds = 0.2;
 
-QString Count(qint64 n) { return QLocale(QLocale::English).toString(n); }
-
 // m:ss, or h:mm:ss from an hour on.
 QString Duration(double seconds)
 {
@@ -50,6 +48,23 @@ void RunProgress::Start(int tables)
     m_runRows = 0;
     m_cancelled = 0;
     m_finished = false;
+    m_paused = false;
+    emit Changed();
+}
+
+void RunProgress::SetPaused(bool paused)
+{
+    if (paused == m_paused)
+        return;
+    m_paused = paused;
+    if (paused) {
+        m_pausedAt = m_clock();
+    } else {
+        // The pause is no time of the run's or the table's.
+        const auto held = m_clock() - m_pausedAt;
+        m_runStart += held;
+        m_tableStart += held;
+    }
     emit Changed();
 }
 
@@ -65,8 +80,9 @@ void RunProgress::Skip(int tables)
 
 void RunProgress::Finish()
 {
+    m_finishedAt = m_paused ? m_pausedAt : m_clock();
     m_finished = true;
-    m_finishedAt = m_clock();
+    m_paused = false;
     emit Changed();
 }
 
@@ -81,7 +97,7 @@ void RunProgress::OnTableStarted(const QString& strServer, const QString& strDat
     m_part = iType;
     m_rows = 0;
     m_estimate = iType == 0 ? estimatedRows : -1;
-    m_tableStart = m_clock();
+    m_tableStart = m_paused ? m_pausedAt : m_clock();
     emit Changed();
 }
 
@@ -103,7 +119,13 @@ void RunProgress::OnTableFinished(const QVariantMap& facts)
 
 double RunProgress::SecondsSince(std::chrono::steady_clock::time_point start) const
 {
-    return std::chrono::duration<double>((m_finished ? m_finishedAt : m_clock()) - start).count();
+    const auto end = m_finished ? m_finishedAt : m_paused ? m_pausedAt : m_clock();
+    return std::chrono::duration<double>(end - start).count();
+}
+
+QString RunProgress::Count(Wording wording, qint64 n) const
+{
+    return wording == English ? QLocale(QLocale::English).toString(n) : m_locale.toString(n);
 }
 
 int RunProgress::Permille() const
@@ -127,45 +149,47 @@ QString RunProgress::TableText(Wording wording) const
 {
     if (m_table == 0)
         return {};
-    if (wording == Chinese)
-        return QStringLiteral("表 %1/%2  %3").arg(m_table).arg(m_tables).arg(m_name);
+    if (wording == Localised)
+        return tr("表 %1/%2  %3").arg(m_table).arg(m_tables).arg(m_name);
     return QStringLiteral("table %1 of %2 %3").arg(m_table).arg(m_tables).arg(m_name);
 }
 
 QString RunProgress::FiguresText(Wording wording) const
 {
-    const bool chinese = wording == Chinese;
+    const bool localised = wording == Localised;
+    const auto count = [&](qint64 n) { return Count(wording, n); };
     const QString elapsed = Duration(SecondsSince(m_runStart));
     if (m_finished) {
-        QString sum = chinese ? QStringLiteral("%1 张表  %2 行  用时 %3").arg(m_tables).arg(Count(m_runRows), elapsed)
-                              : QStringLiteral("%1 tables, %2 rows, %3").arg(m_tables).arg(Count(m_runRows), elapsed);
+        QString sum = localised ? tr("%1 张表  %2 行  用时 %3").arg(m_tables).arg(count(m_runRows), elapsed)
+                                : QStringLiteral("%1 tables, %2 rows, %3").arg(m_tables).arg(count(m_runRows), elapsed);
         if (m_cancelled > 0)
-            sum += chinese ? QStringLiteral("  %1 张表已取消").arg(m_cancelled)
-                           : QStringLiteral(", %1 cancelled").arg(m_cancelled);
+            sum += localised ? tr("  %1 张表已取消").arg(m_cancelled) : QStringLiteral(", %1 cancelled").arg(m_cancelled);
         return sum;
     }
     if (m_table == 0)
         return {};
 
-    const QString spent = chinese ? QStringLiteral("已用 %1").arg(elapsed) : QStringLiteral("%1 elapsed").arg(elapsed);
-    const QString separator = chinese ? QStringLiteral("  ") : QStringLiteral(", ");
-    if (m_part == 1)
-        return (chinese ? QStringLiteral("表结构") : QStringLiteral("structure")) + separator + spent;
+    const QString spent = localised ? tr("已用 %1").arg(elapsed) : QStringLiteral("%1 elapsed").arg(elapsed);
+    const QString separator = localised ? tr("  ", "between the figures") : QStringLiteral(", ");
     QStringList parts;
+    if (m_paused)
+        parts << (localised ? tr("已暂停") : QStringLiteral("paused"));
+    if (m_part == 1)
+        return (parts << (localised ? tr("表结构") : QStringLiteral("structure")) << spent).join(separator);
     const int percent = Percent();
     if (percent >= 0)
-        parts << (chinese ? QStringLiteral("%1/%2 行").arg(Count(m_rows), Count(m_estimate))
-                          : QStringLiteral("%1 of %2 rows (%3%)").arg(Count(m_rows), Count(m_estimate)).arg(percent));
+        parts << (localised ? tr("%1/%2 行").arg(count(m_rows), count(m_estimate))
+                            : QStringLiteral("%1 of %2 rows (%3%)").arg(count(m_rows), count(m_estimate)).arg(percent));
     else
-        parts << (chinese ? QStringLiteral("%1 行").arg(Count(m_rows)) : QStringLiteral("%1 rows").arg(Count(m_rows)));
+        parts << (localised ? tr("%1 行").arg(count(m_rows)) : QStringLiteral("%1 rows").arg(count(m_rows)));
     const double tableSeconds = SecondsSince(m_tableStart);
     const bool rateKnown = tableSeconds >= kShortestRateSeconds && m_rows > 0;
     const double rate = rateKnown ? static_cast<double>(m_rows) / tableSeconds : 0;
     if (rateKnown)
-        parts << (chinese ? QStringLiteral("%1 行/秒") : QStringLiteral("%1 rows/s")).arg(Count(std::llround(rate)));
+        parts << (localised ? tr("%1 行/秒") : QStringLiteral("%1 rows/s")).arg(count(std::llround(rate)));
     parts << spent;
     if (rateKnown && percent >= 0)
-        parts << (chinese ? QStringLiteral("剩余 %1") : QStringLiteral("%1 left"))
+        parts << (localised ? tr("剩余 %1") : QStringLiteral("%1 left"))
                      .arg(Duration(static_cast<double>(m_estimate - m_rows) / rate));
     return parts.join(separator);
 }
@@ -176,5 +200,5 @@ QString RunProgress::Text(Wording wording) const
     const QString figures = FiguresText(wording);
     if (table.isEmpty() || m_finished)
         return figures;
-    return table + (wording == Chinese ? QStringLiteral("  ") : QStringLiteral(": ")) + figures;
+    return table + (wording == Localised ? QStringLiteral("  ") : QStringLiteral(": ")) + figures;
 }

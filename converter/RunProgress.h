@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <QVariantMap>
@@ -16,7 +17,9 @@ class RunProgress : public QObject {
 
 public:
     using Clock = std::function<std::chrono::steady_clock::time_point()>;
-    enum Wording { Chinese, English };
+    // Localised: the simplified-Chinese texts through the translations installed, numbers in
+    // the locale of SetLocale (a window's). English: the terminal's fixed wording.
+    enum Wording { Localised, English };
 
     // Listens to converter's TableStarted, RowsWritten and TableFinished (by name, so any
     // object with those signals will do); none for a host that shows no progress, whose
@@ -27,6 +30,12 @@ public:
     void Start(int tables);
     // Table elements that will not be exported (their database could not be opened).
     void Skip(int tables);
+    // The run holds (its clock and its speed stand still) or goes on again.
+    void SetPaused(bool paused);
+    bool Paused() const { return m_paused; }
+    // The locale of the Localised wording's numbers; simplified Chinese unless told.
+    void SetLocale(const QLocale& locale) { m_locale = locale; }
+
     // The run is over: the bar shows the share of the run's tables not cancelled (all of it
     // for a run that was not stopped), and the text sums the run up.
     void Finish();
@@ -47,7 +56,8 @@ public:
     // "表 3/10  srv/db/t" or "table 3 of 10 srv/db/t"; empty before the first table.
     QString TableText(Wording wording) const;
     // Rows against the estimate, speed, time spent on the run and time the table still needs,
-    // as far as they are known; or the sum of the run once it is finished.
+    // as far as they are known, after "已暂停" while paused; or the sum of the run once it is
+    // finished.
     QString FiguresText(Wording wording) const;
     // Both, on one line.
     QString Text(Wording wording) const;
@@ -63,9 +73,12 @@ private slots:
 
 private:
     double SecondsSince(std::chrono::steady_clock::time_point start) const;
+    QString Count(Wording wording, qint64 n) const;
 
     Clock m_clock;
-    std::chrono::steady_clock::time_point m_runStart, m_tableStart, m_finishedAt;
+    QLocale m_locale{QLocale::Chinese, QLocale::China};
+    std::chrono::steady_clock::time_point m_runStart, m_tableStart, m_finishedAt, m_pausedAt;
+    bool m_paused = false;
     int m_tables = 0;
     int m_table = 0;
     QString m_name;          // S/D/T of the current table

@@ -7,10 +7,13 @@
 
 #include <QDialog>
 #include <QSet>
+#include <QStringList>
 #include <QVariantMap>
 
+#include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QButtonGroup;
 class QGroupBox;
@@ -44,6 +47,10 @@ public:
     // dialog is already shown.
     void ShowModal(const QString& strPath);
 
+    // The files offered when the host gives no template and the user has run none yet
+    // (template, structure, data and log file): asked for only then.
+    void SetFirstRunFiles(std::function<QStringList()> files);
+
     // The dialog's own converter: every StopFlag change and every ExportDB goes to it.
     clsConverter* Converter() const { return m_converter.get(); }
     bool IsRunning() const { return m_running; }
@@ -52,15 +59,27 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 public slots:
     void reject() override;
 
 private:
+    // A control's designed place, and whether a wider window widens it or moves it right.
+    struct Placement {
+        QWidget* widget;
+        QRect designed;
+        bool widens;
+    };
+
+    static QString Start();
+    static QString Pause();
+    static QString Exit();
+    static QString Stop();
     void Load();
     void Unload();
-    // The user's last files (when the host gives no template) and the dialog's last position,
-    // kept per user; saved when the dialog unloads.
+    // The user's last files (when the host gives no template) and the dialog's last size and
+    // place, kept per user; saved when the dialog unloads.
     void RestoreUserState(bool files);
     void SaveUserState() const;
     void Form_Load();
@@ -77,6 +96,7 @@ private:
     void OpenLog();
     void ReportFailedWrites();
     void ShowProgress();
+    void WidenFor(const QLabel* label, const QString& line);
     void SetStopFlag(clsConverter::enuState state);
     QLineEdit* FileBox(int Index) const;
 
@@ -98,6 +118,8 @@ private:
     QProgressBar* pbProgress;
     QLabel* lbProgress;
 
+    std::vector<Placement> m_placements;
+    std::function<QStringList()> m_firstRunFiles;
     std::unique_ptr<clsConverter> m_converter;
     std::unique_ptr<RunProgress> m_progress;
     xml::XmlElement m_templateRoot;

@@ -4,11 +4,13 @@
 #include "AutomationError.h"
 #include "ComponentRegistry.h"
 #include "DemoDatabase.h"
+#include "DialogLanguage.h"
 #include "Dispatch.h"
 #include "EventLoopYield.h"
 #include "FileDialogSeam.h"
 #include "MessageSeam.h"
 #include "OpenFileSeam.h"
+#include "RunProgress.h"
 #include "TemplateDialogHost.h"
 #include "frmTemplate.h"
 #include "mdlCommon.h"
@@ -23,6 +25,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -169,7 +172,7 @@ private slots:
     void layoutFollowsTheDesign();
     void enterStartsAndAnEmptyPathIsRefused();
     void showByProgIdLoadsTheDialogAgainAndReusesItsConverter();
-    void showWithoutAPathOffersTheLastFilesAndPosition();
+    void showWithoutAPathOffersTheLastFilesSizeAndPlace();
     void inputsAreTrimmedAndTheTemplateFileWins();
     void emptyStructureBoxWritesNoStructure();
     void serversAreExportedInDocumentOrderOverTheirOwnConnections();
@@ -186,6 +189,10 @@ private slots:
     void closingDuringAWalkStopsItFirst_data();
     void closingDuringAWalkStopsItFirst();
     void progressAtAHeldRow();
+    void textsInTheHostsLanguage_data();
+    void textsInTheHostsLanguage();
+    void progressInTheHostsLanguageHoldsWhilePaused_data();
+    void progressInTheHostsLanguageHoldsWhilePaused();
 
 private:
     QString Out(const QString& name) const { return m_out->filePath(name); }
@@ -278,45 +285,54 @@ void tst_frmTemplate::layoutFollowsTheDesign()
 {
     frmTemplate form;
     QCOMPARE(form.windowTitle(), QStringLiteral("采用模板导出"));
-    // The designed window, grown downwards by the progress bar and its status line.
+    // The designed window, grown downwards by the progress bar and its status line, is the
+    // least; it widens only (a taller one would show nothing more).
     QCOMPARE(form.size(), QSize(325, 331));
-    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QCOMPARE(form.minimumSize(), form.size());
+    QCOMPARE(form.maximumHeight(), form.height());
+    QVERIFY(form.maximumWidth() > 1920);
     QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
     QVERIFY(!(form.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
 
     auto* frame = form.findChild<QGroupBox*>(QStringLiteral("Frame1"));
     QVERIFY(frame);
     QCOMPARE(frame->title(), QStringLiteral("导出基本信息"));
-    QCOMPARE(frame->geometry(), QRect(8, 16, 313, 193));
 
-    // Name, parent, text, geometry in pixels (twips / 15).
+    // Name, parent, text, geometry in pixels (twips / 15), and what 100 more pixels of width
+    // do to it: '-' nothing, 'w' widen it, 'm' move it right.
     const struct {
         const char* name;
         QWidget* parent;
         QString text;
         QRect geometry;
+        char wider;
     } controls[] = {
-        {"Label1", frame, QStringLiteral("模板文件:"), {43, 32, 54, 12}},
-        {"txtTemplate", frame, {}, {112, 32, 145, 18}},
-        {"cmdFile(1)", frame, QStringLiteral("<"), {256, 32, 25, 17}},
-        {"Label2", frame, QStringLiteral("结构文件:"), {43, 76, 54, 12}},
-        {"txtStruct", frame, {}, {112, 73, 145, 18}},
-        {"cmdFile(2)", frame, QStringLiteral("<"), {256, 74, 25, 17}},
-        {"Label3", frame, QStringLiteral("数据文件:"), {43, 120, 54, 12}},
-        {"txtData", frame, {}, {112, 120, 145, 18}},
-        {"cmdFile(3)", frame, QStringLiteral("<"), {256, 120, 25, 17}},
-        {"Label4", frame, QStringLiteral("记录文件:"), {40, 160, 54, 12}},
-        {"txtLog", frame, {}, {112, 160, 145, 18}},
-        {"cmdFile(4)", frame, QStringLiteral("<"), {256, 160, 25, 17}},
-        {"cmdOK", &form, QStringLiteral("开始"), {200, 216, 57, 25}},
-        {"cmdCancel", &form, QStringLiteral("退出"), {264, 216, 57, 25}},
-        {"lbInfo", &form, {}, {0, 248, 326, 22}},
+        {"Frame1", &form, QStringLiteral("导出基本信息"), {8, 16, 313, 193}, 'w'},
+        {"Label1", frame, QStringLiteral("模板文件:"), {43, 32, 54, 12}, '-'},
+        {"txtTemplate", frame, {}, {112, 32, 145, 18}, 'w'},
+        {"cmdFile(1)", frame, QStringLiteral("<"), {256, 32, 25, 17}, 'm'},
+        {"Label2", frame, QStringLiteral("结构文件:"), {43, 76, 54, 12}, '-'},
+        {"txtStruct", frame, {}, {112, 73, 145, 18}, 'w'},
+        {"cmdFile(2)", frame, QStringLiteral("<"), {256, 74, 25, 17}, 'm'},
+        {"Label3", frame, QStringLiteral("数据文件:"), {43, 120, 54, 12}, '-'},
+        {"txtData", frame, {}, {112, 120, 145, 18}, 'w'},
+        {"cmdFile(3)", frame, QStringLiteral("<"), {256, 120, 25, 17}, 'm'},
+        {"Label4", frame, QStringLiteral("记录文件:"), {40, 160, 54, 12}, '-'},
+        {"txtLog", frame, {}, {112, 160, 145, 18}, 'w'},
+        {"cmdFile(4)", frame, QStringLiteral("<"), {256, 160, 25, 17}, 'm'},
+        {"cmdOK", &form, QStringLiteral("开始"), {200, 216, 57, 25}, 'm'},
+        {"cmdCancel", &form, QStringLiteral("退出"), {264, 216, 57, 25}, 'm'},
+        {"lbInfo", &form, {}, {0, 248, 326, 22}, 'w'},
+        // Below lbInfo, which now ends inside the window, and as wide as Frame1.
+        {"pbProgress", &form, {}, {8, 274, 313, 16}, 'w'},
     };
     for (const auto& control : controls) {
         auto* widget = form.findChild<QWidget*>(QLatin1String(control.name));
         QVERIFY2(widget, control.name);
         QCOMPARE(widget->parentWidget(), control.parent);
         QCOMPARE(widget->geometry(), control.geometry);
+        if (qobject_cast<QGroupBox*>(widget) || qobject_cast<QProgressBar*>(widget))
+            continue;
         QString text;
         if (auto* label = qobject_cast<QLabel*>(widget))
             text = label->text();
@@ -328,11 +344,14 @@ void tst_frmTemplate::layoutFollowsTheDesign()
     }
     QVERIFY(cmdOK(form)->isDefault());
     QCOMPARE(State(form), kIdle);
-    // Below lbInfo, which now ends inside the window, and as wide as Frame1.
-    QCOMPARE(Bar(form)->geometry(), QRect(8, 274, 313, 16));
-    QCOMPARE(form.findChild<QLabel*>(QStringLiteral("lbProgress"))->geometry(), QRect(8, 293, 313, 32));
     QVERIFY(form.findChild<QLabel*>(QStringLiteral("lbInfo"))->geometry().bottom() < Bar(form)->geometry().top());
-    QVERIFY(form.findChild<QLabel*>(QStringLiteral("lbProgress"))->geometry().bottom() < form.height());
+    // Below the bar, as wide as it, two lines of its font high (at least the 32 pixels laid
+    // out), inside the window.
+    const QLabel* status = form.findChild<QLabel*>(QStringLiteral("lbProgress"));
+    QCOMPARE(status->geometry().topLeft(), QPoint(8, 293));
+    QCOMPARE(status->width(), 313);
+    QCOMPARE(status->height(), std::max(32, 2 * status->fontMetrics().lineSpacing()));
+    QVERIFY(status->geometry().bottom() < form.height());
     QCOMPARE(Bar(form)->value(), 0);
     QCOMPARE(ProgressText(form), QString());
 
@@ -348,6 +367,21 @@ void tst_frmTemplate::layoutFollowsTheDesign()
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         QCOMPARE(nextTabStop(form.findChild<QWidget*>(QLatin1String(tabOrder[i - 1]))), QString::fromLatin1(tabOrder[i]));
     QCOMPARE(nextTabStop(form.findChild<QWidget*>(QStringLiteral("cmdFile(4)"))), QStringLiteral("txtTemplate"));
+
+    form.show();
+    form.resize(form.width() + 100, form.height() + 100);
+    QCOMPARE(form.size(), QSize(425, 331));
+    for (const auto& control : controls) {
+        const QRect designed = control.geometry;
+        const QRect expected = control.wider == 'w'   ? designed.adjusted(0, 0, 100, 0)
+                               : control.wider == 'm' ? designed.translated(100, 0)
+                                                      : designed;
+        QCOMPARE(form.findChild<QWidget*>(QLatin1String(control.name))->geometry(), expected);
+    }
+    QCOMPARE(status->width(), 413);
+    form.resize(200, 200);
+    QCOMPARE(form.size(), QSize(325, 331));
+    QCOMPARE(form.findChild<QWidget*>(QStringLiteral("txtTemplate"))->geometry(), QRect(112, 32, 145, 18));
 }
 
 void tst_frmTemplate::enterStartsAndAnEmptyPathIsRefused()
@@ -412,42 +446,57 @@ void tst_frmTemplate::showByProgIdLoadsTheDialogAgainAndReusesItsConverter()
         mdlCommon::SetShowHandler(installed);
 }
 
-void tst_frmTemplate::showWithoutAPathOffersTheLastFilesAndPosition()
+void tst_frmTemplate::showWithoutAPathOffersTheLastFilesSizeAndPlace()
 {
     frmTemplate& form = converter_ui::TemplateDialog();
     const QStringList boxes = {QStringLiteral("txtTemplate"), QStringLiteral("txtStruct"), QStringLiteral("txtData"),
                                QStringLiteral("txtLog")};
-    const QStringList last = {Out(QStringLiteral("last.xml")), Out(QStringLiteral("s.sql")), QString(),
-                              Out(QStringLiteral("log.txt"))};
-    QPoint position;
-    QTimer::singleShot(0, [&] {
-        for (int i = 1; i < boxes.size(); ++i)
-            Box(form, qPrintable(boxes[i]))->setText(last[i]);
-        form.move(form.pos() + QPoint(17, 11));
-        position = form.pos();
-        QTest::keyClick(&form, Qt::Key_Escape);
-    });
-    form.ShowModal(last[0]);
-
-    const auto shown = [&](const QString& path) {
+    const auto shown = [&](const QString& path, const std::function<void()>& meanwhile = {}) {
         QStringList texts;
-        QPoint at;
+        QRect geometry;
         QTimer::singleShot(0, [&] {
             for (const QString& box : boxes)
                 texts << Box(form, qPrintable(box))->text();
-            at = form.pos();
+            if (meanwhile)
+                meanwhile();
+            geometry = form.geometry();
             QTest::keyClick(&form, Qt::Key_Escape);
         });
         form.ShowModal(path);
-        return std::pair{texts, at};
+        return std::pair{texts, geometry};
     };
-    // No path from the host: the last run's files, also an empty box, and the last position.
+    // The user's first run: the host's files, asked for only when there is no path.
+    QSettings(QStringLiteral("tabrix"), QStringLiteral("tabrix")).remove(QStringLiteral("frmTemplate"));
+    const QStringList first = {Out(QStringLiteral("demo.xml")), Out(QStringLiteral("demo_struct.sql")),
+                               Out(QStringLiteral("demo_data.sql")), Out(QStringLiteral("demo_log.txt"))};
+    int asked = 0;
+    form.SetFirstRunFiles([&] { return ++asked, first; });
+    QCOMPARE(shown(QStringLiteral("given.xml")).first, QStringList({QStringLiteral("given.xml"), QString(), QString(), QString()}));
+    QCOMPARE(asked, 0);
+    QSettings(QStringLiteral("tabrix"), QStringLiteral("tabrix")).remove(QStringLiteral("frmTemplate"));
+    QCOMPARE(shown(QString()).first, first);
+    QCOMPARE(asked, 1);
+
+    // A template named relative to the folder the dialog was opened in, a wider window moved.
+    const QString here = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(m_out->path()));
+    const auto [before, geometry] = shown(QStringLiteral("last.xml"), [&] {
+        Box(form, "txtStruct")->setText(Out(QStringLiteral("s.sql")));
+        Box(form, "txtLog")->setText(QStringLiteral("log.txt"));
+        form.setGeometry(form.geometry().adjusted(17, 11, 17 + 250, 11));
+    });
+    QVERIFY(QDir::setCurrent(here));
+    QCOMPARE(geometry.width(), 325 + 250);
+
+    // Opened elsewhere without a path: the same files, absolute, also an empty box; the same
+    // size and place. Later runs do not ask for the first run's files.
+    const QStringList last = {Out(QStringLiteral("last.xml")), Out(QStringLiteral("s.sql")), QString(),
+                              Out(QStringLiteral("log.txt"))};
     const auto [again, at] = shown(QString());
     QCOMPARE(again, last);
-    QCOMPARE(at, position);
-    // A path from the host: that template, the output boxes start empty.
-    QCOMPARE(shown(QStringLiteral("other.xml")).first,
-             QStringList({QStringLiteral("other.xml"), QString(), QString(), QString()}));
+    QCOMPARE(at, geometry);
+    QCOMPARE(asked, 1);
+    form.SetFirstRunFiles({});
 }
 
 void tst_frmTemplate::inputsAreTrimmedAndTheTemplateFileWins()
@@ -697,7 +746,9 @@ void tst_frmTemplate::failedExportIsReportedAndTheDialogReturnsToIdle()
     const QString path = WriteTemplate(Server(Table(QStringLiteral("t_Currency")), {}, missing));
     const auto form = Form(path);
     cmdOK(*form)->click();
-    QCOMPARE(Prompts(), QStringList(QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.")
+    // What failed in the dialog's words, then the data layer's.
+    QCOMPARE(Prompts(), QStringList(QStringLiteral("无法导出服务器 srv 的数据库 db:\r\n"
+                                                   "Cannot open database \"%1\" requested by the login. The login failed.")
                                         .arg(missing)));
     QCOMPARE(m_messages[0].buttons, 64);
     QVERIFY(!QFileInfo::exists(missing));
@@ -904,7 +955,7 @@ void tst_frmTemplate::progressAtAHeldRow()
 
     qint64 tableStart = -1, held = -1;
     int barHeld = -1;
-    QStringList textHeld;
+    QStringList textHeld, pausedLater;
     QImage picture;
     std::unique_ptr<PassScript> script;
     script = std::make_unique<PassScript>(*form, std::vector<std::function<bool()>>{
@@ -928,8 +979,16 @@ void tst_frmTemplate::progressAtAHeldRow()
         [&] {
             barHeld = Bar(*form)->value();
             textHeld = ProgressText(*form).split(QLatin1Char('\n'));
-            // For the documentation, paths as a user's would read (the run has read its boxes).
-            if (!qEnvironmentVariableIsEmpty("TABRIX_SCREENSHOT"))
+            // Paused, the clock stands: the rows shown again after this second read as before.
+            std::this_thread::sleep_for(std::chrono::milliseconds(1100));
+            return true;
+        },
+        [&] {
+            pausedLater = ProgressText(*form).split(QLatin1Char('\n'));
+            // For the documentation, paths as a user's would read (the run has read its boxes),
+            // in a window widened to show them whole.
+            if (!qEnvironmentVariableIsEmpty("TABRIX_SCREENSHOT")) {
+                form->resize(440, form->height());
                 for (const auto& [name, text] : {std::pair{"txtTemplate", "/home/user/templates/account.xml"},
                                                  std::pair{"txtStruct", "/home/user/out/struct.sql"},
                                                  std::pair{"txtData", "/home/user/out/data.sql"},
@@ -937,6 +996,7 @@ void tst_frmTemplate::progressAtAHeldRow()
                     Box(*form, name)->setText(QLatin1String(text));
                     Box(*form, name)->setCursorPosition(0);
                 }
+            }
             picture = form->grab().toImage();
             cmdCancel(*form)->click();  // "停止"
             return true;
@@ -948,13 +1008,16 @@ void tst_frmTemplate::progressAtAHeldRow()
     QCOMPARE(barHeld, static_cast<int>(held * 1000 / kLargeRows));
     QCOMPARE(textHeld.size(), 2);
     QCOMPARE(textHeld[0], QStringLiteral("表 2/2  srv/db/t_LargeTable"));
-    // Rows of the counted rows, then speed, time spent and time left (over 0.3 s of writing).
+    // Paused, rows of the counted rows, then speed, time spent and time left (over 0.3 s of
+    // writing).
     const QStringList figures = textHeld[1].split(QStringLiteral("  "));
-    QCOMPARE(figures.size(), 4);
-    QCOMPARE(figures[0], QStringLiteral("3,001/20,000 行"));
-    QVERIFY2(figures[1].endsWith(QStringLiteral(" 行/秒")) && figures[2].startsWith(QStringLiteral("已用 ")) &&
-                 figures[3].startsWith(QStringLiteral("剩余 ")),
+    QCOMPARE(figures.size(), 5);
+    QCOMPARE(figures[0], QStringLiteral("已暂停"));
+    QCOMPARE(figures[1], QStringLiteral("3,001/20,000 行"));
+    QVERIFY2(figures[2].endsWith(QStringLiteral(" 行/秒")) && figures[3].startsWith(QStringLiteral("已用 ")) &&
+                 figures[4].startsWith(QStringLiteral("剩余 ")),
              qPrintable(textHeld[1]));
+    QCOMPARE(pausedLater, textHeld);
     QCOMPARE(picture.size() / picture.devicePixelRatio(), form->size());
     // Stopped: the bar shows the share of the tables not cancelled, the text says how many were.
     QCOMPARE(Bar(*form)->value(), 500);
@@ -962,6 +1025,121 @@ void tst_frmTemplate::progressAtAHeldRow()
     const QString target = qEnvironmentVariable("TABRIX_SCREENSHOT");
     if (!target.isEmpty())
         QVERIFY(picture.save(target));
+}
+
+void tst_frmTemplate::textsInTheHostsLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    // Title, Frame1, Label1 to Label4, cmdOK and cmdCancel when idle.
+    QTest::addColumn<QStringList>("controls");
+    QTest::addColumn<QString>("emptyTemplate");
+    QTest::addColumn<QString>("failedDatabase");  // %1: the database file
+    QTest::addColumn<QString>("oneTableFailed");  // lbInfo
+
+    const QString server = QStringLiteral("Cannot open database \"%1\" requested by the login. The login failed.");
+    QTest::newRow("CHS") << QStringLiteral("CHS")
+                         << QStringList{QStringLiteral("采用模板导出"), QStringLiteral("导出基本信息"), QStringLiteral("模板文件:"),
+                                        QStringLiteral("结构文件:"), QStringLiteral("数据文件:"), QStringLiteral("记录文件:"),
+                                        QStringLiteral("开始"), QStringLiteral("退出")}
+                         << QStringLiteral("模板文件不能为空!") << QStringLiteral("无法导出服务器 srv 的数据库 db:\r\n") + server
+                         << QStringLiteral("1 张表导出失败  <a href=\"log\">打开记录文件</a>");
+    QTest::newRow("CHT") << QStringLiteral("CHT")
+                         << QStringList{QStringLiteral("採用模板匯出"), QStringLiteral("匯出基本資訊"), QStringLiteral("模板檔案:"),
+                                        QStringLiteral("結構檔案:"), QStringLiteral("資料檔案:"), QStringLiteral("記錄檔案:"),
+                                        QStringLiteral("開始"), QStringLiteral("結束")}
+                         << QStringLiteral("模板檔案不能為空!") << QStringLiteral("無法匯出伺服器 srv 的資料庫 db:\r\n") + server
+                         << QStringLiteral("1 張表匯出失敗  <a href=\"log\">開啟記錄檔案</a>");
+    QTest::newRow("EN") << QStringLiteral("EN")
+                        << QStringList{QStringLiteral("Export with a Template"), QStringLiteral("Export Files"),
+                                       QStringLiteral("Template:"), QStringLiteral("Structure:"), QStringLiteral("Data:"),
+                                       QStringLiteral("Log:"), QStringLiteral("Start"), QStringLiteral("Exit")}
+                        << QStringLiteral("The template file cannot be empty!")
+                        << QStringLiteral("Cannot export database db of server srv:\r\n") + server
+                        << QStringLiteral("1 table(s) failed  <a href=\"log\">Open the log</a>");
+}
+
+// The dialog made after the host chose its language: captions, messages and the outcome, and
+// the captions still work as the dialog's state (a run starts and ends).
+void tst_frmTemplate::textsInTheHostsLanguage()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, controls);
+    QFETCH(QString, emptyTemplate);
+    QFETCH(QString, failedDatabase);
+    QFETCH(QString, oneTableFailed);
+    QVERIFY(converter_ui::SetLanguage(language));
+    const auto chinese = qScopeGuard([] { converter_ui::SetLanguage(QStringLiteral("CHS")); });
+    const auto form = Form(QString());
+    QStringList shown = {form->windowTitle(), form->findChild<QGroupBox*>(QStringLiteral("Frame1"))->title()};
+    for (const char* label : {"Label1", "Label2", "Label3", "Label4"})
+        shown << form->findChild<QLabel*>(QLatin1String(label))->text();
+    shown << cmdOK(*form)->text() << cmdCancel(*form)->text();
+    QCOMPARE(shown, controls);
+
+    cmdOK(*form)->click();
+    const QString missing = Out(QStringLiteral("missing.db"));
+    Box(*form, "txtTemplate")->setText(WriteTemplate(Server(Table(QStringLiteral("t_Currency")), {}, missing)));
+    cmdOK(*form)->click();
+    WriteTemplate(Server(Table(QStringLiteral("t_Missing"))));
+    cmdOK(*form)->click();
+    QCOMPARE(Prompts(), QStringList({emptyTemplate, failedDatabase.arg(missing)}));
+    QCOMPARE(Info(*form), oneTableFailed);
+    QCOMPARE(QStringList({cmdOK(*form)->text(), cmdCancel(*form)->text()}), controls.mid(6));
+}
+
+void tst_frmTemplate::progressInTheHostsLanguageHoldsWhilePaused_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QStringList>("shown");  // running, paused a minute later, resumed
+
+    QTest::newRow("CHS") << QStringLiteral("CHS")
+                         << QStringList{QStringLiteral("表 1/1  s/d/t\n247,216/1,000,000 行  61,804 行/秒  已用 0:04  剩余 0:12"),
+                                        QStringLiteral("表 1/1  s/d/t\n已暂停  247,216/1,000,000 行  61,804 行/秒  已用 0:04  剩余 0:12"),
+                                        QStringLiteral("表 1/1  s/d/t\n494,432/1,000,000 行  61,804 行/秒  已用 0:08  剩余 0:08")};
+    QTest::newRow("CHT") << QStringLiteral("CHT")
+                         << QStringList{QStringLiteral("表 1/1  s/d/t\n247,216/1,000,000 行  61,804 行/秒  已用 0:04  剩餘 0:12"),
+                                        QStringLiteral("表 1/1  s/d/t\n已暫停  247,216/1,000,000 行  61,804 行/秒  已用 0:04  剩餘 0:12"),
+                                        QStringLiteral("表 1/1  s/d/t\n494,432/1,000,000 行  61,804 行/秒  已用 0:08  剩餘 0:08")};
+    QTest::newRow("EN") << QStringLiteral("EN")
+                        << QStringList{QStringLiteral("table 1 of 1  s/d/t\n247,216 of 1,000,000 rows, 61,804 rows/s, 0:04 elapsed, 0:12 left"),
+                                       QStringLiteral("table 1 of 1  s/d/t\nPaused, 247,216 of 1,000,000 rows, 61,804 rows/s, 0:04 elapsed, 0:12 left"),
+                                       QStringLiteral("table 1 of 1  s/d/t\n494,432 of 1,000,000 rows, 61,804 rows/s, 0:08 elapsed, 0:08 left")};
+}
+
+// The progress wording and numbers of the host's language, also where the system's locale
+// groups digits with dots; a pause is no time of the run's.
+void tst_frmTemplate::progressInTheHostsLanguageHoldsWhilePaused()
+{
+    QFETCH(QString, language);
+    QFETCH(QStringList, shown);
+    QVERIFY(converter_ui::SetLanguage(language));
+    const QLocale system;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const auto restore = qScopeGuard([&] {
+        converter_ui::SetLanguage(QStringLiteral("CHS"));
+        QLocale::setDefault(system);
+    });
+    clsConverter converter;
+    auto now = std::chrono::steady_clock::time_point();
+    RunProgress progress(&converter, [&] { return now; });
+    progress.SetLocale(converter_ui::Locale());
+    const auto text = [&] {
+        return progress.TableText(RunProgress::Localised) + QLatin1Char('\n') + progress.FiguresText(RunProgress::Localised);
+    };
+    progress.Start(1);
+    emit converter.TableStarted(QStringLiteral("s"), QStringLiteral("d"), QStringLiteral("t"), 0, 1000000);
+    now += std::chrono::seconds(4);
+    emit converter.RowsWritten(247216, 0);
+    QStringList seen = {text()};
+    progress.SetPaused(true);
+    now += std::chrono::seconds(60);
+    emit converter.RowsWritten(247216, 0);
+    seen << text();
+    progress.SetPaused(false);
+    now += std::chrono::seconds(4);
+    emit converter.RowsWritten(494432, 0);
+    seen << text();
+    QCOMPARE(seen, shown);
 }
 
 QTEST_MAIN(tst_frmTemplate)

@@ -156,8 +156,8 @@ TEST(RunProgress, CountsTablesAndTellsTheShareOnlyAgainstAKnownTotal)
     EXPECT_EQ(progress.Permille(), 250);
     EXPECT_EQ(progress.Text(RunProgress::English),
               QStringLiteral("table 1 of 3 s/d/a: 500,000 of 2,000,000 rows (25%), 125,000 rows/s, 0:06 elapsed, 0:12 left"));
-    EXPECT_EQ(progress.TableText(RunProgress::Chinese), QStringLiteral("表 1/3  s/d/a"));
-    EXPECT_EQ(progress.FiguresText(RunProgress::Chinese),
+    EXPECT_EQ(progress.TableText(RunProgress::Localised), QStringLiteral("表 1/3  s/d/a"));
+    EXPECT_EQ(progress.FiguresText(RunProgress::Localised),
               QStringLiteral("500,000/2,000,000 行  125,000 行/秒  已用 0:06  剩余 0:12"));
     // More rows than the estimate: the share is no longer known.
     emit converter.RowsWritten(2000001, 0);
@@ -178,7 +178,7 @@ TEST(RunProgress, CountsTablesAndTellsTheShareOnlyAgainstAKnownTotal)
     EXPECT_EQ(progress.Table(), 3);
     EXPECT_EQ(progress.Permille(), 666);  // one table of three cancelled
     EXPECT_EQ(progress.Text(RunProgress::English), QStringLiteral("3 tables, 2,000,011 rows, 1:00:07, 1 cancelled"));
-    EXPECT_EQ(progress.Text(RunProgress::Chinese), QStringLiteral("3 张表  2,000,011 行  用时 1:00:07  1 张表已取消"));
+    EXPECT_EQ(progress.Text(RunProgress::Localised), QStringLiteral("3 张表  2,000,011 行  用时 1:00:07  1 张表已取消"));
 }
 
 }  // namespace
