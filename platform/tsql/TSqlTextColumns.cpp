@@ -52,8 +52,11 @@ void CollateTextColumns(TSqlTokens& tokens, const std::vector<TSqlStatement>& st
             size_t open = s.first + 2;
             while (open < s.last && !tokens.Is(open, "("))
                 ++open;
+            // A statement that ends before its column list has nothing to collate.
+            if (!tokens.Is(open, "("))
+                continue;
             const size_t close = tokens.Match(open);
-            if (tokens.Is(open, "(") && close != TSqlTokens::npos && close > open + 1)
+            if (close != TSqlTokens::npos && close > open + 1)
                 CollateColumns(tokens, open + 1, close - 1);
         } else if (s.word == "alter") {
             for (size_t i = s.first + 2; i < s.last; ++i)
