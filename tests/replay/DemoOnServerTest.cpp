@@ -78,11 +78,13 @@ const std::vector<Difference>& Differences()
         const char* scale;
     };
     static const std::vector<Difference> differences = {
-        {"the structure script writes further indexes without unique and without descending keys", Where::Everywhere,
-         "indexes",
+        {"the structure script writes further indexes (a unique constraint's too) as plain indexes, without "
+         "descending keys",
+         Where::Everywhere, "indexes",
          [](QJsonObject& row) {
              if (!Value(row, "Index_Description").contains(QLatin1String("primary key")))
-                 row[QStringLiteral("Index_Description")] = Value(row, "Index_Description").remove(QStringLiteral(", unique"));
+                 row[QStringLiteral("Index_Description")] =
+                     Value(row, "Index_Description").remove(QStringLiteral(", unique")).remove(QStringLiteral(" key"));
              row[QStringLiteral("index_keys")] = Value(row, "index_keys").remove(QStringLiteral("(-)"));
          },
          {}},
@@ -108,6 +110,23 @@ const std::vector<Difference>& Differences()
              line.replace(QStringLiteral("nvarchar(max)"), QStringLiteral("ntext"))
                  .replace(QStringLiteral("varbinary(max)"), QStringLiteral("image"))
                  .replace(QStringLiteral("varchar(max)"), QStringLiteral("text"));
+         }},
+        {"a computed column's type is the server's reading of its expression (the demo's SQLite file declares "
+         "t_ICStockBillEntry.FAmount decimal(20,2); SQL Server types decimal arithmetic by its own precision rules, "
+         "Babelfish as numeric(38,38))",
+         Where::Everywhere, "t_ICStockBillEntry/fields",
+         [](QJsonObject& row) {
+             if (Value(row, "FFieldName") == QLatin1String("FAmount"))
+                 for (const char* name : {"Length", "Prec", "Scale"})
+                     row[QLatin1String(name)] = QStringLiteral("(computed)");
+         },
+         {}},
+        {"the server keeps a computed column's text in a form of its own (SQL Server brackets names and "
+         "parenthesises terms, Babelfish lower-cases them)",
+         Where::Everywhere, "script", {},
+         [](QString& line) {
+             static const QRegularExpression computed(QStringLiteral("^(  \\S+    as )\\(.*\\),$"));
+             line.replace(computed, QStringLiteral("\\1(expression),"));
          }},
         {"Babelfish keeps index names lower-cased", Where::Babelfish, "indexes",
          [](QJsonObject& row) { row[QStringLiteral("Index_Name")] = Value(row, "Index_Name").toLower(); }, {}},
