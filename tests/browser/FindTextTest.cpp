@@ -1,10 +1,8 @@
 // Typed find texts and stored descriptions are data: a find matches the text itself, whatever it
 // holds, and a table node's text gives back its table whatever its description holds.
-#include "Connection.h"
 #include "FindFilter.h"
 #include "FindTexts.h"
 #include "ShareProps.h"
-#include "SqliteFile.h"
 #include "TreeNodeText.h"
 #include "clsGetData.h"
 #include "modPublic.h"
@@ -28,15 +26,7 @@ TEST(FindTextTest, FindsMatchTheTypedTextItselfBySubsystemThenId)
     QTemporaryDir folder;
     ASSERT_TRUE(folder.isValid());
     const QString file = folder.filePath(QStringLiteral("account.db"));
-    demo::SqliteFile(file).Exec(
-        "create table t_Subsystem (FSubSysID int not null primary key, FName nvarchar(80), FName_CHT nvarchar(80),"
-        " FName_EN nvarchar(80));"
-        "create table t_tabledescription (FSubSystemID int not null, FTableID int not null, FTableName varchar(50),"
-        " FDescription nvarchar(255), FDescription_CHT nvarchar(255), FDescription_EN nvarchar(255));");
-    ado::Connection writer;
-    writer.Open("Provider=SQLite;Data Source=" + file.toStdString());
-    writer.Execute(findtexts::InsertRows(1, 2, 0));
-    writer.Close();
+    findtexts::WriteAccount(file);
     for (const findtexts::Find& find : findtexts::Finds()) {
         const QString language = QString::fromLatin1(find.language);
         SCOPED_TRACE((language + u' ' + find.code + u'|' + find.name).toStdString());

@@ -2,7 +2,6 @@
 // its Locate events.
 #include "BrowserTree.h"
 #include "BrowserUiHost.h"
-#include "Connection.h"
 #include "Dispatch.h"
 #include "FindTexts.h"
 #include "SqliteFile.h"
@@ -209,15 +208,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("account.db"));
-        demo::SqliteFile(file).Exec(
-            "create table t_Subsystem (FSubSysID int not null primary key, FName nvarchar(80), FName_CHT nvarchar(80),"
-            " FName_EN nvarchar(80)); insert into t_Subsystem values (1, '一', '一', 'One'), (2, '二', '二', 'Two');"
-            "create table t_tabledescription (FSubSystemID int not null, FTableID int not null, FTableName varchar(50),"
-            " FDescription nvarchar(255), FDescription_CHT nvarchar(255), FDescription_EN nvarchar(255));");
-        ado::Connection writer;
-        writer.Open("Provider=SQLite;Data Source=" + file.toStdString());
-        writer.Execute(findtexts::InsertRows(1, 2, 0));
-        writer.Close();
+        findtexts::WriteAccount(file);
         auto* tree = m_window->findChild<BrowserTree*>(QStringLiteral("tree"));
         QString language;
         for (const findtexts::Find& find : findtexts::Finds()) {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "Connection.h"
+#include "SqliteFile.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -114,6 +117,20 @@ inline std::string InsertRows(int first, int second, int idOffset)
                Literal(t.code) + ", " + Literal(t.chs) + ", null, " + (t.en ? Literal(*t.en) : std::string("null")) + ")";
     }
     return sql;
+}
+
+// An account file holding the two subsystems and the rows, written through the embedded provider.
+inline void WriteAccount(const QString& file)
+{
+    demo::SqliteFile(file).Exec(
+        "create table t_Subsystem (FSubSysID int not null primary key, FName nvarchar(80), FName_CHT nvarchar(80),"
+        " FName_EN nvarchar(80)); insert into t_Subsystem values (1, '一', '一', 'One'), (2, '二', '二', 'Two');"
+        "create table t_tabledescription (FSubSystemID int not null, FTableID int not null, FTableName varchar(50),"
+        " FDescription nvarchar(255), FDescription_CHT nvarchar(255), FDescription_EN nvarchar(255));");
+    ado::Connection writer;
+    writer.Open("Provider=SQLite;Data Source=" + file.toStdString());
+    writer.Execute(InsertRows(1, 2, 0));
+    writer.Close();
 }
 
 }  // namespace findtexts
