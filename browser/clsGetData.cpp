@@ -299,8 +299,9 @@ ado::RecordsetPtr clsGetData::QueryIndexes(qint32, const QString& strTableName, 
 {
     return FromCatalogue(QStringLiteral("sp_helpindex '") + InLiteral(strTableName) + u'\'',
                          [&](QString* message) -> ado::RecordsetPtr {
-                             const ado::RecordsetPtr rows = RunQuery(IndexReport::Query(strTableName), message);
-                             return rows ? IndexReport::FromRows(*rows, strTableName) : nullptr;
+                             const QStringList names{strTableName};
+                             const ado::RecordsetPtr rows = RunQuery(IndexReport::Query(names), message);
+                             return rows ? IndexReport::FromRows(*rows, names).front() : nullptr;
                          },
                          sMsg);
 }
@@ -383,7 +384,9 @@ std::optional<clsGetData::FieldRowsByTable> clsGetData::GetAllFieldRows(QString*
                 head + QStringLiteral(" from t_tabledescription t5 join ") +
                     ViewColumns(QStringLiteral("c.object_id = object_id(quotename(n.TABLE_SCHEMA) + '.' + "
                                                "quotename(n.TABLE_NAME))")) +
-                    QStringLiteral(" t2 on(t2.tablename=ltrim(t5.FTableName)) "
+                    // Babelfish compares texts without padding the shorter with blanks, as SQL
+                    // Server does: a name described with trailing blanks is trimmed of them.
+                    QStringLiteral(" t2 on(t2.tablename=rtrim(ltrim(t5.FTableName))) "
                                    "left join t_FieldDescription t1  on(t1.FFieldname=t2.Name and t1.FTableID=t5.FTableID) "
                                    "join sys.types t4 on(t2.xusertype=t4.user_type_id) "
                                    "order by t5.FTableID, t5.FTableName, FFieldName"),
@@ -448,6 +451,31 @@ VexaRecordPtr clsGetData::NewRow(const std::vector<const ado::Field*>& fields, c
     return record;
 }
 
+bool clsGetData::ReadsCatalogueViews() const
+{
+    return Catalogue() == catalogue::Kind::Views;
+}
+
+std::optional<std::vector<automation::ObjectPtr>> clsGetData::GetAllIndexRows(const QStringList& tableNames,
+                                                                            QString* sMsg) const
+{
+    const ado::RecordsetPtr rows = RunQuery(IndexReport::Query(tableNames), sMsg);
+    if (!rows)
+        return std::nullopt;
+    try {
+        std::vector<automation::ObjectPtr> lists;
+        for (const ado::RecordsetPtr& report : IndexReport::FromRows(*rows, tableNames))
+            lists.push_back(ListOf(report, false));
+        return lists;
+    } catch (...) {
+        const automation::ErrorInfo info = automation::InfoFromCurrentException();
+        if (sMsg)
+            *sMsg = info.description;
+        automation::ClearCurrentError();
+        return std::nullopt;
+    }
+}
+
 automation::ObjectPtr clsGetData::BuildRows(qint32 FinterID, const QString& strTableName, qint32 nType,
                                             QString* sMsg) const
 {
@@ -459,26 +487,30 @@ automation::ObjectPtr clsGetData::BuildRows(qint32 FinterID, const QString& strT
     if (!rs)
         return nullptr;
     try {
-        rs->Detach();
-        if (rs->State() == ado::adStateClosed)
-            return nullptr;
-        const bool fieldList = nType != 0;
-        const std::vector<ColumnDef>& layout = fieldList ? m_fieldColumns : m_indexColumns;
-        const VexaListPtr list = NewList();
-        // The layout's columns in the record set, looked up once (a column is bound to the row).
-        std::vector<const ado::Field*> fields;
-        qint32 counter = 0;
-        while (!rs->Eof()) {
-            if (fields.empty())
-                fields = LayoutFields(*rs, fieldList);
-            const VexaRecordPtr record = NewRow(fields, layout, counter);
-            rs->MoveNext();
-            ++counter;
-            list->Add(record);
-        }
-        return list;
+        return ListOf(rs, nType != 0);
     } catch (...) {
         automation::ClearCurrentError();
         return nullptr;
     }
+}
+
+automation::ObjectPtr clsGetData::ListOf(const ado::RecordsetPtr& rs, bool fieldList) const
+{
+    rs->Detach();
+    if (rs->State() == ado::adStateClosed)
+        return nullptr;
+    const std::vector<ColumnDef>& layout = fieldList ? m_fieldColumns : m_indexColumns;
+    const VexaListPtr list = NewList();
+    // The layout's columns in the record set, looked up once (a column is bound to the row).
+    std::vector<const ado::Field*> fields;
+    qint32 counter = 0;
+    while (!rs->Eof()) {
+        if (fields.empty())
+            fields = LayoutFields(*rs, fieldList);
+        const VexaRecordPtr record = NewRow(fields, layout, counter);
+        rs->MoveNext();
+        ++counter;
+        list->Add(record);
+    }
+    return list;
 }

@@ -9,6 +9,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 #include <map>
@@ -61,6 +62,16 @@ public:
     using FieldRowFilter = std::function<bool(const QString& fieldName, const QString& description)>;
     std::optional<FieldRowsByTable> GetAllFieldRows(QString* sMsg, const FieldRowFilter& keep = {}) const;
 
+    // True when this connection's field and index rows come from the catalogue views, decided
+    // now if not yet (ServerCatalogue.h).
+    bool ReadsCatalogueViews() const;
+    // For a batch over many tables on the catalogue views, which a server plans slowly query by
+    // query: the index rows of every table in tableNames (named as for GetDataByInterID), in
+    // that order, made as GetDataByInterID makes them, from one statement. Nothing, with sMsg
+    // set, when it fails.
+    std::optional<std::vector<automation::ObjectPtr>> GetAllIndexRows(const QStringList& tableNames,
+                                                                      QString* sMsg) const;
+
 signals:
     // Which catalogue the field and index rows are read from (ServerCatalogue.h): the catalogue
     // views, or the legacy ones. Said once per connection, when it was asked of the server.
@@ -99,6 +110,8 @@ private:
     ado::RecordsetPtr QueryFields(qint32 FinterID, const QString& strTableName, QString* sMsg,
                                   const QString& orderColumn) const;
     automation::ObjectPtr BuildRows(qint32 FinterID, const QString& strTableName, qint32 nType, QString* sMsg) const;
+    // The field (or index) list of a record set's rows; nothing for a closed one.
+    automation::ObjectPtr ListOf(const ado::RecordsetPtr& rs, bool fieldList) const;
     // The record set's columns of the field (or index) layout; the sequence column has none.
     std::vector<const ado::Field*> LayoutFields(const ado::Recordset& rs, bool fieldList) const;
     // A row record: each layout value from its column, trimmed, the sequence number from counter.

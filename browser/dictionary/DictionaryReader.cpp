@@ -102,7 +102,41 @@ void DictionaryReader::Group(DictionaryDocument& document, Fill&& fill)
 
 void DictionaryReader::ReadAll(DictionaryDocument& document, bool withIndexes)
 {
+    if (m_data.ReadsCatalogueViews() && ReadAllAtOnce(document, withIndexes))
+        return;
     Group(document, [&](DictionaryTable& table) { ReadRows(table, withIndexes); });
+}
+
+bool DictionaryReader::ReadAllAtOnce(DictionaryDocument& document, bool withIndexes)
+{
+    QStringList names;
+    std::map<QString, size_t> placeOf;
+    for (const VexaRecordPtr& record : *document.tree) {
+        if (!IsTableNode(record))
+            continue;
+        try {
+            const QString name = nodetext::TableName(Value(record, "FText"));
+            if (placeOf.emplace(name, names.size()).second)
+                names << name;
+        } catch (...) {
+            automation::ClearCurrentError();
+        }
+    }
+    QString message;
+    std::optional<std::vector<automation::ObjectPtr>> indexes;
+    if (withIndexes && !(indexes = m_data.GetAllIndexRows(names, &message)))
+        return false;
+    const std::optional<clsGetData::FieldRowsByTable> fields = m_data.GetAllFieldRows(&message);
+    if (!fields)
+        return false;
+    const VexaListPtr none = std::make_shared<VexaList>();
+    Group(document, [&](DictionaryTable& table) {
+        if (indexes)
+            table.indexes = VexaList::From((*indexes)[placeOf.at(table.name)]);
+        const auto found = fields->find({table.id, table.name});
+        table.fields = found != fields->end() ? found->second : none;
+    });
+    return true;
 }
 
 bool DictionaryReader::ReadAllFields(DictionaryDocument& document, QString& message,

@@ -30,6 +30,11 @@ public:
 
 private:
     void ReadRows(DictionaryTable& table, bool withIndexes);
+    // ReadAll with one statement for all field rows and one for all index rows, for a server
+    // whose catalogue views are slow to plan query by query; false, having read nothing into the
+    // document, when either statement fails (the tables are then read one by one, each with its
+    // own message).
+    bool ReadAllAtOnce(DictionaryDocument& document, bool withIndexes);
     // Groups the table nodes; fill gives each table its rows.
     template <class Fill>
     void Group(DictionaryDocument& document, Fill&& fill);

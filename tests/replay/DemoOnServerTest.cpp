@@ -280,6 +280,14 @@ TEST_F(DemoOnServer, DictionaryEqualsTheDemosInEachLanguage)
                 << key.toStdString();
         }
         EXPECT_EQ(actual.size(), expected.size());
+
+        // The field search reads every table's fields in one statement; t_Account is described
+        // with blanks around its name.
+        const QStringList search = {"--language", language, "--search", "FAccountID", "--format", "json"};
+        const TabrixOutcome demoHits = RunTabrix(QStringList{"dictionary", "--db", "account.db"} + search, Folder());
+        const TabrixOutcome copyHits = RunTabrix(QStringList{"dictionary", "--connection", Copy()} + search, Folder());
+        EXPECT_TRUE(demoHits.out.contains(QStringLiteral("\"t_Account\""))) << demoHits.out.toStdString();
+        EXPECT_EQ(copyHits.out.toStdString(), demoHits.out.toStdString());
     }
 }
 
