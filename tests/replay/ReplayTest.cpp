@@ -226,8 +226,22 @@ public:
         return failure;
     }
 
-    // Applies table i's scripts to the scratch database and compares the copy with the source.
-    Findings Check(size_t i, ado::Connection& copy, const std::string& copyText)
+    // Applies the scripts of every table in which to the scratch database in one run: true when
+    // every table's export and apply succeeded, so that each table needs no run of its own.
+    bool ApplyAll(const std::vector<size_t>& which, const std::string& copyText) const
+    {
+        QStringList arguments{QStringLiteral("apply"), QStringLiteral("--connection"), FromUtf8(copyText)};
+        for (size_t i : which) {
+            if (!ExportFailure(i).empty())
+                return false;
+            arguments << QStringLiteral("s%1.sql").arg(i) << QStringLiteral("d%1.sql").arg(i);
+        }
+        return RunTabrix(arguments, m_folder).exitCode == 0;
+    }
+
+    // Applies table i's scripts to the scratch database (unless ApplyAll did) and compares the
+    // copy with the source.
+    Findings Check(size_t i, ado::Connection& copy, const std::string& copyText, bool applied)
     {
         Findings found;
         const std::string& table = m_tables[i];
@@ -240,11 +254,12 @@ public:
             found.faults.push_back(where + ": the export failed it: " + failure);
             return found;
         }
-        const TabrixOutcome applied = RunTabrix({"apply", "--connection", FromUtf8(copyText), QStringLiteral("s%1.sql").arg(i),
-                                                 QStringLiteral("d%1.sql").arg(i)},
-                                                m_folder);
-        if (applied.exitCode != 0) {
-            const std::string message = applied.err.trimmed().toStdString();
+        const TabrixOutcome run = applied ? TabrixOutcome{0, {}, {}}
+                                          : RunTabrix({"apply", "--connection", FromUtf8(copyText),
+                                                       QStringLiteral("s%1.sql").arg(i), QStringLiteral("d%1.sql").arg(i)},
+                                                      m_folder);
+        if (run.exitCode != 0) {
+            const std::string message = run.err.trimmed().toStdString();
             bool anyLogged = false;
             for (const Column& c : columns)
                 anyLogged = anyLogged || Logged(i, c.name);
@@ -544,15 +559,24 @@ protected:
     void ReplayAll(const std::string& server, Replay& replay, size_t tables,
                    const std::map<size_t, std::string>& babelfishSkips = {})
     {
-        ScratchDatabase scratch(server);
-        ado::Connection copy;
-        copy.Open(scratch.ConnectionText(), ado::adModeRead);
+        std::vector<size_t> judged;
         for (size_t i = 0; i < tables; ++i) {
-            if (const auto skip = babelfishSkips.find(i); skip != babelfishSkips.end()) {
+            if (const auto skip = babelfishSkips.find(i); skip != babelfishSkips.end())
                 std::cout << "not judged on Babelfish, which differs from SQL Server here: " << skip->second << "\n";
-                continue;
-            }
-            const Findings found = replay.Check(i, copy, scratch.ConnectionText());
+            else
+                judged.push_back(i);
+        }
+        // One run of tabrix apply for all tables when they all apply (a login to the server per
+        // table is most of the time here); otherwise one run per table on a new database, so
+        // that a failure names its table.
+        auto scratch = std::make_unique<ScratchDatabase>(server);
+        const bool applied = replay.ApplyAll(judged, scratch->ConnectionText());
+        if (!applied)
+            scratch = std::make_unique<ScratchDatabase>(server);
+        ado::Connection copy;
+        copy.Open(scratch->ConnectionText(), ado::adModeRead);
+        for (size_t i : judged) {
+            const Findings found = replay.Check(i, copy, scratch->ConnectionText(), applied);
             for (const std::string& text : found.faults)
                 ADD_FAILURE() << text;
             for (const std::string& text : found.excused)
