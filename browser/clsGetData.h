@@ -61,6 +61,11 @@ public:
     using FieldRowFilter = std::function<bool(const QString& fieldName, const QString& description)>;
     std::optional<FieldRowsByTable> GetAllFieldRows(QString* sMsg, const FieldRowFilter& keep = {}) const;
 
+    // The tables and views of the database (name, and xtype 'U' for a table or 'V' for a view),
+    // from the catalogue the field rows are read from, names in the letter case they were
+    // created with. Nothing, with sMsg set, when the query fails.
+    ado::RecordsetPtr GetTablesAndViews(QString* sMsg) const;
+
 signals:
     // Which catalogue the field and index rows are read from (ServerCatalogue.h): the catalogue
     // views, or the legacy ones. Said once per connection, when it was asked of the server.
