@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Connection.h"
+#include "ServerTableDigest.h"
 #include "XmlElement.h"
 
 #include <QString>
@@ -12,8 +13,10 @@
 
 // Proves an export lossless: replays the structure and data scripts of every server element on
 // a scratch SQLite file, then compares each table of the template with its copy: the row count
-// and a digest of the rows (TableDigest), the source read as the export read it (with the
-// table's expr), the copy whole. A table that differs is reported with the first row the copy
+// and a digest of the rows, the source read as the export read it (with the table's expr), the
+// copy whole. Rows of a SQLite source compare as the script writes them (TableDigest); rows of
+// a server, whose values all have their column's type, as the source's column types hold them
+// (ServerTableDigest). A table that differs is reported with the first row the copy
 // lacks and the first row it holds beyond the source.
 //
 // The data script's special updates are not replayed: they recompute a column from tables of
@@ -43,9 +46,10 @@ public:
 private:
     struct Scripts;
     void VerifyScripts(const Scripts& scripts);
-    // Compares one table with its copy on the server; false when it differs.
-    bool SameOnServer(const xml::XmlElement& table, const std::string& T, const ado::ConnectionPtr& source,
-                      const ado::ConnectionPtr& copy);
+    // Compares one table with its copy value for value as the columns' types hold them; false
+    // when it differs.
+    bool SameAsTyped(const xml::XmlElement& table, const std::string& T, const ado::ConnectionPtr& source,
+                     const ado::ConnectionPtr& copy, const ServerTableDigest::Columns& columns);
     void Fail(const xml::XmlElement& table, const QString& text);
 
     std::vector<xml::XmlElement> m_servers;

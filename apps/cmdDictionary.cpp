@@ -127,7 +127,7 @@ int Run(const DictionaryOptions& options)
         if (ReportFailures(document))
             return kFailed;
         std::vector<DriftCheck::Item> items;
-        if (!Attempt([&] { items = DriftCheck::Find(document, *held); }, message))
+        if (!Attempt([&] { items = DriftCheck::Find(document, data, *held); }, message))
             return Fail(message);
         const int status = Emit(options, writer->Rows(DriftCheck::Rows(document, items)));
         return status != 0 ? status : items.empty() ? 0 : kDrift;

@@ -282,6 +282,18 @@ ado::RecordsetPtr clsGetData::FromCatalogue(const QString& legacySql,
     return views(sMsg);
 }
 
+ado::RecordsetPtr clsGetData::GetTablesAndViews(QString* sMsg) const
+{
+    return FromCatalogue(QStringLiteral("select name, xtype from sysobjects where xtype in ('U','V') order by name"),
+                         [this](QString* message) {
+                             return RunQuery(QStringLiteral("select TABLE_NAME as name, case TABLE_TYPE when 'BASE TABLE' "
+                                                            "then 'U' else 'V' end as xtype from INFORMATION_SCHEMA.TABLES "
+                                                            "order by TABLE_NAME"),
+                                             message);
+                         },
+                         sMsg);
+}
+
 QString clsGetData::ViewColumns(const QString& where)
 {
     // Lengths and precisions as syscolumns gives them: a character or binary column's precision

@@ -72,6 +72,11 @@ public:
     std::optional<std::vector<automation::ObjectPtr>> GetAllIndexRows(const QStringList& tableNames,
                                                                       QString* sMsg) const;
 
+    // The tables and views of the database (name, and xtype 'U' for a table or 'V' for a view),
+    // from the catalogue the field rows are read from, names in the letter case they were
+    // created with. Nothing, with sMsg set, when the query fails.
+    ado::RecordsetPtr GetTablesAndViews(QString* sMsg) const;
+
 signals:
     // Which catalogue the field and index rows are read from (ServerCatalogue.h): the catalogue
     // views, or the legacy ones. Said once per connection, when it was asked of the server.

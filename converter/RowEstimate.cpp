@@ -18,8 +18,8 @@ long long FirstNumber(ado::Connection& connection, const std::string& sql)
 
 }  // namespace
 
-long long RowEstimate::Of(ado::Connection& objCon, const std::string& strTable, const std::string& strObjectName,
-                          const std::string& strExpr)
+long long RowEstimate::Of(ado::Connection& objCon, catalogue::Kind kind, const std::string& strTable,
+                          const std::string& strObjectName, const std::string& strExpr)
 {
     if (strExpr.find_first_not_of(" \t\r\n") != std::string::npos)
         return -1;
@@ -32,12 +32,17 @@ long long RowEstimate::Of(ado::Connection& objCon, const std::string& strTable, 
                 return -1;
             return FirstNumber(objCon, "select count(*) from " + strTable);
         }
+        const std::string partitions =
+            "select sum(rows) from sys.partitions where object_id = " + object + " and index_id < 2";
         long long rows = -1;
-        try {
-            rows = FirstNumber(objCon, "select sum(rows) from sys.partitions where object_id = " + object +
-                                           " and index_id < 2");
-        } catch (...) {
-            rows = FirstNumber(objCon, "select sum(rows) from sysindexes where id = " + object + " and indid < 2");
+        if (kind == catalogue::Kind::Views) {
+            rows = FirstNumber(objCon, partitions);
+        } else {
+            try {
+                rows = FirstNumber(objCon, partitions);
+            } catch (...) {
+                rows = FirstNumber(objCon, "select sum(rows) from sysindexes where id = " + object + " and indid < 2");
+            }
         }
         return rows > 0 ? rows : -1;
     } catch (...) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Connection.h"
+#include "ServerCatalogue.h"
 
 #include <string>
 
@@ -16,9 +17,10 @@ public:
     //   - The embedded provider: SQLite counts a table's rows from its b-tree pages without
     //     reading a row; a view would run its whole query, so only tables are counted.
     //   - A server: the row counts its catalogue keeps for the heap or clustered index
-    //     (sys.partitions, or sysindexes on servers without it); a count of 0 is taken as not
-    //     kept, so an empty table shows as unknown rather than a stale zero as a total.
+    //     (sys.partitions, or, read through the legacy catalogue, sysindexes on servers without
+    //     it); a count of 0 or below is taken as not kept, so an empty table shows as unknown
+    //     rather than a stale zero as a total (Babelfish says -1 until its statistics are made).
     // A failing question is no failure of the export: the answer is unknown.
-    static long long Of(ado::Connection& objCon, const std::string& strTable, const std::string& strObjectName,
-                        const std::string& strExpr);
+    static long long Of(ado::Connection& objCon, catalogue::Kind kind, const std::string& strTable,
+                        const std::string& strObjectName, const std::string& strExpr);
 };

@@ -525,7 +525,7 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
     // The estimate costs a query: asked only for a host that shows it, and not for a run
     // that is stopping anyway.
     if (connection && m_stopFlag != eStop && isSignalConnected(QMetaMethod::fromSignal(&clsConverter::TableStarted)))
-        facts.estimatedRows = RowEstimate::Of(*connection, T, sqlname::InLiteral(T), E);
+        facts.estimatedRows = RowEstimate::Of(*connection, CatalogueOf(connection, objNode), T, sqlname::InLiteral(T), E);
     StartTable(facts);
     SetCaption(lbInfo, QStringLiteral("导出表数据 : ") + names.Path());
 

@@ -193,7 +193,7 @@ double EstimateCpuSeconds(const std::string& db, const std::string& table, long 
         ado::Connection connection;
         connection.Open("Provider=SQLite;Data Source=" + db);
         const double start = CpuSeconds();
-        rows = RowEstimate::Of(connection, name, sqlname::InLiteral(name), "");
+        rows = RowEstimate::Of(connection, catalogue::Kind::Legacy, name, sqlname::InLiteral(name), "");
         best = std::min(best, CpuSeconds() - start);
     }
     return best;

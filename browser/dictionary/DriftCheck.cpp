@@ -1,12 +1,16 @@
 #include "DriftCheck.h"
 
+#include "AutomationError.h"
 #include "HeldConnection.h"
+#include "clsGetData.h"
 #include "modPublic.h"
 
 #include <map>
 #include <set>
 
 namespace {
+
+constexpr long kObjectNotSet = 91;
 
 // A name as the server's default collation compares it.
 QString Key(const QString& name)
@@ -25,13 +29,16 @@ QString Text(const ado::Recordset& rs, const char* column)
 
 }  // namespace
 
-std::vector<DriftCheck::Item> DriftCheck::Find(const DictionaryDocument& document, HeldConnection& connection)
+std::vector<DriftCheck::Item> DriftCheck::Find(const DictionaryDocument& document, const clsGetData& data,
+                                               HeldConnection& connection)
 {
     // What the catalogue holds: tables and views by name, which of them are tables.
     std::map<QString, QString> existing;  // key -> name
     std::set<QString> userTables;
-    const ado::RecordsetPtr objects =
-        connection.GetData(QStringLiteral("select name, xtype from sysobjects where xtype in ('U','V') order by name"));
+    QString message;
+    const ado::RecordsetPtr objects = data.GetTablesAndViews(&message);
+    if (!objects)
+        throw automation::AutomationError(kObjectNotSet, message);
     for (; !objects->Eof(); objects->MoveNext()) {
         const QString name = Text(*objects, "name");
         existing.emplace(Key(name), name);

@@ -2,6 +2,7 @@
 
 #include "SqliteErrors.h"
 #include "SqlTokenizer.h"
+#include "WholeDecimalValues.h"
 
 #include <charconv>
 #include <limits>
@@ -96,6 +97,12 @@ bool ReadLiteral(std::string_view sql, const std::vector<const Token*>& value, S
                 return true;
             }
             // Beyond 64 bits SQLite reads the digits as a REAL.
+        }
+        // Written as the integer it stands for, as the rewriter writes it (WholeDecimalValues.h).
+        if (const std::optional<std::int64_t> whole = WholeDecimalLiteral(text, negative)) {
+            literal.kind = Kind::Integer;
+            literal.integer = *whole;
+            return true;
         }
         // Negated at run time, a zero would lose the minus that a literal keeps.
         if (negative && isZero)

@@ -18,8 +18,9 @@ namespace ado::provider {
 // made parameters, and every later insert of that shape binds its own values to it.
 //
 // Values are bound as SQLite reads them as literals: texts and bytes as they are, whole numbers
-// that fit 64 bits as integers, every other number as its text through SQLite's own conversion
-// to REAL (CAST), the sign applied as the literal's minus is.
+// that fit 64 bits as integers (a decimal literal that stands for one beyond 2^53 too, as the
+// rewriter writes it), every other number as its text through SQLite's own conversion to REAL
+// (CAST), the sign applied as the literal's minus is.
 class SqliteInsertCache {
 public:
     struct Literal {

@@ -13,6 +13,7 @@
 #include "TSqlStoredNames.h"
 #include "TSqlTextColumns.h"
 #include "TSqlTop.h"
+#include "WholeDecimalValues.h"
 
 #include <algorithm>
 
@@ -139,6 +140,7 @@ TSqlText RewriteTSql(std::string_view text, const TSqlCatalogue* catalogue,
 
     const std::vector<TSqlStatement> statements = SplitStatements(tokens);
     DropTrailingColumnComma(tokens, statements);
+    RewriteWholeDecimalValues(tokens, statements);
     RewriteCreateStatements(tokens, statements, catalogue);
     CollateTextColumns(tokens, statements);
     SpellStoredNames(tokens, catalogue);

@@ -1,11 +1,14 @@
 // Verification of an export: equal copies pass, also with values in another form and special
 // updates whose tables the copy lacks; one corrupted value in the script is named with its row;
-// scripts that do not replay fail every table of theirs.
+// scripts that do not replay fail every table of theirs; a server's table replayed on SQLite
+// compares as its column types hold the values.
 #include "ConverterFixture.h"
 
 #include "ExportVerifier.h"
+#include "ScratchDatabase.h"
 #include "SqlServerTestServer.h"
 
+#include <cstring>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -110,6 +113,50 @@ TEST_F(ExportVerifierTest, AnIdentityValueTheCopyLacksIsNamedOnEitherReplay)
         ASSERT_EQ(reports.size(), 1u) << (server ? "on the server" : "on SQLite");
         // Only the identity value tells the rows apart.
         EXPECT_NE(reports[0].find("row 2 of the source is not in the copy: "), std::string::npos) << reports[0];
+    }
+}
+
+// A server's table (TABRIX_TEST_MSSQL; skipped without it) replayed on a scratch SQLite file:
+// the forms SQLite gives back (1 for a decimal's 1.0000000000, 'x' for an nchar(4)'s 'x   ') are
+// the source's values, a digit the copy lacks is named with its row.
+TEST_F(ExportVerifierTest, AServersTableComparesAsItsColumnTypesHoldTheValues)
+{
+    TABRIX_REQUIRE_SQL_SERVER(server);
+    ScratchDatabase source(server);
+    {
+        ado::Connection connection;
+        connection.Open(source.ConnectionText(), ado::adModeReadWrite);
+        connection.Execute("create table t(id int not null primary key, q decimal(28,10), n nchar(4), c char(3), "
+                           "big decimal(28,10)); insert into t values (1, 1, N'x', 'a', 123456789012345678), "
+                           "(2, -0.5, N'yz', null, -123456789012345678)");
+    }
+    m_template = std::make_unique<xml::XmlDocument>(xml::XmlDocument::LoadText(
+        "<template><server name=\"srv\" constr=\"" + QString::fromStdString(source.ConnectionText()).toHtmlEscaped().toStdString() +
+        "\" structfile=\"s3.sql\" datafile=\"d3.sql\" logfile=\"log3.txt\"><database name=\"" + source.Name() +
+        "\"><table name=\"t\"/></database></server></template>"));
+    PlayingConverter()->ExportDB(FirstDatabase(*m_template));
+    const struct {
+        const char* from;
+        const char* to;
+        const char* report;
+    } cases[] = {
+        {nullptr, nullptr, nullptr},
+        {"-0.5000000000", "-0.5000000001", " of the source is not in the copy: (id=2, q=-0.5000000000, "},
+    };
+    for (const auto& c : cases) {
+        if (c.from) {
+            std::string script = Read("d3.sql");
+            const size_t at = script.find(c.from);
+            ASSERT_NE(at, std::string::npos) << script;
+            script.replace(at, std::strlen(c.from), c.to);
+            std::ofstream(Path("d3.sql"), std::ios::binary | std::ios::trunc) << script;
+        }
+        bool ok = false;
+        const std::vector<std::string> reports = Verify(ok);
+        EXPECT_EQ(ok, c.report == nullptr);
+        ASSERT_EQ(reports.size(), c.report ? 1u : 0u) << (reports.empty() ? std::string() : reports[0]);
+        if (c.report)
+            EXPECT_NE(reports[0].find(c.report), std::string::npos) << reports[0];
     }
 }
 

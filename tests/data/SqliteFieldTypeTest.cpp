@@ -196,3 +196,50 @@ TEST(SqliteFieldTypes, DecimalsHeldAsFloatsReadAsTheirShortestFixedText)
         rs->MoveNext();
     }
 }
+
+// Decimals at the edges of their types, inserted as a data script writes them and read back
+// (SqliteInsertCache's test holds the ordinary path to the same storage): SQLite
+// keeps a whole number in its 64-bit integers, also one written with a point and zero decimals
+// beyond a double's exact range, and any other number as a REAL of 15 to 17 significant digits,
+// its documented limit, which reads back as that double's value. The storage class is asked of
+// SQLite itself.
+TEST(SqliteFieldTypes, DecimalsAtTheEdgesReadBackAsSqliteKeepsThem)
+{
+    struct Case {
+        const char* type;
+        const char* literal;
+        const char* storage;  // typeof()
+        const char* read;
+    };
+    const Case cases[] = {
+        {"decimal(28,10)", "123456789012345678.0000000000", "integer", "123456789012345678"},
+        {"decimal(28,10)", "-123456789012345678.0000000000", "integer", "-123456789012345678"},
+        {"decimal(38,0)", "9223372036854775807.0", "integer", "9223372036854775807"},
+        {"decimal(38,0)", "-9223372036854775808.0", "integer", "-9223372036854775808"},
+        {"decimal(19,1)", "9007199254740993.0", "integer", "9007199254740993"},  // 2^53 + 1: no double
+        {"decimal(28,10)", "1.0000000000", "integer", "1"},
+        {"decimal(28,10)", "1234.5678000000", "real", "1234.5678"},
+        {"decimal(28,10)", "-0.0000000001", "real", "-0.0000000001"},
+        {"decimal(38,38)", "-0.00000000000000000000000000000000000001", "real", "-0.00000000000000000000000000000000000001"},
+        {"decimal(38,38)", "0.12345678901234567890123456789012345678", "real", "0.12345678901234568"},
+        {"decimal(38,0)", "12345678901234567890123456789012345678", "real", "12345678901234567525491324606797053952"},
+        {"decimal(38,0)", "-99999999999999999999999999999999999999", "real", "-99999999999999997748809823456034029568"},
+        {"decimal(38,10)", "1234567890123.4567890123", "real", "1234567890123.4568"},
+    };
+    std::string script;
+    for (size_t i = 0; i < std::size(cases); ++i)
+        script += "create table d" + std::to_string(i) + "(v " + cases[i].type + ");";
+    const SqliteTestDatabase db(script);
+    const ConnectionPtr connection = db.Open();
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        SCOPED_TRACE(cases[i].literal);
+        const std::string table = "d" + std::to_string(i);
+        connection->Execute("insert into " + table + "(v) values(" + cases[i].literal + ")");
+        const RecordsetPtr rs = connection->Execute("select v, typeof(v) from " + table, adOpenForwardOnly);
+        ASSERT_FALSE(rs->Eof());
+        const Value& value = rs->Fields(0L).GetValue();
+        ASSERT_TRUE(std::holds_alternative<Decimal>(value));
+        EXPECT_EQ(std::get<Decimal>(value).digits, cases[i].read);
+        EXPECT_EQ(rs->Fields(1L).GetValue(), Value(std::string(cases[i].storage)));
+    }
+}
