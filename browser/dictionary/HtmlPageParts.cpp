@@ -51,7 +51,9 @@ mark{padding:0 1px;border-radius:2px;background:#ffe27a;color:inherit}
 const char* const kScript = R"js(
 (function(){
   var box=document.getElementById('search');
-  var data=JSON.parse(document.getElementById('lists').textContent);
+  // The rows are kept as parsed; their text leaves the document.
+  var source=document.getElementById('lists'),data=JSON.parse(source.textContent);
+  source.parentNode.removeChild(source);
   var sections=Array.prototype.slice.call(document.querySelectorAll('section.searchable'));
   var groups=Array.prototype.slice.call(document.querySelectorAll('.group'));
   var kinds=data.lists.map(function(list){

@@ -62,7 +62,8 @@ QString PageStart(const QString& language, const QString& title, const QString& 
 // text ends the script element.
 QString PageEnd(const QJsonObject& lists)
 {
-    const QString data = QString::fromUtf8(QJsonDocument(lists).toJson(QJsonDocument::Compact)).replace(u'<', QStringLiteral("\\u003c"));
+    const QString data =
+        QString::fromUtf8(QJsonDocument(lists).toJson(QJsonDocument::Compact)).replace(u'<', QStringLiteral("\\u003c"));
     return QStringLiteral("<p id=\"nothing\">%1</p>\n</main></div>\n<script type=\"application/json\" id=\"lists\">%2</script>\n"
                           "<script>%3</script>\n</body></html>\n")
         .arg(Html(Local("没有查询到满足条件项目!")), data, QString::fromUtf8(htmlpage::kScript));
