@@ -1,5 +1,7 @@
 #include "DictionaryDocument.h"
 
+#include "modPublic.h"
+
 namespace {
 
 QStringList LayoutValues(const VexaList* layout, const QString& name)
@@ -45,6 +47,11 @@ std::map<QString, std::vector<const VexaRecord*>> DictionaryDocument::Children(c
     for (const VexaRecordPtr& record : tree)
         children[record->GetValue(QStringLiteral("FRelative")).toString()].push_back(record.get());
     return children;
+}
+
+QString DictionaryDocument::UngroupedCaption()
+{
+    return modPublic::LocalText(QStringLiteral("未归类的表"));
 }
 
 std::vector<QStringList> DictionaryRows::Cells() const

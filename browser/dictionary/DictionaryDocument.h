@@ -50,6 +50,9 @@ struct DictionaryDocument {
     static std::vector<QStringList> Cells(const VexaList& layout, const VexaList* rows);
     // The tree's records by the key their FRelative names, each list in tree order.
     static std::map<QString, std::vector<const VexaRecord*>> Children(const VexaList& tree);
+    // The heading, in the language, of tables whose FRelative names no record of the tree (the
+    // tables that belong to no subsystem): their key is no name to show a reader.
+    static QString UngroupedCaption();
 };
 
 // A flat answer (field search hits, find hits, drift items): columns named by value names with

@@ -70,7 +70,8 @@ QByteArray MarkdownWriter::Tree(const DictionaryDocument& document) const
     for (const auto& [parent, nodes] : children) {
         if (parent.isEmpty() || keys.count(parent))
             continue;
-        text += QStringLiteral("- `") + VisibleText(parent) + QStringLiteral("`\n");
+        text += QStringLiteral("- ") + Escaped(DictionaryDocument::UngroupedCaption()) + QStringLiteral(" `") +
+                VisibleText(parent) + QStringLiteral("`\n");
         print(print, parent, 1);
     }
     return text.toUtf8();
@@ -83,7 +84,8 @@ QByteArray MarkdownWriter::Tables(const DictionaryDocument& document) const
     const QString tableLevel = document.singleTable ? QStringLiteral("## ") : QStringLiteral("### ");
     for (const DictionaryGroup& group : document.groups) {
         if (!document.singleTable)
-            text += QStringLiteral("\n## ") + (group.node ? Escaped(Value(*group.node, "FText")) : QString()) +
+            text += QStringLiteral("\n## ") +
+                    Escaped(group.node ? Value(*group.node, "FText") : DictionaryDocument::UngroupedCaption()) +
                     QStringLiteral(" `") + VisibleText(group.key) + QStringLiteral("`\n");
         for (const DictionaryTable& table : group.tables) {
             text += u'\n' + tableLevel + Escaped(table.node ? Value(*table.node, "FText") : table.name) + u'\n';

@@ -227,5 +227,21 @@
         <source>读取兼容性视图</source>
         <translation>讀取相容性檢視</translation>
     </message>
+    <message>
+        <source>未归类的表</source>
+        <translation>未歸類的表</translation>
+    </message>
+    <message>
+        <source>没有索引</source>
+        <translation>沒有索引</translation>
+    </message>
+    <message>
+        <source>显示或隐藏目录</source>
+        <translation>顯示或隱藏目錄</translation>
+    </message>
+    <message>
+        <source>拖动以调整目录宽度</source>
+        <translation>拖曳以調整目錄寬度</translation>
+    </message>
 </context>
 </TS>

@@ -227,5 +227,21 @@
         <source>读取兼容性视图</source>
         <translation>reading the legacy compatibility views</translation>
     </message>
+    <message>
+        <source>未归类的表</source>
+        <translation>Tables without a subsystem</translation>
+    </message>
+    <message>
+        <source>没有索引</source>
+        <translation>No indexes</translation>
+    </message>
+    <message>
+        <source>显示或隐藏目录</source>
+        <translation>Show or hide the table list</translation>
+    </message>
+    <message>
+        <source>拖动以调整目录宽度</source>
+        <translation>Drag to resize the table list</translation>
+    </message>
 </context>
 </TS>

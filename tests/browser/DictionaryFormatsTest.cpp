@@ -178,23 +178,22 @@ Rows MarkdownRows(const QString& text)
     return found;
 }
 
+// HTML: the rows the page's script makes its tables of, table by table and list by list.
 Rows HtmlRows(const QString& text)
 {
+    static const QRegularExpression data(QStringLiteral("<script type=\"application/json\" id=\"lists\">(.*?)</script>"),
+                                         QRegularExpression::DotMatchesEverythingOption);
     Rows found;
-    static const QRegularExpression row(QStringLiteral("<tr>(.*?)</tr>"));
-    static const QRegularExpression cell(QStringLiteral("<td>(.*?)</td>"));
-    for (auto rows = row.globalMatch(text); rows.hasNext();) {
-        QStringList cells;
-        for (auto cellMatch = cell.globalMatch(rows.next().captured(1)); cellMatch.hasNext();) {
-            QString value = cellMatch.next().captured(1);
-            value.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
-                .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
-                .replace(QStringLiteral("&quot;"), QStringLiteral("\""))
-                .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-            cells << value;
+    const QJsonObject page = QJsonDocument::fromJson(data.match(text).captured(1).toUtf8()).object();
+    for (const QJsonValue& table : page[QStringLiteral("tables")].toArray()) {
+        for (const QJsonValue& list : table.toArray()) {
+            for (const QJsonValue& row : list.toArray()) {
+                QStringList cells;
+                for (const QJsonValue& cell : row.toArray())
+                    cells << cell.toString();
+                found.push_back(cells);
+            }
         }
-        if (!cells.isEmpty())
-            found.push_back(cells);
     }
     return found;
 }
@@ -367,6 +366,7 @@ TEST(DictionaryFormatsTest, HostileTextsStayDataInEveryFormat)
         {QStringLiteral("one\r\ntwo\nthree"), QStringLiteral("one\\r\\ntwo\\nthree"), QStringLiteral("one\r\ntwo\nthree"), false},
         {QString::fromUtf16(u"\x009b" u"31m\x007f"), QStringLiteral("\\u009b31m\\x7f"), QStringLiteral("\\u009b31m\\x7f"), false},
         {QStringLiteral("R&D &amp; <b>|*"), QStringLiteral("R&D &amp; <b>|*"), QStringLiteral("R&D &amp; <b>|*"), false},
+        {QStringLiteral("</script><!--"), QStringLiteral("</script><!--"), QStringLiteral("</script><!--"), false},
         {QStringLiteral("=HYPERLINK(\"http://x\",\"y\")"), QStringLiteral("=HYPERLINK(\"http://x\",\"y\")"),
          QStringLiteral("'=HYPERLINK(\"http://x\",\"y\")"), true},
         {QStringLiteral("+1+1"), QStringLiteral("+1+1"), QStringLiteral("'+1+1"), true},
