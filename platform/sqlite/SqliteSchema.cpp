@@ -112,10 +112,12 @@ SqliteSchema::SqliteSchema(sqlite3* db)
       m_columns(PrepareStatement(db, "SELECT cid, name, type, \"notnull\", dflt_value, pk, hidden "
                                      "FROM pragma_table_xinfo(?1) WHERE hidden <> 1")),
       m_tableSql(PrepareStatement(db, "SELECT sql FROM sqlite_schema WHERE rowid = ?1")),
-      // Oldest first, as SQL Server numbers them; a clustered index carries its mark in its text.
-      m_indexList(PrepareStatement(db, "SELECT l.name, l.\"unique\", l.origin, instr(s.sql, ?2) > 0 "
-                                       "FROM pragma_index_list(?1) AS l LEFT JOIN sqlite_schema AS s "
-                                       "ON s.type = 'index' AND s.name = l.name ORDER BY l.seq DESC")),
+      // Oldest first, as SQL Server numbers them.
+      m_indexList(PrepareStatement(db, "SELECT name, \"unique\", origin FROM pragma_index_list(?1) ORDER BY seq DESC")),
+      // A clustered index carries its mark in its text. sqlite_schema has no index on its names:
+      // the marked ones are read in one pass, not looked up table by table.
+      m_clusteredIndexes(
+          PrepareStatement(db, "SELECT name FROM sqlite_schema WHERE type = 'index' AND instr(sql, ?1) > 0")),
       m_indexKeys(PrepareStatement(db, "SELECT cid, \"desc\" FROM pragma_index_xinfo(?1) WHERE key ORDER BY seqno"))
 {
 }
@@ -135,6 +137,7 @@ void SqliteSchema::Refresh()
 void SqliteSchema::Invalidate()
 {
     m_loaded = false;
+    m_clustered.reset();
     m_entries.clear();
     m_byName.clear();
     m_bySchemaRow.clear();
@@ -294,6 +297,22 @@ std::shared_ptr<const TableSchema> SqliteSchema::LoadColumns(const Entry& entry)
     return table;
 }
 
+const std::unordered_set<std::string>& SqliteSchema::ClusteredIndexes()
+{
+    if (m_clustered)
+        return *m_clustered;
+    std::unordered_set<std::string> names;
+    const StatementReset reset(m_clusteredIndexes.get());
+    sqlite3_bind_text(m_clusteredIndexes.get(), 1, kClusteredMark.data(), static_cast<int>(kClusteredMark.size()),
+                      SQLITE_STATIC);
+    int rc;
+    while ((rc = sqlite3_step(m_clusteredIndexes.get())) == SQLITE_ROW)
+        names.insert(ColumnText(m_clusteredIndexes.get(), 0));
+    if (rc != SQLITE_DONE)
+        throw TranslateSqliteError(m_db, rc, {});
+    return *(m_clustered = std::move(names));
+}
+
 void SqliteSchema::LoadIndexes(TableSchema& table)
 {
     struct Listed {
@@ -307,11 +326,12 @@ void SqliteSchema::LoadIndexes(TableSchema& table)
         const StatementReset reset(m_indexList.get());
         sqlite3_bind_text(m_indexList.get(), 1, table.name.data(), static_cast<int>(table.name.size()),
                           SQLITE_TRANSIENT);
-        sqlite3_bind_text(m_indexList.get(), 2, kClusteredMark.data(), static_cast<int>(kClusteredMark.size()),
-                          SQLITE_STATIC);
-        while (sqlite3_step(m_indexList.get()) == SQLITE_ROW)
-            listed.push_back(Listed{ColumnText(m_indexList.get(), 0), sqlite3_column_int(m_indexList.get(), 1) != 0,
-                                    ColumnText(m_indexList.get(), 2), sqlite3_column_int(m_indexList.get(), 3) != 0});
+        while (sqlite3_step(m_indexList.get()) == SQLITE_ROW) {
+            std::string name = ColumnText(m_indexList.get(), 0);
+            const bool clustered = ClusteredIndexes().contains(name);
+            listed.push_back(Listed{std::move(name), sqlite3_column_int(m_indexList.get(), 1) != 0,
+                                    ColumnText(m_indexList.get(), 2), clustered});
+        }
     }
     std::vector<bool> constraintIndexed(table.constraints.size());
     for (const Listed& index : listed) {

@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 namespace ado::provider {
@@ -117,6 +118,8 @@ private:
     std::shared_ptr<const TableSchema> Load(Entry& entry, Detail detail);
     std::shared_ptr<const TableSchema> LoadColumns(const Entry& entry);
     void LoadIndexes(TableSchema& table);
+    // The names of the indexes whose text carries the clustered mark, read once per schema.
+    const std::unordered_set<std::string>& ClusteredIndexes();
 
     sqlite3* m_db;
     StatementPtr m_version;
@@ -125,6 +128,8 @@ private:
     StatementPtr m_tableSql;
     StatementPtr m_indexList;
     StatementPtr m_indexKeys;
+    StatementPtr m_clusteredIndexes;
+    std::optional<std::unordered_set<std::string>> m_clustered;
     std::int64_t m_schemaVersion = -1;
     bool m_loaded = false;
     bool m_checked = false;
