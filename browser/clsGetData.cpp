@@ -42,6 +42,16 @@ QString JoinedText(const ado::Recordset& rs, const char* column)
     return ado::IsNull(value) ? QString() : Text(value);
 }
 
+// For a batch read: the current error's description into the message, and nothing read.
+std::nullopt_t FailedWithMessage(QString* sMsg)
+{
+    const automation::ErrorInfo info = automation::InfoFromCurrentException();
+    if (sMsg)
+        *sMsg = info.description;
+    automation::ClearCurrentError();
+    return std::nullopt;
+}
+
 // A name placed between quotes in a SQL text: each quote inside it doubled, so the name stays
 // one literal whatever it holds.
 QString InLiteral(const QString& name)
@@ -433,11 +443,7 @@ std::optional<clsGetData::FieldRowsByTable> clsGetData::GetAllFieldRows(QString*
         }
         return result;
     } catch (...) {
-        const automation::ErrorInfo info = automation::InfoFromCurrentException();
-        if (sMsg)
-            *sMsg = info.description;
-        automation::ClearCurrentError();
-        return std::nullopt;
+        return FailedWithMessage(sMsg);
     }
 }
 
@@ -480,11 +486,7 @@ std::optional<std::vector<automation::ObjectPtr>> clsGetData::GetAllIndexRows(co
             lists.push_back(ListOf(report, false));
         return lists;
     } catch (...) {
-        const automation::ErrorInfo info = automation::InfoFromCurrentException();
-        if (sMsg)
-            *sMsg = info.description;
-        automation::ClearCurrentError();
-        return std::nullopt;
+        return FailedWithMessage(sMsg);
     }
 }
 
