@@ -1,6 +1,7 @@
 #include "SqliteCatalogue.h"
 
 #include "SqlTokenizer.h"
+#include "SqliteFunctionArgs.h"
 #include "SqliteObjectFunctions.h"
 #include "SqliteTSqlFunctions.h"
 #include "TextCollation.h"
@@ -481,22 +482,6 @@ struct FunctionAux {
 SqliteSchema& SchemaOf(sqlite3_context* context)
 {
     return *static_cast<FunctionAux*>(sqlite3_user_data(context))->schema;
-}
-
-std::string_view TextArg(sqlite3_value* value)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    return text ? std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(value))) : std::string_view();
-}
-
-template <class F>
-void Guarded(sqlite3_context* context, F&& body)
-{
-    try {
-        body();
-    } catch (const std::exception& e) {
-        sqlite3_result_error(context, e.what(), -1);
-    }
 }
 
 // The id of the constraint of some table that goes by a name, or nothing.

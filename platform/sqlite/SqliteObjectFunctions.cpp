@@ -2,6 +2,7 @@
 
 #include "SqlTokenizer.h"
 #include "SqliteErrors.h"
+#include "SqliteFunctionArgs.h"
 #include "SqliteIdentity.h"
 
 #include <algorithm>
@@ -15,22 +16,6 @@ namespace {
 SqliteSchema& SchemaOf(sqlite3_context* context)
 {
     return *static_cast<SqliteSchema*>(sqlite3_user_data(context));
-}
-
-std::string_view TextArg(sqlite3_value* value)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    return text ? std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(value))) : std::string_view();
-}
-
-template <class F>
-void Guarded(sqlite3_context* context, F&& body)
-{
-    try {
-        body();
-    } catch (const std::exception& e) {
-        sqlite3_result_error(context, e.what(), -1);
-    }
 }
 
 // What an object id names: a table or view, or one of a table's constraints.

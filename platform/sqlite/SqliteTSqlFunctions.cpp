@@ -1,6 +1,7 @@
 #include "SqliteTSqlFunctions.h"
 
 #include "MessageExcerpt.h"
+#include "SqliteFunctionArgs.h"
 #include "TSqlConvert.h"
 #include "TSqlDateTime.h"
 #include "TSqlLike.h"
@@ -19,12 +20,6 @@ namespace ado::provider {
 
 namespace {
 
-std::string_view TextOf(sqlite3_value* value)
-{
-    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
-    return text ? std::string_view(text, static_cast<size_t>(sqlite3_value_bytes(value))) : std::string_view();
-}
-
 bool IsNull(sqlite3_value* value)
 {
     return sqlite3_value_type(value) == SQLITE_NULL;
@@ -38,7 +33,7 @@ TSqlValue ValueOf(sqlite3_value* value)
     case SQLITE_FLOAT:
         return sqlite3_value_double(value);
     case SQLITE_TEXT:
-        return std::string(TextOf(value));
+        return std::string(TextArg(value));
     case SQLITE_BLOB: {
         const auto* data = static_cast<const char*>(sqlite3_value_blob(value));
         return TSqlBytes{std::string(data ? data : "", static_cast<size_t>(sqlite3_value_bytes(value)))};
@@ -69,7 +64,7 @@ void SetText(sqlite3_context* context, const std::string& text)
 
 // Runs a function body; a TSqlError becomes the statement's error in its own words.
 template <class F>
-void Guarded(sqlite3_context* context, F&& body)
+void TSqlGuarded(sqlite3_context* context, F&& body)
 {
     try {
         body();
@@ -120,16 +115,16 @@ void LikeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     }
     std::optional<char32_t> escape;
     if (argc == 3) {
-        const std::u32string e = DecodeUtf8(TextOf(argv[2]));
+        const std::u32string e = DecodeUtf8(TextArg(argv[2]));
         if (e.size() != 1) {
             const std::string message =
-                "The invalid escape character \"" + Excerpt(TextOf(argv[2])) + "\" was specified in a LIKE predicate.";
+                "The invalid escape character \"" + Excerpt(TextArg(argv[2])) + "\" was specified in a LIKE predicate.";
             sqlite3_result_error(context, message.c_str(), -1);
             return;
         }
         escape = e[0];
     }
-    sqlite3_result_int(context, MatchLike(TextOf(argv[1]), TextOf(argv[0]), escape));
+    sqlite3_result_int(context, MatchLike(TextArg(argv[1]), TextArg(argv[0]), escape));
 }
 
 void CharIndexFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
@@ -138,8 +133,8 @@ void CharIndexFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         sqlite3_result_null(context);
         return;
     }
-    const std::vector<CollationKey> find = KeysOf(DecodeUtf8(TextOf(argv[0])));
-    const std::vector<CollationKey> in = KeysOf(DecodeUtf8(TextOf(argv[1])));
+    const std::vector<CollationKey> find = KeysOf(DecodeUtf8(TextArg(argv[0])));
+    const std::vector<CollationKey> in = KeysOf(DecodeUtf8(TextArg(argv[1])));
     const std::int64_t start = argc == 3 ? IntegerOf(argv[2]) : 1;
     const size_t at = FindKeys(in, find, static_cast<size_t>(std::max<std::int64_t>(start, 1) - 1));
     sqlite3_result_int64(context, at == std::u32string::npos ? 0 : static_cast<std::int64_t>(at) + 1);
@@ -151,10 +146,10 @@ void ReplaceFunction(sqlite3_context* context, int, sqlite3_value** argv)
         sqlite3_result_null(context);
         return;
     }
-    const std::u32string text = DecodeUtf8(TextOf(argv[0]));
+    const std::u32string text = DecodeUtf8(TextArg(argv[0]));
     const std::vector<CollationKey> keys = KeysOf(text);
-    const std::vector<CollationKey> find = KeysOf(DecodeUtf8(TextOf(argv[1])));
-    const std::string_view with = TextOf(argv[2]);
+    const std::vector<CollationKey> find = KeysOf(DecodeUtf8(TextArg(argv[1])));
+    const std::string_view with = TextArg(argv[2]);
     std::string out;
     size_t done = 0;
     for (size_t at = FindKeys(keys, find, 0); at != std::u32string::npos; at = FindKeys(keys, find, done)) {
@@ -172,7 +167,7 @@ void CaseFunction(sqlite3_context* context, sqlite3_value** argv, bool upper)
         sqlite3_result_null(context);
         return;
     }
-    std::u32string text = DecodeUtf8(TextOf(argv[0]));
+    std::u32string text = DecodeUtf8(TextArg(argv[0]));
     for (char32_t& c : text)
         c = upper ? QChar::toUpper(c) : QChar::toLower(c);
     SetText(context, EncodeUtf8(text));
@@ -217,7 +212,7 @@ void SubstringFunction(sqlite3_context* context, int, sqlite3_value** argv)
         sqlite3_result_blob64(context, data ? data + from : "", static_cast<sqlite3_uint64>(to - from), SQLITE_TRANSIENT);
         return;
     }
-    const std::u32string text = DecodeUtf8(TextOf(argv[0]));
+    const std::u32string text = DecodeUtf8(TextArg(argv[0]));
     const auto [from, to] = span(static_cast<std::int64_t>(text.size()));
     SetText(context, EncodeUtf8(std::u32string_view(text).substr(static_cast<size_t>(from), static_cast<size_t>(to - from))));
 }
@@ -249,7 +244,7 @@ void DataLengthFunction(sqlite3_context* context, int argc, sqlite3_value** argv
     }
     const bool unicode = argc == 2 && sqlite3_value_int(argv[1]) != 0;
     std::int64_t bytes = 0;
-    for (char32_t c : DecodeUtf8(TextOf(argv[0]))) {
+    for (char32_t c : DecodeUtf8(TextArg(argv[0]))) {
         if (unicode)
             bytes += c >= 0x10000 && !(c >= 0xDC80 && c <= 0xDCFF) ? 4 : 2;
         else
@@ -300,19 +295,19 @@ void NCharFunction(sqlite3_context* context, int, sqlite3_value** argv)
 // type into text and adds the value's own type when it knows it.
 void ConvertFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
 {
-    const TSqlDataType type = TSqlDataType::Parse(TextOf(argv[0]));
+    const TSqlDataType type = TSqlDataType::Parse(TextArg(argv[0]));
     std::optional<int> style;
     if (argc >= 3 && !IsNull(argv[2]))
         style = static_cast<int>(IntegerOf(argv[2]));
-    const TSqlDataType source = argc == 4 ? TSqlDataType::Parse(TextOf(argv[3])) : TSqlDataType{};
+    const TSqlDataType source = argc == 4 ? TSqlDataType::Parse(TextArg(argv[3])) : TSqlDataType{};
     SetResult(context, ConvertValue(ValueOf(argv[1]), type, style, source));
 }
 
 DatePart PartOf(sqlite3_value* value, const char* function)
 {
-    const auto part = DatePartNamed(TextOf(value));
+    const auto part = DatePartNamed(TextArg(value));
     if (!part)
-        throw TSqlError("'" + Excerpt(TextOf(value)) + "' is not a recognized " + function + " option.");
+        throw TSqlError("'" + Excerpt(TextArg(value)) + "' is not a recognized " + function + " option.");
     return *part;
 }
 
@@ -325,7 +320,7 @@ TSqlDateTime DateOf(sqlite3_value* value)
             return *date;
         throw TSqlError("Arithmetic overflow error converting expression to data type datetime.");
     case SQLITE_TEXT:
-        if (const auto date = TSqlDateTime::Parse(TextOf(value)))
+        if (const auto date = TSqlDateTime::Parse(TextArg(value)))
             return *date;
         [[fallthrough]];
     default:
@@ -432,7 +427,7 @@ void IntegerAvgFinal(sqlite3_context* context)
 template <void (*Body)(sqlite3_context*, int, sqlite3_value**)>
 void Safe(sqlite3_context* context, int argc, sqlite3_value** argv)
 {
-    Guarded(context, [&] { Body(context, argc, argv); });
+    TSqlGuarded(context, [&] { Body(context, argc, argv); });
 }
 
 int CompareCollated(void* rules, int aSize, const void* a, int bSize, const void* b)
@@ -479,7 +474,7 @@ void RegisterTSqlFunctions(sqlite3* db)
     for (const Function& f : kFunctions)
         sqlite3_create_function_v2(db, f.name, f.arguments, kFlags, nullptr, f.body, nullptr, nullptr, nullptr);
     sqlite3_create_function_v2(db, "integer_avg", 1, kFlags, nullptr, nullptr, Safe<IntegerAvgStep>,
-                               [](sqlite3_context* context) { Guarded(context, [&] { IntegerAvgFinal(context); }); }, nullptr);
+                               [](sqlite3_context* context) { TSqlGuarded(context, [&] { IntegerAvgFinal(context); }); }, nullptr);
 }
 
 }  // namespace ado::provider
