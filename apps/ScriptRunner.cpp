@@ -2,6 +2,7 @@
 
 #include "AutomationError.h"
 #include "ScriptReader.h"
+#include "SingleRowInsert.h"
 #include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
 
@@ -117,8 +118,10 @@ void ScriptRunner::Run(std::string_view script)
         } else {
             // Inside the run's transaction the script's own transaction lines only count: the
             // statements around them may still go together.
-            if (!(m_oneTransaction && TransactionStatement(text) != TransactionWord::None))
+            if (!(m_oneTransaction && TransactionStatement(text) != TransactionWord::None)) {
                 SendPending();
+                m_takesJoinedRows.clear();  // the statement may make a trigger or drop a table
+            }
             RunStatement(text, statement->line);
         }
         if (m_progress && (m_statements & 255) == 0)
@@ -224,14 +227,36 @@ void ScriptRunner::SendPending()
             m_joining = *m_serverTransaction;
         }
     }
-    if (pending.size() - first < 2 || !m_serverTransaction.value_or(false)) {
-        for (std::size_t i = first; i < pending.size(); ++i)
+    if (!m_serverTransaction.value_or(false)) {
+        SendBatch(pending, first, pending.size());
+        return;
+    }
+    // Rows joined into one insert go alone: a single statement needs no savepoint, and a server
+    // runs it faster than a batch of several.
+    std::size_t from = first;  // the first statement not sent yet
+    for (std::size_t i = first; i < pending.size();) {
+        const std::size_t rows = JoiningRows(pending, i);
+        if (rows < 2) {
+            ++i;
+            continue;
+        }
+        SendBatch(pending, from, i);
+        SendJoined(pending, i, i + rows);
+        i += rows;
+        from = i;
+    }
+    SendBatch(pending, from, pending.size());
+}
+
+void ScriptRunner::SendBatch(const std::vector<Pending>& pending, std::size_t from, std::size_t to)
+{
+    if (to - from < 2 || !m_serverTransaction.value_or(false)) {
+        for (std::size_t i = from; i < to; ++i)
             ExecuteStatement(pending[i].text, pending[i].line);
         return;
     }
-
     m_batch.assign("save transaction tabrix_batch\n");
-    for (std::size_t i = first; i < pending.size(); ++i) {
+    for (std::size_t i = from; i < to; ++i) {
         m_batch.append(pending[i].text);
         m_batch.append(";\n");
     }
@@ -247,17 +272,85 @@ void ScriptRunner::SendPending()
         try {
             m_connection.Execute("rollback transaction tabrix_batch");
         } catch (const automation::AutomationError&) {
-            throw ScriptFailure(pending[first].line,
-                                QStringLiteral("%1 (a statement of lines %2 to %3, sent together; the server ended the "
-                                               "transaction)")
-                                    .arg(e.Description())
-                                    .arg(pending[first].line)
-                                    .arg(pending.back().line),
-                                true);
+            throw BatchLost(pending, from, to, e);
         }
     }
-    for (std::size_t i = first; i < pending.size(); ++i)
+    for (std::size_t i = from; i < to; ++i)
         ExecuteStatement(pending[i].text, pending[i].line);
+}
+
+void ScriptRunner::SendJoined(const std::vector<Pending>& pending, std::size_t from, std::size_t to)
+{
+    m_batch.assign(pending[from].text);
+    for (std::size_t i = from + 1; i < to; ++i) {
+        m_batch.append(",\n");
+        m_batch.append(SingleRowInsert::Read(pending[i].text)->Row());
+    }
+    try {
+        m_connection.Execute(m_batch);
+        ++m_batches;
+        return;
+    } catch (const automation::AutomationError& e) {
+        // One statement fails whole: nothing of it is left to undo, unless its error ended the
+        // transaction too.
+        if (!ServerTransactionOpen())
+            throw BatchLost(pending, from, to, e);
+    }
+    for (std::size_t i = from; i < to; ++i)
+        ExecuteStatement(pending[i].text, pending[i].line);
+}
+
+ScriptFailure ScriptRunner::BatchLost(const std::vector<Pending>& pending, std::size_t from, std::size_t to,
+                                      const automation::AutomationError& e)
+{
+    return ScriptFailure(pending[from].line,
+                         QStringLiteral("%1 (a statement of lines %2 to %3, sent together; the server ended the "
+                                        "transaction)")
+                             .arg(e.Description())
+                             .arg(pending[from].line)
+                             .arg(pending[to - 1].line),
+                         true);
+}
+
+std::size_t ScriptRunner::JoiningRows(const std::vector<Pending>& pending, std::size_t from)
+{
+    const std::optional<SingleRowInsert> first = SingleRowInsert::Read(pending[from].text);
+    if (!first)
+        return 1;
+    std::vector<SingleRowInsert::Kind> kinds = first->Kinds();
+    std::size_t to = from + 1;
+    while (to < pending.size() && to - from < kMostRows) {
+        const std::optional<SingleRowInsert> next = SingleRowInsert::Read(pending[to].text);
+        if (!next || next->Head() != first->Head() || !next->JoinTo(kinds))
+            break;
+        ++to;
+    }
+    return to - from > 1 && TakesJoinedRows(*first) ? to - from : 1;
+}
+
+bool ScriptRunner::TakesJoinedRows(const SingleRowInsert& insert)
+{
+    const std::string head(insert.Head());
+    if (const auto known = m_takesJoinedRows.find(head); known != m_takesJoinedRows.end())
+        return known->second;
+    bool takes = false;
+    try {
+        const std::string table = "object_id(N'" + sqlname::InLiteral(insert.Table()) + "')";
+        const ado::RecordsetPtr found = m_connection.Execute(
+            "select (select count(*) from sys.triggers where parent_id = " + table +
+            ") as triggers, (select name from sys.identity_columns where object_id = " + table + ") as identity_column");
+        if (!found->Eof() && ado::ToText(found->Fields(0L).GetValue()) == "0") {
+            const ado::Value identity = found->Fields(1L).GetValue();
+            takes = ado::IsNull(identity) ||
+                    std::any_of(insert.Columns().begin(), insert.Columns().end(), [&](const std::string& column) {
+                        return EqualsNoCase(column, ado::ToText(identity));
+                    });
+        }
+    } catch (const automation::AutomationError&) {
+        takes = false;  // a server without these views: rows go as the script writes them
+    }
+    m_takesJoinedRows.emplace(head, takes);
+    return takes;
 }
 
 bool ScriptRunner::RunTransactionStatement(std::string_view text, long line)

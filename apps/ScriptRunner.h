@@ -1,5 +1,6 @@
 #pragma once
 
+#include "AutomationError.h"
 #include "Connection.h"
 
 #include <QString>
@@ -10,7 +11,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
+
+class SingleRowInsert;
 
 // A statement of a script that did not run: the line it starts on and why.
 class ScriptFailure : public std::exception {
@@ -52,6 +56,12 @@ private:
 // line and no statement is applied twice. An error that ends the transaction itself takes the
 // savepoint with it: the failure then names the batch's first line and says so (BatchLost), and
 // the caller may run everything again with SendEachAlone.
+//
+// Single-row inserts that follow one another into the same columns of a table go as one insert
+// of up to kMostRows rows, a round trip of its own (see SingleRowInsert for when their values
+// allow it), unless the table has a trigger, which would see the rows together, or an identity
+// column the inserts leave to the server, which may number joined rows in another order. A
+// joined insert that fails is run again as the script writes it, row by row.
 class ScriptRunner {
 public:
     ScriptRunner(ado::Connection& connection, bool oneTransaction);
@@ -80,6 +90,8 @@ public:
 
     static constexpr std::size_t kBatchStatements = 1000;
     static constexpr std::size_t kBatchBytes = 1 << 20;
+    // SQL Server's most rows of one VALUES list.
+    static constexpr std::size_t kMostRows = 100;
 
 private:
     struct Pending {
@@ -93,6 +105,17 @@ private:
     bool Joinable(std::string_view text) const;
     // Sends the statements waiting to be joined: one alone as it stands, more as a batch.
     void SendPending();
+    // Sends pending statements [from, to) in one round trip after a savepoint (one goes alone).
+    void SendBatch(const std::vector<Pending>& pending, std::size_t from, std::size_t to);
+    // Sends the single-row inserts [from, to) as one insert of their rows.
+    void SendJoined(const std::vector<Pending>& pending, std::size_t from, std::size_t to);
+    // How many pending statements from this one on join into one insert (1: it goes as it is).
+    std::size_t JoiningRows(const std::vector<Pending>& pending, std::size_t from);
+    // The failure of statements [from, to) sent together, whose error ended the transaction.
+    static ScriptFailure BatchLost(const std::vector<Pending>& pending, std::size_t from, std::size_t to,
+                                  const automation::AutomationError& e);
+    // Whether the table of an insert with this head takes rows joined (see the class comment).
+    bool TakesJoinedRows(const SingleRowInsert& insert);
     // Whether the server has a transaction open (@@trancount above 0).
     bool ServerTransactionOpen();
     // The script's own transaction statements; false when text is none.
@@ -115,5 +138,6 @@ private:
     std::vector<Pending> m_pending;
     std::size_t m_pendingBytes = 0;
     std::string m_batch;
+    std::unordered_map<std::string, bool> m_takesJoinedRows;  // by insert head
     std::function<void(std::size_t)> m_progress;
 };

@@ -169,12 +169,13 @@ TEST_F(TabrixCommand, ScriptsApplyToSqlServer)
         Tabrix({"query", "--write", "--connection", server, QStringLiteral("drop table %1").arg(table)});
 }
 
-// On SQL Server (TABRIX_TEST_MSSQL), in a database of its own: inserts go to the server a batch
-// at a time, and a statement that fails in the middle of a batch is named by its line, with
-// nothing of the run left. A duplicate key only ends its statement (the rest of its batch runs
-// on), so naming line 1,500 and not the batch's first line shows the batch was undone before it
-// ran again one statement at a time; a text in an int column ends the transaction on Babelfish
-// (SQL Server keeps it), and the run goes again one statement at a time to name the line.
+// On SQL Server (TABRIX_TEST_MSSQL), in a database of its own: inserts go to the server a
+// hundred rows at a time, and a statement that fails among them is named by its line, with
+// nothing of the run left. A duplicate key only ends its statement, so naming line 1,500 and not
+// the first line of its hundred shows they ran again one statement at a time; a text in an int
+// column or an int out of range ends the transaction on Babelfish (SQL Server keeps it), and the
+// run goes again one statement at a time to name the line. Rows of a table with a trigger go one
+// insert each, as the trigger was written to see them.
 TEST_F(TabrixCommand, InsertsGoToSqlServerInBatchesAndAFailureNamesItsLine)
 {
     const QString server = qEnvironmentVariable("TABRIX_TEST_MSSQL");
@@ -198,6 +199,7 @@ TEST_F(TabrixCommand, InsertsGoToSqlServerInBatchesAndAFailureNamesItsLine)
         {1500, "insert into t values (1, N'again')", "x.sql:1500: "},
         {2, "insert into t values (1, N'again')", "x.sql:2: "},
         {1700, "insert into t values ('x', N'no number')", "x.sql:1700: "},
+        {1700, "insert into t values (99999999999, N'too large')", "x.sql:1700: "},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.failing);
@@ -212,10 +214,21 @@ TEST_F(TabrixCommand, InsertsGoToSqlServerInBatchesAndAFailureNamesItsLine)
         EXPECT_EQ(Tabrix({"query", "--connection", target, "select count(*) as n, count(distinct id) as d from t"}).out,
                   c.failingLine ? "n\td\n0\t0\n" : "n\td\n2500\t2500\n");
         if (!c.failingLine) {
-            EXPECT_TRUE(applied.out.contains("; 3 batches of statements sent together")) << applied.out.toStdString();
+            EXPECT_TRUE(applied.out.contains("; 25 batches of statements sent together")) << applied.out.toStdString();
         }
         Tabrix({"query", "--write", "--connection", target, "delete from t"});
     }
+
+    for (const char* statement : {"create table tr_log(n int)",
+                                  "create trigger tr_count on t after insert as insert into tr_log select count(*) from inserted"})
+        ASSERT_EQ(Tabrix({"query", "--write", "--connection", target, statement}).exitCode, 0) << statement;
+    QByteArray script;
+    for (int id = 1; id <= 250; ++id)
+        script += QStringLiteral("insert into t values (%1, N'行 %1')\r\n").arg(id).toUtf8();
+    Write("x.sql", script);
+    EXPECT_EQ(Tabrix({"apply", "--connection", target, "x.sql"}).exitCode, 0);
+    EXPECT_EQ(Tabrix({"query", "--connection", target, "select count(*) as n, max(n) as most from tr_log"}).out,
+              "n\tmost\n250\t1\n");
     Tabrix({"query", "--write", "--connection", server, "drop database " + database});
 }
 
