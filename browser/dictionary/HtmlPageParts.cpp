@@ -63,6 +63,7 @@ const char* const kScript = R"js(
     return {list:list,searched:searched,numbers:numbers};
   });
   var names=[],links=[],lowered=[],built=[],kept=[],wanted='',firstBuilt=12;
+  var treeItems=Array.prototype.slice.call(document.querySelectorAll('#tree li'));
   sections.forEach(function(section,at){
     section.tabrixAt=at;
     names.push((section.getAttribute('data-name')||'').toLowerCase());
@@ -160,6 +161,11 @@ const char* const kScript = R"js(
       if(any)shown.push(at);
     });
     groups.forEach(function(group){group.hidden=!group.querySelector('.searchable:not([hidden])');});
+    // In the tree, a subsystem goes with its last table a search leaves out, and so does a table
+    // the page has no section for.
+    treeItems.forEach(function(li){
+      if(!li.id)li.hidden=wanted!==''&&!li.querySelector('li[id^="nav-"]:not([hidden])');
+    });
     document.getElementById('nothing').className=shown.length||!sections.length?'':'shown';
     shown.slice(0,firstBuilt).forEach(build);
   }

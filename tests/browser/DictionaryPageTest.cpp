@@ -130,6 +130,9 @@ TEST(DictionaryPageTest, ChromiumRendersThePageAndTheSearchInItsAddress)
     EXPECT_TRUE(searched.dom.contains(
         QRegularExpression(QStringLiteral("<section class=\"table searchable\" id=\"gi1.37\"[^>]* hidden=\"\">"))));
     EXPECT_TRUE(searched.dom.contains(QStringLiteral("<li id=\"nav-gi1.37\" hidden=\"\">")));
+    // A subsystem none of whose tables has a match leaves the tree; one with a match stays.
+    EXPECT_TRUE(searched.dom.contains(QStringLiteral("<li hidden=\"\"><span class=\"node\">Receivables</span>")));
+    EXPECT_TRUE(searched.dom.contains(QStringLiteral("<li><span class=\"node\">General Ledger</span>")));
 
     // A search that is no valid escape filters by its text as typed ("%", which no row holds)
     // instead of stopping the script before it filters.
