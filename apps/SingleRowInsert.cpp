@@ -51,18 +51,25 @@ public:
     std::string NameAt(std::size_t i) const { return ado::provider::NameOf(m_text, m_tokens[i]); }
 
     // The tokens a text term takes at i: a literal, char(n) or nchar(n), or the
-    // cast('' as varchar(max)) a long text starts with; 0 for anything else.
-    std::size_t TextTerm(std::size_t i) const
+    // cast('' as varchar(max)) a long text starts with; 0 for anything else. unicode is set for
+    // a term of Unicode text.
+    std::size_t TextTerm(std::size_t i, bool& unicode) const
     {
-        if (IsText(i))
+        if (IsText(i)) {
+            unicode |= At(i).kind == TokenKind::NString;
             return 1;
+        }
         if ((IsWord(i, "char") || IsWord(i, "nchar")) && IsPunct(i + 1, "(") && i + 2 < Size() &&
-            At(i + 2).kind == TokenKind::Number && IsPunct(i + 3, ")"))
+            At(i + 2).kind == TokenKind::Number && IsPunct(i + 3, ")")) {
+            unicode |= IsWord(i, "nchar");
             return 4;
+        }
         if (IsWord(i, "cast") && IsPunct(i + 1, "(") && IsText(i + 2) && IsWord(i + 3, "as") &&
             (IsWord(i + 4, "varchar") || IsWord(i + 4, "nvarchar")) && IsPunct(i + 5, "(") && IsWord(i + 6, "max") &&
-            IsPunct(i + 7, ")") && IsPunct(i + 8, ")"))
+            IsPunct(i + 7, ")") && IsPunct(i + 8, ")")) {
+            unicode |= IsWord(i + 4, "nvarchar");
             return 9;
+        }
         return 0;
     }
 
@@ -78,13 +85,16 @@ public:
         const std::size_t digits = IsPunct(first, "-") ? first + 1 : first;
         if (end == digits + 1 && At(digits).kind == TokenKind::Number)
             return NumberKind(Text(digits));
+        // Texts and Unicode texts stay apart: a list of both would be Unicode text, whose
+        // shorter most length could cut a long text.
+        bool unicode = false;
         for (std::size_t i = first;;) {
-            const std::size_t term = TextTerm(i);
+            const std::size_t term = TextTerm(i, unicode);
             if (term == 0 || i + term > end)
                 return std::nullopt;
             i += term;
             if (i == end)
-                return Kind{Kind::Text};
+                return Kind{unicode ? Kind::UnicodeText : Kind::Text};
             if (!IsPunct(i, "+"))
                 return std::nullopt;
             ++i;

@@ -11,8 +11,8 @@
 // SQL Server types a VALUES list of several rows as UNION ALL types its branches: a column's
 // values are converted to the type of highest precedence among them before they reach the table.
 // So rows join only where that changes no value: a column's values must all be of one kind
-// (exact numbers, floats, texts or binaries; null goes with any), and its exact numbers must fit
-// one decimal type (38 digits) without rounding.
+// (exact numbers, floats, texts, Unicode texts or binaries; null goes with any), and its exact
+// numbers must fit one decimal type (38 digits) without rounding.
 class SingleRowInsert {
 public:
     // The row of text; nothing when the statement is not such an insert.
@@ -29,7 +29,7 @@ public:
 
     // What SQL Server makes of a column's values so far, as rows join.
     struct Kind {
-        enum Class { Null, Exact, Float, Text, Binary } kind = Null;
+        enum Class { Null, Exact, Float, Text, UnicodeText, Binary } kind = Null;
         int integerDigits = 0;  // Exact: the most digits before the point
         int scale = 0;          // Exact: the most digits after it
     };

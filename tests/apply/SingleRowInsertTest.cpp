@@ -2,7 +2,8 @@
 // types its branches (a column's values converted to the type of highest precedence among them,
 // decimals to one type of at most 38 digits), so rows whose values that would change must not
 // join: '007' beside 5 would become the number 7, 0.1234567890 beside a 38-digit number would
-// lose digits, an exact decimal beside a float would become a float.
+// lose digits, an exact decimal beside a float would become a float, and a text beside a
+// Unicode one would take the Unicode type's shorter most length.
 #include "SingleRowInsert.h"
 
 #include <gtest/gtest.h>
@@ -21,10 +22,12 @@ TEST(SingleRowInsert, RowsJoinOnlyWhereTheListsTypesKeepEveryValue)
         const char* second;
         bool join;
     } cases[] = {
-        {"(1, N'甲')", "(2, 'O''Hara')", true},
+        {"(1, N'甲')", "(2, N'O''Hara')", true},
         {"(1.5, null)", "(-2.25, 'x')", true},
+        {"(1, N'甲')", "(2, 'x')", false},
         {"(null, null)", "(0x0A, 2.5e-08)", true},
-        {"(1, N'a'+char(13)+char(10)+N'b')", "(2, cast(N'' as nvarchar(max))+N'long'+nchar(0))", true},
+        {"(1, N'a'+nchar(13)+nchar(10)+N'b')", "(2, cast(N'' as nvarchar(max))+N'long'+nchar(0))", true},
+        {"(1, 'a'+char(13))", "(2, cast('' as varchar(max))+'long')", true},
         {"(12345678901234567890123456789012345678, 1)", "(1, 2)", true},
         {"('007', 1)", "(5, 1)", false},
         {"(12345678901234567890123456789012345678, 1)", "(0.5, 1)", false},
