@@ -13,8 +13,9 @@
 // With --server (a SQL Server connection text, such as TABRIX_TEST_MSSQL's) it times, on a database of its own on that server, tabrix apply --connection
 // of N single-row inserts (default 50,000) beside FreeTDS's tsql sending each of the same
 // statements as its own batch (each followed by "go"), and tsql sending them 1,000 to a batch in
-// one transaction (what the server itself takes to run them), and prints all three, the ratio and
-// the rows each left in its table.
+// one transaction (what the server itself takes to run them), and the same rows 100 to an insert,
+// an insert a batch (the server's own time for the rows as tabrix apply joins them), and prints
+// them all, the ratio and the rows each left in its table.
 #include "DemoDatabase.h"
 
 #include <QCoreApplication>
@@ -153,21 +154,27 @@ int ServerBench(const QString& server, long statements)
     inDatabase += QStringLiteral(";Initial Catalog=") + QString::fromStdString(database);
     const std::string target = inDatabase.toStdString();
 
-    // The same statements for both, each into a table of its own.
-    // go after every `every` statements; with a transaction around it all when batched.
-    const auto script = [&](const std::string& table, long every) {
+    // The same rows for all, each into a table of its own: an insert a row, or `rows` rows an
+    // insert (joined as tabrix apply joins them); go after every `every` inserts; with a
+    // transaction around it all when batched.
+    const auto script = [&](const std::string& table, long every, long rows = 1) {
         std::string text;
         text.reserve(static_cast<size_t>(statements) * 120);
-        if (every > 1)
+        if (every > 1 || rows > 1)
             text += "begin transaction\r\ngo\r\n";
         for (long i = 1; i <= statements; ++i) {
-            text += "insert into " + table + "(FID, FNumber, FName, FQty) values (" + std::to_string(i) + ", '" +
-                    std::to_string(100000 + i) + "', N'物料 " + std::to_string(i) + "', " + std::to_string(i % 997) +
-                    ".25)\r\n";
-            if (every > 0 && (i % every == 0 || i == statements))
+            const bool first = (i - 1) % rows == 0, last = i % rows == 0 || i == statements;
+            text += first ? "insert into " + table + "(FID, FNumber, FName, FQty) values (" : std::string(",\n(");
+            text += std::to_string(i) + ", '" + std::to_string(100000 + i) + "', N'物料 " + std::to_string(i) + "', " +
+                    std::to_string(i % 997) + ".25)";
+            if (!last)
+                continue;
+            text += "\r\n";
+            const long inserts = (i + rows - 1) / rows;
+            if (every > 0 && (inserts % every == 0 || i == statements))
                 text += "go\r\n";
         }
-        if (every > 1)
+        if (every > 1 || rows > 1)
             text += "commit\r\ngo\r\n";
         return text;
     };
@@ -179,14 +186,15 @@ int ServerBench(const QString& server, long statements)
     const std::string columns = "(FID int not null primary key, FNumber varchar(20) not null, FName nvarchar(40) null, "
                                 "FQty decimal(18,4) null)";
     if (!writeFile("tabrix.sql", script("t_tabrix", 0)) || !writeFile("tsql.sql", script("t_tsql", 1)) ||
-        !writeFile("tsql_batched.sql", script("t_tsql_batched", 1000)))
+        !writeFile("tsql_batched.sql", script("t_tsql_batched", 1000)) ||
+        !writeFile("tsql_joined.sql", script("t_tsql_joined", 1, 100)))
         return 2;
     if (Run({TABRIX_PROGRAM, "query", "--write", "--connection", server.toStdString(), "create database " + database}, dir) < 0)
         return 2;
     int status = 0;
     if (Run({TABRIX_PROGRAM, "query", "--write", "--connection", target,
              "create table t_tabrix" + columns + "; create table t_tsql" + columns + "; create table t_tsql_batched" +
-                 columns},
+                 columns + "; create table t_tsql_joined" + columns},
             dir) < 0) {
         status = 2;
     } else {
@@ -203,12 +211,18 @@ int ServerBench(const QString& server, long statements)
                                   "-P", password.toStdString(), "-D", database},
                                  dir, dir + "/tsql_batched.sql");
         Report("tsql, 1,000 statements a batch in one transaction", statements, floor, peer);
+        // The server's floor for the rows joined as tabrix apply joins them.
+        const double joined = Run({"tsql", "-S", host.toStdString(), "-p", port.toStdString(), "-U", user.toStdString(),
+                                   "-P", password.toStdString(), "-D", database},
+                                  dir, dir + "/tsql_joined.sql");
+        Report("tsql, 100 rows an insert, an insert a batch", statements, joined, peer);
         if (ours > 0 && peer > 0)
             std::printf("tabrix apply is %.1f times as fast as tsql\n", peer / ours);
-        std::printf("rows in the tables: tsql %s, tabrix apply %s, tsql batched %s\n",
+        std::printf("rows in the tables: tsql %s, tabrix apply %s, tsql batched %s, tsql joined %s\n",
                     QueryValue(target, "select count(*) as n from t_tsql", dir).c_str(),
                     QueryValue(target, "select count(*) as n from t_tabrix", dir).c_str(),
-                    QueryValue(target, "select count(*) as n from t_tsql_batched", dir).c_str());
+                    QueryValue(target, "select count(*) as n from t_tsql_batched", dir).c_str(),
+                    QueryValue(target, "select count(*) as n from t_tsql_joined", dir).c_str());
     }
     Run({TABRIX_PROGRAM, "query", "--write", "--connection", server.toStdString(), "drop database " + database}, dir);
     return status;
