@@ -5,9 +5,9 @@
 #include "DefaultExpression.h"
 #include "Dispatch.h"
 #include "InsertBatches.h"
-#include "InsertRowWorker.h"
 #include "InsertStatement.h"
 #include "RowEstimate.h"
+#include "RowReadAhead.h"
 #include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
 #include "mdlCommon.h"
@@ -15,7 +15,6 @@
 #include <QStringList>
 
 #include <chrono>
-#include <exception>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -603,66 +602,24 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
         if (!report.empty())
             LogFailure(objNode, FromUtf8(report));
     };
-    // A row's statements: the batch's start, the insert (its head, then its values as the
-    // caller appends them), the special update, the batch's end.
-    const auto beginRow = [&] {
-        if (batches.BeforeRow())
-            writeBatchLine(InsertBatches::kBegin, true);
-        out += insertHead;
-        endWrite(false);
-    };
-    const auto endRow = [&] {
-        endWrite(true, true);
-        if ((++facts.rows & 63) == 0)
-            reportProgress(false);
-
-        if (!P.empty()) {
-            // A missing column fails here, by name, as reading it from the row would.
-            const auto valueOf = [&](long index, const char* name) -> const ado::Value& {
-                return index >= 0 ? rows->Fields(index).GetValue() : rows->Fields(name).GetValue();
-            };
-            const std::string F = PlainText(valueOf(soidsourcefield, "soidsourcefield"));
-            const std::string R = PlainText(valueOf(ssourcetable, "ssourcetable"));
-            const ado::Value& typeValue = valueOf(ibitype, "ibitype");
-            const std::string B = PlainText(typeValue);
-            // The row's values name a column and a table and give a number: as names and a
-            // literal they cannot change what the statement does. Only a null type is
-            // written as null: an empty one is a text like any other.
-            const std::string K = LastTwoCharacters("0" + B);
-            const std::string column = sqlname::QuoteQualified(F);
-            std::string type = ado::IsNull(typeValue) ? "null" : B;
-            if (!ado::IsNull(typeValue) && !ValueLiteral::IsNumericLiteral(B)) {
-                type.clear();
-                ValueLiteral::AppendText(type, B, false);
-            }
-            out += "update " + T + " set " + special + " = (select isnull(max(" + column + "),";
-            ValueLiteral::AppendText(out, K + "0000000000000", false);
-            out += ") from " + sqlname::QuoteQualified(R) + " where left(" + column + ",2) = ";
-            ValueLiteral::AppendText(out, K, false);
-            out += ") where ibitype = " + type + kCrLf;
-            endWrite();
-        }
-        if (batches.AfterRow())
-            writeBatchLine(InsertBatches::kCommit, false);
-    };
-    // Without a special update, which reads the row again, the rows are rendered on a second
-    // thread while this one reads the next ones; they are written here, in their order.
-    std::optional<InsertRowWorker> worker;
+    // Without a special update, which reads the row again, the rows after the first are read on
+    // a second thread while this one writes the rows before them.
+    std::optional<RowReadAhead> ahead;
+    const ado::Value* row = rows->Eof() ? nullptr : rows->CurrentRow();
     try {
-        while (!rows->Eof()) {
+        while (row) {
             if (m_stopFlag == eStop) {
-                // Every row let through before the stop is written, as it was one by one.
-                if (worker)
-                    worker->Drain();
                 facts.cancelled = true;
                 throw automation::AutomationError(kCancelled, QStringLiteral("任务取消!"));
             }
             if (mdlCommon::InputPending() || m_stopFlag == ePause) {
                 // Whatever is written so far is in the file before the user interface runs.
-                if (worker)
-                    worker->Drain();
                 m_files.FlushAll();
                 reportProgress(true);
+                // The user interface may use the connection: the reader keeps off it meanwhile.
+                std::optional<RowReadAhead::Pause> pause;
+                if (ahead)
+                    pause.emplace(*ahead);
                 mdlCommon::ProcessEvents(m_stopFlag == ePause);
                 continue;
             }
@@ -679,37 +636,57 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                     endWrite();
                     identityInsert = true;
                 }
-                if (P.empty())
-                    worker.emplace(*insert, [&](std::string_view text, bool complete) {
-                        beginRow();
-                        out += text;
-                        if (complete)
-                            endRow();
-                    });
+                if (P.empty()) {
+                    ahead.emplace(*rows);
+                    row = ahead->Next();
+                }
             }
-            if (worker) {
-                worker->Add(*rows);
+            if (batches.BeforeRow())
+                writeBatchLine(InsertBatches::kBegin, true);
+            out += insertHead;
+            endWrite(false);
+            insert->AppendRow(out, row);
+            endWrite(true, true);
+            if ((++facts.rows & 63) == 0)
+                reportProgress(false);
+
+            if (!P.empty()) {
+                // A missing column fails here, by name, as reading it from the row would.
+                const auto valueOf = [&](long index, const char* name) -> const ado::Value& {
+                    return index >= 0 ? rows->Fields(index).GetValue() : rows->Fields(name).GetValue();
+                };
+                const std::string F = PlainText(valueOf(soidsourcefield, "soidsourcefield"));
+                const std::string R = PlainText(valueOf(ssourcetable, "ssourcetable"));
+                const ado::Value& typeValue = valueOf(ibitype, "ibitype");
+                const std::string B = PlainText(typeValue);
+                // The row's values name a column and a table and give a number: as names and a
+                // literal they cannot change what the statement does. Only a null type is
+                // written as null: an empty one is a text like any other.
+                const std::string K = LastTwoCharacters("0" + B);
+                const std::string column = sqlname::QuoteQualified(F);
+                std::string type = ado::IsNull(typeValue) ? "null" : B;
+                if (!ado::IsNull(typeValue) && !ValueLiteral::IsNumericLiteral(B)) {
+                    type.clear();
+                    ValueLiteral::AppendText(type, B, false);
+                }
+                out += "update " + T + " set " + special + " = (select isnull(max(" + column + "),";
+                ValueLiteral::AppendText(out, K + "0000000000000", false);
+                out += ") from " + sqlname::QuoteQualified(R) + " where left(" + column + ",2) = ";
+                ValueLiteral::AppendText(out, K, false);
+                out += ") where ibitype = " + type + kCrLf;
+                endWrite();
+            }
+            if (batches.AfterRow())
+                writeBatchLine(InsertBatches::kCommit, false);
+            if (ahead) {
+                row = ahead->Next();
             } else {
-                beginRow();
-                insert->AppendRow(out, *rows);
-                endRow();
+                rows->MoveNext();
+                row = rows->CurrentRow();
             }
-            rows->MoveNext();
         }
-        if (worker)
-            worker->Drain();
     } catch (...) {
-        // The rows read before a failure of the source are written first, as they were one
-        // by one; a row that failed to render ends the table where it broke off.
-        std::exception_ptr failure = std::current_exception();
-        if (worker) {
-            try {
-                worker->Drain();
-            } catch (...) {
-                failure = std::current_exception();
-            }
-            worker.reset();
-        }
+        ahead.reset();  // no row after the failure is read
         // The open batch and the identity inserts end on lines of their own, also after a row
         // that broke off.
         const bool batchOpen = batches.Close();
@@ -719,9 +696,8 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
         if (batchOpen)
             writeBatchLine(InsertBatches::kCommit, false);
         reportOtherForms();
-        std::rethrow_exception(failure);
+        throw;
     }
-    worker.reset();
     // Before the batch's commit: a line of its own after a commit would read as the commit's name.
     endIdentityInsert();
     if (batches.Close())

@@ -128,4 +128,20 @@ TEST_F(RunState, LongTablesKeepEveryRowOnceInOrder)
     }
 }
 
+TEST_F(RunState, SourceFailingFarIntoATableFailsThatTableAlone)
+{
+    // The rows are read ahead of the writes: a failure of the source after several batches still
+    // fails its table alone (its log line, none of its rows), and the next table is read on the
+    // same connection.
+    Sql("create table n(i int, s varchar(20));"
+        "with recursive c(i) as (select 1 union all select i + 1 from c where i < 1030) "
+        "insert into n select i, case i when 700 then 'x' else i end from c;");
+    const xml::XmlDocument document = Template(R"(<table name="n" expr="where convert(int, s) &gt; 0"/><table name="r"/>)");
+    PlayingConverter()->ExportDB(FirstDatabase(document));
+
+    EXPECT_EQ(Read("d.sql"), "\r\n\r\n\r\n\r\ndelete from r \r\n\r\n" + Rows({1, 2, 3, 4, 5}));
+    EXPECT_EQ(Read("log.txt"),
+              "srv    db    n   Conversion failed when converting the varchar value 'x' to data type int.\r\n");
+}
+
 }  // namespace

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "Recordset.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <exception>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// Reads a forward-only record set's rows on a thread of its own while the caller writes the
+// rows before them. Each row's values are taken out of the record set (no copy) into one of a
+// few batches of rows, so memory stays flat however long the table. The caller takes the rows
+// in their order; a failure of the source comes to it after the rows read before it, where
+// moving to the next row would have thrown it.
+class RowReadAhead {
+public:
+    // Starts at the record set's current row. The record set is the reader's alone until
+    // this is destroyed, except while a Pause lasts.
+    explicit RowReadAhead(ado::Recordset& rows);
+    ~RowReadAhead();
+    RowReadAhead(const RowReadAhead&) = delete;
+    RowReadAhead& operator=(const RowReadAhead&) = delete;
+
+    // The next row's values in field order, valid until the next call; null after the last.
+    // Throws the source's failure once, after the rows before it.
+    const ado::Value* Next();
+
+    // Keeps the reader off the record set and its connection while the caller runs code
+    // that may use them (the user interface's events).
+    class Pause {
+    public:
+        explicit Pause(RowReadAhead& ahead);
+        ~Pause();
+        Pause(const Pause&) = delete;
+        Pause& operator=(const Pause&) = delete;
+
+    private:
+        RowReadAhead& m_ahead;
+    };
+
+private:
+    // The reader writes a batch while the caller reads another: each on cache lines of its own.
+    struct alignas(64) Batch {
+        std::vector<std::vector<ado::Value>> rows;  // kept between uses: their buffers are reused
+        size_t count = 0;
+        bool last = false;           // the source ends after these rows
+        std::exception_ptr failure;  // of moving past the last of them
+    };
+    static constexpr size_t kRows = 256;
+    static constexpr size_t kBatches = 4;
+
+    void Run();
+    void Fill(Batch& batch);
+
+    ado::Recordset& m_rows;
+    Batch m_batches[kBatches];
+    // Batches by number; batch n uses m_batches[n % kBatches]. Filled by the reader, taken by
+    // the caller: taken <= filled <= taken + kBatches.
+    size_t m_filled = 0;
+    size_t m_taken = 0;
+    bool m_reading = false;  // the reader is in the record set
+    bool m_quit = false;
+    alignas(64) std::atomic<bool> m_paused = false;  // also read by the reader between rows, without the lock
+    // The caller's own: the batch it holds (m_taken) and its next row there.
+    alignas(64) Batch* m_held = nullptr;
+    size_t m_next = 0;
+    alignas(64) std::mutex m_mutex;
+    std::condition_variable m_wakeReader;  // a batch free, a pause over, or quit
+    std::condition_variable m_wakeCaller;  // a batch filled, or the reader out of the record set
+    std::thread m_thread;
+};
