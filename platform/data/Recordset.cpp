@@ -115,24 +115,6 @@ void Recordset::MoveNext()
     m_current = m_position < m_rows.size() ? m_rows[m_position].data() : nullptr;
 }
 
-void Recordset::SwapRow(std::vector<Value>& row)
-{
-    CheckOpen();
-    if (m_cursorType != adOpenForwardOnly)
-        throw automation::AutomationError(kOperationNotAllowed, QStringLiteral("Only a forward-only rowset gives its rows away."),
-                                          QStringLiteral("ADODB.Recordset"));
-    if (!m_current)
-        throw automation::AutomationError(
-            kNoCurrentRecord,
-            QStringLiteral("Either BOF or EOF is True, or the current record has been deleted. "
-                           "Requested operation requires a current record."),
-            QStringLiteral("ADODB.Recordset"));
-    std::vector<Value>& current = m_rows.front();
-    current.swap(row);
-    current.resize(m_fields.size());
-    m_current = current.data();
-}
-
 void Recordset::MoveFirst()
 {
     CheckOpen();

@@ -40,10 +40,6 @@ public:
     // The values of the current row in field order, for a reader of every row that has
     // checked Eof; null at the end of the set.
     const Value* CurrentRow() const { return m_current; }
-    // Exchanges the current row's values with row's, for a reader that takes every row away
-    // before it moves next: the next row is read into row's former buffers, without allocating.
-    // Until then the current row holds those former values. Forward-only record sets only.
-    void SwapRow(std::vector<Value>& row);
 
     // Sets the active connection to nothing; the rows stay readable.
     void Detach() { m_attached = false; }
