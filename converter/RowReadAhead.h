@@ -5,19 +5,20 @@
 #include <atomic>
 #include <condition_variable>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 // Reads a forward-only record set's rows on a thread of its own while the caller writes the
-// rows before them. The reader copies each row's values into one of a few batches, packed one
-// after another; the caller unpacks them into a row of its own. Between the two threads pass
-// only those bytes, written and read in order: values handed over as they are (their strings'
-// buffers going to and fro) cost more in the processors' caches than reading the rows did.
-// Memory stays flat however long the table. The caller takes the rows in their order; a
-// failure of the source comes to it after the rows read before it, where moving to the next
-// row would have thrown it.
+// rows before them. The reader packs each row into one of a few batches of bytes, as the
+// provider reads it (SQLite: as stored, the values' conversions left to the caller's thread);
+// the caller unpacks them into a row of its own. Between the two threads pass only those bytes,
+// written and read in order: values handed over as they are (their strings' buffers going to
+// and fro) cost more in the processors' caches than reading the rows did. Memory stays flat
+// however long the table. The caller takes the rows in their order; a failure of the source
+// comes to it after the rows read before it, where moving to the next row would have thrown it.
 class RowReadAhead {
 public:
     // Starts at the record set's current row. The record set is the reader's alone until
@@ -59,7 +60,8 @@ private:
     void Fill(Batch& batch);
 
     ado::Recordset& m_rows;
-    const size_t m_fields;
+    const std::shared_ptr<const ado::provider::RowUnpacker> m_unpacker;
+    const ado::Value* m_first;  // the record set's current row, until the caller has taken it
     Batch m_batches[kBatches];
     // Batches by number; batch n uses m_batches[n % kBatches]. Filled by the reader, taken by
     // the caller: taken <= filled <= taken + kBatches.

@@ -45,18 +45,13 @@ SqliteCursor::SqliteCursor(std::shared_ptr<SqliteSession> session, StatementPtr 
     }
 }
 
-bool SqliteCursor::Fetch(std::vector<Value>& row)
+bool SqliteCursor::Step()
 {
     if (!m_statement)
         return false;
     const int rc = sqlite3_step(m_statement.get());
-    if (rc == SQLITE_ROW) {
-        const int count = static_cast<int>(m_fields.size());
-        row.resize(m_fields.size());
-        for (int i = 0; i < count; ++i)
-            ReadValue(m_statement.get(), i, m_kinds[static_cast<size_t>(i)], row[static_cast<size_t>(i)]);
+    if (rc == SQLITE_ROW)
         return true;
-    }
     if (rc == SQLITE_DONE) {
         m_statement.reset();
         return false;
@@ -65,6 +60,46 @@ bool SqliteCursor::Fetch(std::vector<Value>& row)
     m_statement.reset();
     throw error;
 }
+
+bool SqliteCursor::Fetch(std::vector<Value>& row)
+{
+    if (!Step())
+        return false;
+    const int count = static_cast<int>(m_fields.size());
+    row.resize(m_fields.size());
+    for (int i = 0; i < count; ++i)
+        ReadValue(m_statement.get(), i, m_kinds[static_cast<size_t>(i)], row[static_cast<size_t>(i)]);
+    return true;
+}
+
+bool SqliteCursor::FetchPacked(std::string& out, std::vector<Value>&)
+{
+    if (!Step())
+        return false;
+    const int count = static_cast<int>(m_fields.size());
+    for (int i = 0; i < count; ++i)
+        PackStored(out, ReadStored(m_statement.get(), i));
+    return true;
+}
+
+namespace {
+
+class StoredRowUnpacker final : public RowUnpacker {
+public:
+    explicit StoredRowUnpacker(std::vector<ValueKind> kinds) : RowUnpacker(kinds.size()), m_kinds(std::move(kinds)) {}
+    void Unpack(const char*& p, Value* row) const override
+    {
+        for (size_t i = 0; i < m_fields; ++i)
+            ToValue(UnpackStored(p), m_kinds[i], row[i]);
+    }
+
+private:
+    std::vector<ValueKind> m_kinds;
+};
+
+}  // namespace
+
+std::shared_ptr<const RowUnpacker> SqliteCursor::Unpacker() const { return std::make_shared<StoredRowUnpacker>(m_kinds); }
 
 bool RowsCursor::Fetch(std::vector<Value>& row)
 {

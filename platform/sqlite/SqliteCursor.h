@@ -22,8 +22,14 @@ public:
     bool HasResultSet() const override { return true; }
     const std::vector<FieldInfo>& Fields() const override { return m_fields; }
     bool Fetch(std::vector<Value>& row) override;
+    // Packs each column as SQLite stores it; the unpacker makes the values of it.
+    bool FetchPacked(std::string& out, std::vector<Value>& scratch) override;
+    std::shared_ptr<const RowUnpacker> Unpacker() const override;
 
 private:
+    // False at the end, where the statement is finalised; throws the statement's failure.
+    bool Step();
+
     std::shared_ptr<SqliteSession> m_session;  // keeps the database open while rows remain
     StatementPtr m_statement;
     std::string m_lastToken;

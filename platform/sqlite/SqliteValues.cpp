@@ -216,17 +216,44 @@ bool ParseDateTime(std::string_view text, DateTime& out)
     return true;
 }
 
-void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value)
+StoredValue ReadStored(sqlite3_stmt* statement, int column)
 {
     // One look-up of the column, then its value read directly: the sessions open their
     // connection without a mutex, where a column's value may be read like a function's argument.
     sqlite3_value* const cell = sqlite3_column_value(statement, column);
-    switch (sqlite3_value_type(cell)) {
+    StoredValue stored;
+    stored.type = sqlite3_value_type(cell);
+    switch (stored.type) {
+    case SQLITE_NULL:
+        break;
+    case SQLITE_INTEGER:
+        stored.integer = sqlite3_value_int64(cell);
+        break;
+    case SQLITE_FLOAT:
+        stored.real = sqlite3_value_double(cell);
+        break;
+    case SQLITE_TEXT: {
+        const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(cell));
+        stored.bytes = std::string_view(data, static_cast<size_t>(sqlite3_value_bytes(cell)));
+        break;
+    }
+    default: {
+        const auto* data = static_cast<const char*>(sqlite3_value_blob(cell));
+        stored.bytes = std::string_view(data, static_cast<size_t>(sqlite3_value_bytes(cell)));
+        break;
+    }
+    }
+    return stored;
+}
+
+void ToValue(const StoredValue& stored, ValueKind kind, Value& value)
+{
+    switch (stored.type) {
     case SQLITE_NULL:
         value.emplace<Null>();
         return;
     case SQLITE_INTEGER: {
-        const std::int64_t i = sqlite3_value_int64(cell);
+        const std::int64_t i = stored.integer;
         if (kind == ValueKind::Boolean) {
             value = i != 0;
         } else if (kind == ValueKind::Decimal) {
@@ -239,7 +266,7 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         return;
     }
     case SQLITE_FLOAT: {
-        const double d = sqlite3_value_double(cell);
+        const double d = stored.real;
         if (kind == ValueKind::Decimal) {
             // Fixed notation: decimals carry digits, never an exponent.
             char buffer[24];
@@ -253,13 +280,13 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         return;
     }
     case SQLITE_TEXT: {
-        const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(cell));
-        const auto size = static_cast<size_t>(sqlite3_value_bytes(cell));
+        const char* data = stored.bytes.data();
+        const size_t size = stored.bytes.size();
         if (kind == ValueKind::Decimal) {
             SetDecimal(value, data, size);
         } else if (kind == ValueKind::Date) {
             DateTime t;
-            if (ParseDateTime(std::string_view(data, size), t))
+            if (ParseDateTime(stored.bytes, t))
                 value = t;
             else
                 SetText(value, data, size);
@@ -269,8 +296,8 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         return;
     }
     default: {
-        const auto* data = static_cast<const unsigned char*>(sqlite3_value_blob(cell));
-        const auto size = static_cast<size_t>(sqlite3_value_bytes(cell));
+        const auto* data = reinterpret_cast<const unsigned char*>(stored.bytes.data());
+        const size_t size = stored.bytes.size();
         if (auto* bytes = std::get_if<Bytes>(&value))
             bytes->assign(data, data + size);
         else
@@ -278,6 +305,54 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         return;
     }
     }
+}
+
+void PackStored(std::string& out, const StoredValue& stored)
+{
+    out.push_back(static_cast<char>(stored.type));
+    switch (stored.type) {
+    case SQLITE_NULL:
+        return;
+    case SQLITE_INTEGER:
+        out.append(reinterpret_cast<const char*>(&stored.integer), sizeof stored.integer);
+        return;
+    case SQLITE_FLOAT:
+        out.append(reinterpret_cast<const char*>(&stored.real), sizeof stored.real);
+        return;
+    default: {
+        const size_t size = stored.bytes.size();
+        out.append(reinterpret_cast<const char*>(&size), sizeof size);
+        out.append(stored.bytes);
+        return;
+    }
+    }
+}
+
+StoredValue UnpackStored(const char*& p)
+{
+    StoredValue stored;
+    stored.type = *p++;
+    switch (stored.type) {
+    case SQLITE_NULL:
+        break;
+    case SQLITE_INTEGER:
+        std::memcpy(&stored.integer, p, sizeof stored.integer);
+        p += sizeof stored.integer;
+        break;
+    case SQLITE_FLOAT:
+        std::memcpy(&stored.real, p, sizeof stored.real);
+        p += sizeof stored.real;
+        break;
+    default: {
+        size_t size;
+        std::memcpy(&size, p, sizeof size);
+        p += sizeof size;
+        stored.bytes = std::string_view(p, size);
+        p += size;
+        break;
+    }
+    }
+    return stored;
 }
 
 }  // namespace ado::provider

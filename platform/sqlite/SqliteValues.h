@@ -4,6 +4,8 @@
 
 #include <sqlite3.h>
 
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace ado::provider {
@@ -14,9 +16,31 @@ enum class ValueKind { Plain, Boolean, Decimal, Date };
 
 ValueKind ValueKindOf(DataTypeEnum type);
 
+// A value as SQLite stores it: its storage class (SQLITE_INTEGER, ...) and its contents; text
+// and bytes point into the statement's row, or into a packed copy of it.
+struct StoredValue {
+    int type = SQLITE_NULL;
+    std::int64_t integer = 0;
+    double real = 0;
+    std::string_view bytes;
+};
+
+// Column `column` of the statement's current row, read once.
+StoredValue ReadStored(sqlite3_stmt* statement, int column);
+// Stores the value a column of this kind gives for stored into value, reusing the text or
+// bytes the value already holds.
+void ToValue(const StoredValue& stored, ValueKind kind, Value& value);
+
 // Stores column `column` of the statement's current row into value, reusing the text or
 // bytes the value already holds.
-void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value);
+inline void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value)
+{
+    ToValue(ReadStored(statement, column), kind, value);
+}
+
+// A stored value packed after the ones before it in out, and read back.
+void PackStored(std::string& out, const StoredValue& stored);
+StoredValue UnpackStored(const char*& p);
 
 // 'YYYY-MM-DD[ HH:MM[:SS[.fff]]]' (or 'T' between date and time), or a time alone; false
 // when the text is none of these or names no real day and time (2024-02-30, 25:00).
