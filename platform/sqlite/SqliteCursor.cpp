@@ -77,8 +77,10 @@ bool SqliteCursor::FetchPacked(std::string& out, std::vector<Value>&)
     if (!Step())
         return false;
     const int count = static_cast<int>(m_fields.size());
+    m_stored.resize(m_fields.size());
     for (int i = 0; i < count; ++i)
-        PackStored(out, ReadStored(m_statement.get(), i));
+        m_stored[static_cast<size_t>(i)] = ReadStored(m_statement.get(), i);
+    PackStoredRow(out, m_stored.data(), m_stored.size());
     return true;
 }
 

@@ -35,6 +35,7 @@ private:
     std::string m_lastToken;
     std::vector<FieldInfo> m_fields;
     std::vector<ValueKind> m_kinds;
+    std::vector<StoredValue> m_stored;  // the row being packed
 };
 
 // Rows the provider makes up itself (the index report); an empty field list means no

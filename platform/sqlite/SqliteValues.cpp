@@ -307,24 +307,40 @@ void ToValue(const StoredValue& stored, ValueKind kind, Value& value)
     }
 }
 
-void PackStored(std::string& out, const StoredValue& stored)
+void PackStoredRow(std::string& out, const StoredValue* values, size_t count)
 {
-    out.push_back(static_cast<char>(stored.type));
-    switch (stored.type) {
-    case SQLITE_NULL:
-        return;
-    case SQLITE_INTEGER:
-        out.append(reinterpret_cast<const char*>(&stored.integer), sizeof stored.integer);
-        return;
-    case SQLITE_FLOAT:
-        out.append(reinterpret_cast<const char*>(&stored.real), sizeof stored.real);
-        return;
-    default: {
-        const size_t size = stored.bytes.size();
-        out.append(reinterpret_cast<const char*>(&size), sizeof size);
-        out.append(stored.bytes);
-        return;
-    }
+    // The row's room made at once, then filled: an append per part cost more than the copying.
+    size_t size = 0;
+    for (size_t i = 0; i < count; ++i)
+        size += 1 + (values[i].type == SQLITE_NULL ? 0 : values[i].type == SQLITE_INTEGER || values[i].type == SQLITE_FLOAT ? 8 : 4 + values[i].bytes.size());
+    const size_t start = out.size();
+    out.resize(start + size);
+    char* p = out.data() + start;
+    for (size_t i = 0; i < count; ++i) {
+        const StoredValue& stored = values[i];
+        *p++ = static_cast<char>(stored.type);
+        switch (stored.type) {
+        case SQLITE_NULL:
+            break;
+        case SQLITE_INTEGER:
+            std::memcpy(p, &stored.integer, 8);
+            p += 8;
+            break;
+        case SQLITE_FLOAT:
+            std::memcpy(p, &stored.real, 8);
+            p += 8;
+            break;
+        default: {
+            // SQLite holds at most 2^31 - 1 bytes in a value.
+            const auto length = static_cast<std::uint32_t>(stored.bytes.size());
+            std::memcpy(p, &length, 4);
+            p += 4;
+            if (length > 0)
+                std::memcpy(p, stored.bytes.data(), length);
+            p += length;
+            break;
+        }
+        }
     }
 }
 
@@ -344,11 +360,11 @@ StoredValue UnpackStored(const char*& p)
         p += sizeof stored.real;
         break;
     default: {
-        size_t size;
-        std::memcpy(&size, p, sizeof size);
-        p += sizeof size;
-        stored.bytes = std::string_view(p, size);
-        p += size;
+        std::uint32_t length;
+        std::memcpy(&length, p, 4);
+        p += 4;
+        stored.bytes = std::string_view(p, length);
+        p += length;
         break;
     }
     }

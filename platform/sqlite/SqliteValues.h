@@ -38,8 +38,8 @@ inline void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value
     ToValue(ReadStored(statement, column), kind, value);
 }
 
-// A stored value packed after the ones before it in out, and read back.
-void PackStored(std::string& out, const StoredValue& stored);
+// A row's stored values packed after what out holds, and one of them read back (p moves past it).
+void PackStoredRow(std::string& out, const StoredValue* values, size_t count);
 StoredValue UnpackStored(const char*& p);
 
 // 'YYYY-MM-DD[ HH:MM[:SS[.fff]]]' (or 'T' between date and time), or a time alone; false
