@@ -1,6 +1,7 @@
 #include "DateLiteral.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -42,16 +43,15 @@ char* Digits(char* p, std::int64_t value, int width)
 }
 
 // The same of a value of two digits, as a pair from a table: every date writes seven of them.
-char* TwoDigits(char* p, std::int64_t value)
+inline char* TwoDigits(char* p, std::int64_t value)
 {
     static constexpr char kPairs[] =
         "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
         "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
         "8081828384858687888990919293949596979899";
-    if (value < 0 || value > 99)
+    if (value < 0 || value > 99) [[unlikely]]
         return Digits(p, value, 2);
-    p[0] = kPairs[value * 2];
-    p[1] = kPairs[value * 2 + 1];
+    std::memcpy(p, kPairs + value * 2, 2);
     return p + 2;
 }
 
@@ -80,10 +80,9 @@ char* AppendTime(char* p, std::int64_t ticks, int digits)
     p = TwoDigits(p, seconds % 60);
     if (digits > 0) {
         *p++ = '.';
-        std::int64_t fraction = ticks % kTicksPerSecond;
-        for (int i = digits; i < 7; ++i)
-            fraction /= 10;
-        p = Digits(p, fraction, digits);
+        // The 7 - digits digits that the type drops, in one division.
+        static constexpr std::int64_t kDropped[] = {10000000, 1000000, 100000, 10000, 1000, 100, 10, 1};
+        p = Digits(p, ticks % kTicksPerSecond / kDropped[digits], digits);
     }
     return p;
 }

@@ -26,7 +26,7 @@ public:
     // Appends the second write of the current row's insert statement:
     // column list + ") values(" + value list + ")".
     void AppendRow(std::string& out, const ado::Recordset& rows);
-    // The same of a row's values in field order, taken from the record set.
+    // The same of a row's values in field order.
     void AppendRow(std::string& out, const ado::Value* values);
 
     // The columns whose values had to be written in another form than their type gives, with
