@@ -78,8 +78,11 @@ bool SqliteCursor::FetchPacked(std::string& out, std::vector<Value>&)
         return false;
     const int count = static_cast<int>(m_fields.size());
     m_stored.resize(m_fields.size());
-    for (int i = 0; i < count; ++i)
-        m_stored[static_cast<size_t>(i)] = ReadStored(m_statement.get(), i);
+    m_scratch.resize(m_fields.size());
+    for (int i = 0; i < count; ++i) {
+        const auto column = static_cast<size_t>(i);
+        m_stored[column] = ForPacking(ReadStored(m_statement.get(), i), m_kinds[column], m_scratch[column]);
+    }
     PackStoredRow(out, m_stored.data(), m_stored.size());
     return true;
 }

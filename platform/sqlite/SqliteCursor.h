@@ -36,6 +36,7 @@ private:
     std::vector<FieldInfo> m_fields;
     std::vector<ValueKind> m_kinds;
     std::vector<StoredValue> m_stored;  // the row being packed
+    std::vector<std::string> m_scratch;  // its decimals' digits, by column
 };
 
 // Rows the provider makes up itself (the index report); an empty field list means no

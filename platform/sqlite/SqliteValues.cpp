@@ -115,12 +115,10 @@ void SetDecimal(Value& value, const char* data, size_t size)
 }
 
 // Any double in fixed notation, its shortest form (at most 309 digits before the point or 324
-// places after it); away from the common path, whose frame stays small.
-[[gnu::noinline]] void SetFixedDecimal(Value& value, double d)
+// places after it, kDecimalRoom in all); away from the common path.
+[[gnu::noinline]] char* FixedDigits(double d, char* buffer)
 {
-    char buffer[400];
-    const char* end = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::fixed).ptr;
-    SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
+    return std::to_chars(buffer, buffer + kDecimalRoom, d, std::chars_format::fixed).ptr;
 }
 
 // What std::to_chars gives in fixed notation, for the values amounts and quantities mostly
@@ -168,6 +166,17 @@ char* ShortFixed(double d, char* buffer)
         p += decimals;
     }
     return p;
+}
+
+// The digits a decimal column gives for a number SQLite holds as an integer or a float, in fixed
+// notation (decimals carry digits, never an exponent), at buffer (kDecimalRoom bytes); their end.
+char* DecimalDigits(const StoredValue& stored, char* buffer)
+{
+    if (stored.type == SQLITE_INTEGER)
+        return std::to_chars(buffer, buffer + kDecimalRoom, stored.integer).ptr;
+    if (char* end = ShortFixed(stored.real, buffer))
+        return end;
+    return FixedDigits(stored.real, buffer);
 }
 
 }  // namespace
@@ -252,33 +261,22 @@ void ToValue(const StoredValue& stored, ValueKind kind, Value& value)
     case SQLITE_NULL:
         value.emplace<Null>();
         return;
-    case SQLITE_INTEGER: {
-        const std::int64_t i = stored.integer;
-        if (kind == ValueKind::Boolean) {
-            value = i != 0;
-        } else if (kind == ValueKind::Decimal) {
-            char buffer[24];
-            const auto end = std::to_chars(buffer, buffer + sizeof buffer, i).ptr;
-            SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
-        } else {
-            value = i;
-        }
-        return;
-    }
-    case SQLITE_FLOAT: {
-        const double d = stored.real;
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
         if (kind == ValueKind::Decimal) {
-            // Fixed notation: decimals carry digits, never an exponent.
-            char buffer[24];
-            if (char* end = ShortFixed(d, buffer))
-                SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
-            else
-                SetFixedDecimal(value, d);
+            char buffer[kDecimalRoom];
+            SetDecimal(value, buffer, static_cast<size_t>(DecimalDigits(stored, buffer) - buffer));
+        } else if (stored.type == SQLITE_FLOAT) {
+            value = stored.real;
+        } else if (kind == ValueKind::Boolean) {
+            value = stored.integer != 0;
         } else {
-            value = d;
+            value = stored.integer;
         }
         return;
-    }
+    case kStoredDate:
+        value = stored.date;
+        return;
     case SQLITE_TEXT: {
         const char* data = stored.bytes.data();
         const size_t size = stored.bytes.size();
@@ -307,12 +305,46 @@ void ToValue(const StoredValue& stored, ValueKind kind, Value& value)
     }
 }
 
+StoredValue ForPacking(const StoredValue& stored, ValueKind kind, std::string& scratch)
+{
+    if (kind == ValueKind::Decimal && (stored.type == SQLITE_INTEGER || stored.type == SQLITE_FLOAT)) {
+        scratch.resize(kDecimalRoom);
+        StoredValue digits;
+        digits.type = SQLITE_TEXT;
+        digits.bytes = std::string_view(scratch.data(), static_cast<size_t>(DecimalDigits(stored, scratch.data()) - scratch.data()));
+        return digits;
+    }
+    if (kind == ValueKind::Date && stored.type == SQLITE_TEXT) {
+        StoredValue date;
+        if (ParseDateTime(stored.bytes, date.date)) {
+            date.type = kStoredDate;
+            return date;
+        }
+    }
+    return stored;
+}
+
 void PackStoredRow(std::string& out, const StoredValue* values, size_t count)
 {
     // The row's room made at once, then filled: an append per part cost more than the copying.
     size_t size = 0;
-    for (size_t i = 0; i < count; ++i)
-        size += 1 + (values[i].type == SQLITE_NULL ? 0 : values[i].type == SQLITE_INTEGER || values[i].type == SQLITE_FLOAT ? 8 : 4 + values[i].bytes.size());
+    for (size_t i = 0; i < count; ++i) {
+        switch (values[i].type) {
+        case SQLITE_NULL:
+            size += 1;
+            break;
+        case SQLITE_INTEGER:
+        case SQLITE_FLOAT:
+            size += 1 + 8;
+            break;
+        case kStoredDate:
+            size += 1 + sizeof(DateTime);
+            break;
+        default:
+            size += 1 + 4 + values[i].bytes.size();
+            break;
+        }
+    }
     const size_t start = out.size();
     out.resize(start + size);
     char* p = out.data() + start;
@@ -329,6 +361,10 @@ void PackStoredRow(std::string& out, const StoredValue* values, size_t count)
         case SQLITE_FLOAT:
             std::memcpy(p, &stored.real, 8);
             p += 8;
+            break;
+        case kStoredDate:
+            std::memcpy(p, &stored.date, sizeof(DateTime));
+            p += sizeof(DateTime);
             break;
         default: {
             // SQLite holds at most 2^31 - 1 bytes in a value.
@@ -358,6 +394,10 @@ StoredValue UnpackStored(const char*& p)
     case SQLITE_FLOAT:
         std::memcpy(&stored.real, p, sizeof stored.real);
         p += sizeof stored.real;
+        break;
+    case kStoredDate:
+        std::memcpy(&stored.date, p, sizeof(DateTime));
+        p += sizeof(DateTime);
         break;
     default: {
         std::uint32_t length;

@@ -147,7 +147,8 @@ TEST(SqliteCursor, RowsReadPackedUnpackToTheValuesTheyHaveReadOneByOne)
         "CREATE TABLE t_kind(i int, b bit, d decimal(18,4), m money, t datetime, s nvarchar(20), x varbinary(8), f float);"
         "INSERT INTO t_kind VALUES (1, 1, 0.25, 12, '2024-02-29 13:14:15.678', 'O''Hara', x'00ff', 1.5),"
         "(NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL), (-7, 0, 0.1, 'abc', 'no date', '', x'', 1e300),"
-        "(9223372036854775807, 'true', 12345678901234.5, -0.0001, '23:59:59', char(0) || '物料', 'text', -0.0);"
+        "(9223372036854775807, 'true', 12345678901234.5, -0.0001, '23:59:59', char(0) || '物料', 'text', -0.0),"
+        "(0, 2, 1e300, 5, '2024-13-01 00:00:00.000', 'x', NULL, 0.5);"
         "CREATE INDEX ix_kind ON t_kind(i); CREATE INDEX ix_text ON t_kind(s, i);");
     const ConnectionPtr connection = db.Open(adModeRead);
     // The provider's own rows (the index report) pack their values as they are.
