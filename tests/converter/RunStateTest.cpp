@@ -88,9 +88,9 @@ TEST_F(RunState, StopEndsTheTableAndLaterStructuresStillComeOut)
 
 TEST_F(RunState, LongTablesKeepEveryRowOnceInOrder)
 {
-    // Rows are rendered in batches while the next ones are read: around a batch's size, across
-    // many, in insert batches, and stopped while later rows are in flight, the file holds every
-    // row read before the stop once, in order, as when each row was written before the next.
+    // The rows after the first are read ahead in batches of 512: around a batch's size, across
+    // several, in insert batches, and stopped while later rows are in flight, the file holds every
+    // row let through before the stop once, in order, as when each row was read after the last.
     Sql("create table n(i int, s varchar(20));"
         "with recursive c(i) as (select 1 union all select i + 1 from c where i < 1030) "
         "insert into n select i, 'r' || i from c;");
@@ -99,8 +99,9 @@ TEST_F(RunState, LongTablesKeepEveryRowOnceInOrder)
         int stopBefore;  // 0: no stop
         int batch;       // rows per transaction, 0: none
     };
-    for (const Case& c : {Case{255, 0, 0}, Case{256, 0, 0}, Case{257, 0, 0}, Case{1030, 0, 0}, Case{1030, 600, 0},
-                          Case{1030, 0, 100}, Case{1030, 600, 100}}) {
+    for (const Case& c : {Case{255, 0, 0}, Case{256, 0, 0}, Case{257, 0, 0}, Case{512, 0, 0}, Case{513, 0, 0},
+                          Case{514, 0, 0}, Case{1030, 0, 0}, Case{1030, 600, 0}, Case{1030, 0, 100},
+                          Case{1030, 600, 100}}) {
         SCOPED_TRACE(std::to_string(c.rows) + " rows, stop before " + std::to_string(c.stopBefore) + ", batch " +
                      std::to_string(c.batch));
         QFile::remove(QString::fromStdString(Path("d.sql")));
