@@ -326,7 +326,7 @@ StoredValue ForPacking(const StoredValue& stored, ValueKind kind, std::string& s
 
 void PackStoredRow(std::string& out, const StoredValue* values, size_t count)
 {
-    // The row's room made at once, then filled: an append per part cost more than the copying.
+    // The row's room made at once, then filled: an append per piece cost more than the copying.
     size_t size = 0;
     for (size_t i = 0; i < count; ++i) {
         switch (values[i].type) {
