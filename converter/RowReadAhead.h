@@ -13,7 +13,7 @@
 
 // Reads a forward-only record set's rows on a thread of its own while the caller writes the
 // rows before them. The reader packs each row into one of a few batches of bytes, as the
-// provider reads it (SQLite: as stored, the values' conversions left to the caller's thread);
+// provider reads it (SQLite: each column as stored, decimals as their digits and dates read);
 // the caller unpacks them into a row of its own. Between the two threads pass only those bytes,
 // written and read in order: values handed over as they are (their strings' buffers going to
 // and fro) cost more in the processors' caches than reading the rows did. Memory stays flat
