@@ -16,7 +16,8 @@ enum class ValueKind { Plain, Boolean, Decimal, Date };
 
 ValueKind ValueKindOf(DataTypeEnum type);
 
-// Not a storage class: a date column's text already read as a date (ForPacking).
+// Not a storage class: a date column's text already read as a date (ForPacking), its bytes
+// those of a DateTime.
 constexpr int kStoredDate = 0x10;
 // Room for a decimal's digits of any double in fixed notation.
 constexpr size_t kDecimalRoom = 400;
@@ -28,7 +29,6 @@ struct StoredValue {
     std::int64_t integer = 0;
     double real = 0;
     std::string_view bytes;
-    DateTime date;  // kStoredDate
 };
 
 // Column `column` of the statement's current row, read once.
@@ -39,14 +39,12 @@ void ToValue(const StoredValue& stored, ValueKind kind, Value& value);
 
 // Stores column `column` of the statement's current row into value, reusing the text or
 // bytes the value already holds.
-inline void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value)
-{
-    ToValue(ReadStored(statement, column), kind, value);
-}
+void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value);
 
 // What is worth doing of ToValue on the thread that reads the rows, so that the one that takes
 // them has less to do: a decimal column's number as its digits (in scratch), a date column's
-// text read as a date. ToValue gives the same value for the result as for stored.
+// text read as a date (both in scratch). ToValue gives the same value for the result as for
+// stored.
 StoredValue ForPacking(const StoredValue& stored, ValueKind kind, std::string& scratch);
 
 // A row's stored values packed after what out holds, and one of them read back (p moves past it).
