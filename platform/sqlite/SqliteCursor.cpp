@@ -43,6 +43,8 @@ SqliteCursor::SqliteCursor(std::shared_ptr<SqliteSession> session, StatementPtr 
         m_kinds.push_back(ValueKindOf(field.type));
         m_fields.push_back(std::move(field));
     }
+    m_stored.resize(m_kinds.size());
+    m_scratch.resize(m_kinds.size());
 }
 
 bool SqliteCursor::Step()
@@ -76,14 +78,7 @@ bool SqliteCursor::FetchPacked(std::string& out, std::vector<Value>&)
 {
     if (!Step())
         return false;
-    const int count = static_cast<int>(m_fields.size());
-    m_stored.resize(m_fields.size());
-    m_scratch.resize(m_fields.size());
-    for (int i = 0; i < count; ++i) {
-        const auto column = static_cast<size_t>(i);
-        m_stored[column] = ForPacking(ReadStored(m_statement.get(), i), m_kinds[column], m_scratch[column]);
-    }
-    PackStoredRow(out, m_stored.data(), m_stored.size());
+    PackRow(m_statement.get(), m_kinds, m_stored, m_scratch, out);
     return true;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ado::provider {
 
@@ -16,8 +17,8 @@ enum class ValueKind { Plain, Boolean, Decimal, Date };
 
 ValueKind ValueKindOf(DataTypeEnum type);
 
-// Not a storage class: a date column's text already read as a date (ForPacking), its bytes
-// those of a DateTime.
+// Not a storage class: a date column's text already read as a date (PackRow), its bytes those
+// of a DateTime.
 constexpr int kStoredDate = 0x10;
 // Room for a decimal's digits of any double in fixed notation.
 constexpr size_t kDecimalRoom = 400;
@@ -31,8 +32,6 @@ struct StoredValue {
     std::string_view bytes;
 };
 
-// Column `column` of the statement's current row, read once.
-StoredValue ReadStored(sqlite3_stmt* statement, int column);
 // Stores the value a column of this kind gives for stored into value, reusing the text or
 // bytes the value already holds.
 void ToValue(const StoredValue& stored, ValueKind kind, Value& value);
@@ -41,14 +40,14 @@ void ToValue(const StoredValue& stored, ValueKind kind, Value& value);
 // bytes the value already holds.
 void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value);
 
-// What is worth doing of ToValue on the thread that reads the rows, so that the one that takes
-// them has less to do: a decimal column's number as its digits (in scratch), a date column's
-// text read as a date (both in scratch). ToValue gives the same value for the result as for
-// stored.
-StoredValue ForPacking(const StoredValue& stored, ValueKind kind, std::string& scratch);
-
-// A row's stored values packed after what out holds, and one of them read back (p moves past it).
-void PackStoredRow(std::string& out, const StoredValue* values, size_t count);
+// Packs the statement's current row after what out holds, for UnpackStored and ToValue on
+// another thread: each column as SQLite stores it, except what is worth doing where the row
+// is read, so that the thread that takes the rows has less to do (a decimal column's number as
+// its digits, a date column's text read as a date). values and scratch hold one entry per
+// column, kept from row to row.
+void PackRow(sqlite3_stmt* statement, const std::vector<ValueKind>& kinds, std::vector<StoredValue>& values,
+             std::vector<std::string>& scratch, std::string& out);
+// One packed value read back; p moves past it.
 StoredValue UnpackStored(const char*& p);
 
 // 'YYYY-MM-DD[ HH:MM[:SS[.fff]]]' (or 'T' between date and time), or a time alone; false
