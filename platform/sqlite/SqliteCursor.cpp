@@ -87,11 +87,7 @@ namespace {
 class StoredRowUnpacker final : public RowUnpacker {
 public:
     explicit StoredRowUnpacker(std::vector<ValueKind> kinds) : RowUnpacker(kinds.size()), m_kinds(std::move(kinds)) {}
-    void Unpack(const char*& p, Value* row) const override
-    {
-        for (size_t i = 0; i < m_fields; ++i)
-            ToValue(UnpackStored(p), m_kinds[i], row[i]);
-    }
+    void Unpack(const char*& p, Value* row) const override { UnpackRow(p, m_kinds, row); }
 
 private:
     std::vector<ValueKind> m_kinds;

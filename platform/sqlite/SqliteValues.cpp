@@ -227,8 +227,8 @@ bool ParseDateTime(std::string_view text, DateTime& out)
 
 namespace {
 
-// Reading a column and making its value, each written once and inlined into both the direct
-// read and the two halves that packed rows take: ReadValue stays a single pass over the column.
+// Reading a column and making its value, each written once and inlined into the direct read
+// and into the packing and unpacking of rows: ReadValue stays a single pass over the column.
 [[gnu::always_inline]] inline StoredValue Stored(sqlite3_stmt* statement, int column)
 {
     // One look-up of the column, then its value read directly: the sessions open their
@@ -314,8 +314,6 @@ namespace {
 
 }  // namespace
 
-void ToValue(const StoredValue& stored, ValueKind kind, Value& value) { MakeValue(stored, kind, value); }
-
 void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value)
 {
     MakeValue(Stored(statement, column), kind, value);
@@ -323,9 +321,9 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
 
 namespace {
 
-// What is worth doing of ToValue on the thread that reads the rows, so that the one that takes
+// What is worth doing of MakeValue on the thread that reads the rows, so that the one that takes
 // them has less to do: a decimal column's number as its digits, a date column's text read as a
-// date (both in scratch). ToValue gives the same value for the result as for stored.
+// date (both in scratch). MakeValue gives the same value for the result as for stored.
 [[gnu::always_inline]] inline StoredValue ForPacking(const StoredValue& stored, ValueKind kind, std::string& scratch)
 {
     if (kind == ValueKind::Decimal && (stored.type == SQLITE_INTEGER || stored.type == SQLITE_FLOAT)) {
@@ -343,6 +341,33 @@ namespace {
         date.type = kStoredDate;
         date.bytes = scratch;
         return date;
+    }
+    return stored;
+}
+
+[[gnu::always_inline]] inline StoredValue Unpacked(const char*& p)
+{
+    StoredValue stored;
+    stored.type = *p++;
+    switch (stored.type) {
+    case SQLITE_NULL:
+        break;
+    case SQLITE_INTEGER:
+        std::memcpy(&stored.integer, p, sizeof stored.integer);
+        p += sizeof stored.integer;
+        break;
+    case SQLITE_FLOAT:
+        std::memcpy(&stored.real, p, sizeof stored.real);
+        p += sizeof stored.real;
+        break;
+    default: {
+        std::uint32_t length;
+        std::memcpy(&length, p, 4);
+        p += 4;
+        stored.bytes = std::string_view(p, length);
+        p += length;
+        break;
+    }
     }
     return stored;
 }
@@ -403,31 +428,12 @@ void PackRow(sqlite3_stmt* statement, const std::vector<ValueKind>& kinds, std::
     }
 }
 
-StoredValue UnpackStored(const char*& p)
+
+void UnpackRow(const char*& p, const std::vector<ValueKind>& kinds, Value* row)
 {
-    StoredValue stored;
-    stored.type = *p++;
-    switch (stored.type) {
-    case SQLITE_NULL:
-        break;
-    case SQLITE_INTEGER:
-        std::memcpy(&stored.integer, p, sizeof stored.integer);
-        p += sizeof stored.integer;
-        break;
-    case SQLITE_FLOAT:
-        std::memcpy(&stored.real, p, sizeof stored.real);
-        p += sizeof stored.real;
-        break;
-    default: {
-        std::uint32_t length;
-        std::memcpy(&length, p, 4);
-        p += 4;
-        stored.bytes = std::string_view(p, length);
-        p += length;
-        break;
-    }
-    }
-    return stored;
+    const size_t count = kinds.size();
+    for (size_t i = 0; i < count; ++i)
+        MakeValue(Unpacked(p), kinds[i], row[i]);
 }
 
 }  // namespace ado::provider

@@ -32,23 +32,19 @@ struct StoredValue {
     std::string_view bytes;
 };
 
-// Stores the value a column of this kind gives for stored into value, reusing the text or
-// bytes the value already holds.
-void ToValue(const StoredValue& stored, ValueKind kind, Value& value);
-
 // Stores column `column` of the statement's current row into value, reusing the text or
 // bytes the value already holds.
 void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value);
 
-// Packs the statement's current row after what out holds, for UnpackStored and ToValue on
-// another thread: each column as SQLite stores it, except what is worth doing where the row
+// Packs the statement's current row after what out holds, for UnpackRow on another thread: each column as SQLite stores it, except what is worth doing where the row
 // is read, so that the thread that takes the rows has less to do (a decimal column's number as
 // its digits, a date column's text read as a date). values and scratch hold one entry per
 // column, kept from row to row.
 void PackRow(sqlite3_stmt* statement, const std::vector<ValueKind>& kinds, std::vector<StoredValue>& values,
              std::vector<std::string>& scratch, std::string& out);
-// One packed value read back; p moves past it.
-StoredValue UnpackStored(const char*& p);
+// Reads the row packed at p into row (one value per column, reusing the text or bytes the
+// values already hold) as ReadValue would have read it, and moves p past it.
+void UnpackRow(const char*& p, const std::vector<ValueKind>& kinds, Value* row);
 
 // 'YYYY-MM-DD[ HH:MM[:SS[.fff]]]' (or 'T' between date and time), or a time alone; false
 // when the text is none of these or names no real day and time (2024-02-30, 25:00).
