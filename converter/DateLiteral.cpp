@@ -1,6 +1,7 @@
 #include "DateLiteral.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -41,30 +42,47 @@ char* Digits(char* p, std::int64_t value, int width)
     return p + width;
 }
 
+// The same of a value of two digits, as a pair from a table: every date writes seven of them.
+inline char* TwoDigits(char* p, std::int64_t value)
+{
+    static constexpr char kPairs[] =
+        "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+        "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+        "8081828384858687888990919293949596979899";
+    if (value < 0 || value > 99) [[unlikely]]
+        return Digits(p, value, 2);
+    std::memcpy(p, kPairs + value * 2, 2);
+    return p + 2;
+}
+
 char* AppendDay(char* p, const ado::DateTime& t)
 {
-    p = Digits(p, t.year, 4);
+    if (t.year >= 0 && t.year <= 9999) {
+        p = TwoDigits(p, t.year / 100);
+        p = TwoDigits(p, t.year % 100);
+    } else {
+        p = Digits(p, t.year, 4);
+    }
     *p++ = '-';
-    p = Digits(p, t.month, 2);
+    p = TwoDigits(p, t.month);
     *p++ = '-';
-    return Digits(p, t.day, 2);
+    return TwoDigits(p, t.day);
 }
 
 // HH:MM:SS and, when digits > 0, that many fractional digits of ticks (a time of day).
 char* AppendTime(char* p, std::int64_t ticks, int digits)
 {
     const std::int64_t seconds = ticks / kTicksPerSecond;
-    p = Digits(p, seconds / 3600, 2);
+    p = TwoDigits(p, seconds / 3600);
     *p++ = ':';
-    p = Digits(p, seconds / 60 % 60, 2);
+    p = TwoDigits(p, seconds / 60 % 60);
     *p++ = ':';
-    p = Digits(p, seconds % 60, 2);
+    p = TwoDigits(p, seconds % 60);
     if (digits > 0) {
         *p++ = '.';
-        std::int64_t fraction = ticks % kTicksPerSecond;
-        for (int i = digits; i < 7; ++i)
-            fraction /= 10;
-        p = Digits(p, fraction, digits);
+        // The 7 - digits digits that the type drops, in one division.
+        static constexpr std::int64_t kDropped[] = {10000000, 1000000, 100000, 10000, 1000, 100, 10, 1};
+        p = Digits(p, ticks % kTicksPerSecond / kDropped[digits], digits);
     }
     return p;
 }

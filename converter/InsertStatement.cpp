@@ -41,11 +41,16 @@ InsertStatement::InsertStatement(const ado::Recordset& rows, const std::string& 
 
 void InsertStatement::AppendRow(std::string& out, const ado::Recordset& rows)
 {
-    ++m_row;
-    out += m_head;
     const ado::Value* values = rows.CurrentRow();
     if (!values)
         rows.Fields(0L).GetValue();  // no current row: the record set's own error
+    AppendRow(out, values);
+}
+
+void InsertStatement::AppendRow(std::string& out, const ado::Value* values)
+{
+    ++m_row;
+    out += m_head;
     for (Column& column : m_columns) {
         if (!column.literal.Append(out, values[column.index]) && column.otherForms++ == 0)
             column.firstRow = m_row;

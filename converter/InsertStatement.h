@@ -26,6 +26,8 @@ public:
     // Appends the second write of the current row's insert statement:
     // column list + ") values(" + value list + ")".
     void AppendRow(std::string& out, const ado::Recordset& rows);
+    // The same of a row's values in field order.
+    void AppendRow(std::string& out, const ado::Value* values);
 
     // The columns whose values had to be written in another form than their type gives, with
     // how many and the first row (counted from 1); empty when there were none.

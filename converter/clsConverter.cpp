@@ -7,6 +7,7 @@
 #include "InsertBatches.h"
 #include "InsertStatement.h"
 #include "RowEstimate.h"
+#include "RowReadAhead.h"
 #include "SqlIdentifier.h"
 #include "SqlTokenizer.h"
 #include "mdlCommon.h"
@@ -601,8 +602,12 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
         if (!report.empty())
             LogFailure(objNode, FromUtf8(report));
     };
+    // Without a special update, which reads the row again, the rows after the first are read on
+    // a second thread while this one writes the rows before them.
+    std::optional<RowReadAhead> ahead;
+    const ado::Value* row = rows->Eof() ? nullptr : rows->CurrentRow();
     try {
-        while (!rows->Eof()) {
+        while (row) {
             if (m_stopFlag == eStop) {
                 facts.cancelled = true;
                 throw automation::AutomationError(kCancelled, QStringLiteral("任务取消!"));
@@ -611,6 +616,10 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                 // Whatever is written so far is in the file before the user interface runs.
                 m_files.FlushAll();
                 reportProgress(true);
+                // The user interface may use the connection: the reader keeps off it meanwhile.
+                std::optional<RowReadAhead::Pause> pause;
+                if (ahead)
+                    pause.emplace(*ahead);
                 mdlCommon::ProcessEvents(m_stopFlag == ePause);
                 continue;
             }
@@ -627,12 +636,16 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
                     endWrite();
                     identityInsert = true;
                 }
+                if (P.empty()) {
+                    ahead.emplace(*rows);
+                    row = ahead->Next();
+                }
             }
             if (batches.BeforeRow())
                 writeBatchLine(InsertBatches::kBegin, true);
             out += insertHead;
             endWrite(false);
-            insert->AppendRow(out, *rows);
+            insert->AppendRow(out, row);
             endWrite(true, true);
             if ((++facts.rows & 63) == 0)
                 reportProgress(false);
@@ -665,9 +678,15 @@ void clsConverter::ExportTableBody(const ado::ConnectionPtr& objCon, const xml::
             }
             if (batches.AfterRow())
                 writeBatchLine(InsertBatches::kCommit, false);
-            rows->MoveNext();
+            if (ahead) {
+                row = ahead->Next();
+            } else {
+                rows->MoveNext();
+                row = rows->CurrentRow();
+            }
         }
     } catch (...) {
+        ahead.reset();  // no row after the failure is read
         // The open batch and the identity inserts end on lines of their own, also after a row
         // that broke off.
         const bool batchOpen = batches.Close();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Field.h"
+#include "ValuePacking.h"
 
 #include <memory>
 #include <string>
@@ -11,6 +12,23 @@
 // AutomationError whose description is the server's own text.
 namespace ado::provider {
 
+// Gives rows that a cursor packed (Cursor::FetchPacked) their fields' values. Keeps nothing of
+// the cursor: it may run on another thread while the cursor reads on, and after it is gone.
+class RowUnpacker {
+public:
+    explicit RowUnpacker(size_t fields) : m_fields(fields) {}
+    virtual ~RowUnpacker() = default;
+    // Reads the row packed at p into row (one value per field) and moves p past it.
+    virtual void Unpack(const char*& p, Value* row) const
+    {
+        for (size_t i = 0; i < m_fields; ++i)
+            UnpackValue(p, row[i]);
+    }
+
+protected:
+    size_t m_fields;
+};
+
 // The rows of one executed statement, read forward once.
 class Cursor {
 public:
@@ -20,6 +38,18 @@ public:
     virtual const std::vector<FieldInfo>& Fields() const = 0;
     // Fills row (one Value per field) with the next row; false at the end.
     virtual bool Fetch(std::vector<Value>& row) = 0;
+    // Appends the next row to out, packed for Unpacker(); false at the end. The default packs
+    // the values Fetch gives, read into scratch; a provider may pack what it reads as it is and
+    // leave making values of it to the unpacker, on the thread that takes the rows.
+    virtual bool FetchPacked(std::string& out, std::vector<Value>& scratch)
+    {
+        if (!Fetch(scratch))
+            return false;
+        for (const Value& value : scratch)
+            PackValue(out, value);
+        return true;
+    }
+    virtual std::shared_ptr<const RowUnpacker> Unpacker() const { return std::make_shared<RowUnpacker>(Fields().size()); }
 };
 
 // An open connection to one database. Cursors keep their session alive.

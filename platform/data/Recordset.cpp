@@ -115,6 +115,38 @@ void Recordset::MoveNext()
     m_current = m_position < m_rows.size() ? m_rows[m_position].data() : nullptr;
 }
 
+bool Recordset::ReadNextPacked(std::string& out)
+{
+    CheckOpen();
+    if (m_cursorType != adOpenForwardOnly)
+        throw automation::AutomationError(kOperationNotAllowed,
+                                          QStringLiteral("Only a forward-only record set packs its rows."),
+                                          QStringLiteral("ADODB.Recordset"));
+    if (!m_cursor)
+        return false;
+    if (!m_unpacker)
+        m_unpacker = m_cursor->Unpacker();  // kept for the rows packed before the end
+    const size_t size = out.size();
+    try {
+        if (m_cursor->FetchPacked(out, m_packScratch))
+            return true;
+    } catch (...) {
+        out.resize(size);
+        throw;
+    }
+    m_cursor.reset();  // the end: let the provider release its statement at once
+    m_current = nullptr;
+    return false;
+}
+
+std::shared_ptr<const provider::RowUnpacker> Recordset::Unpacker() const
+{
+    CheckOpen();
+    if (m_unpacker)
+        return m_unpacker;
+    return m_cursor ? m_cursor->Unpacker() : std::make_shared<provider::RowUnpacker>(m_fields.size());
+}
+
 void Recordset::MoveFirst()
 {
     CheckOpen();

@@ -4,6 +4,7 @@
 #include "Provider.h"
 
 #include <memory>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -40,6 +41,13 @@ public:
     // The values of the current row in field order, for a reader of every row that has
     // checked Eof; null at the end of the set.
     const Value* CurrentRow() const { return m_current; }
+    // For a reader that hands the rows after the current one to another thread: reads the next
+    // row into out, packed for Unpacker(), instead of moving to it; false at the end, where the
+    // record set is at its end. Until then the current row's values stay as they are, readable
+    // on another thread. On a failure out is left as it was. Forward-only record sets only.
+    bool ReadNextPacked(std::string& out);
+    // Unpacks what ReadNextPacked packed, on any thread, also after the record set is gone.
+    std::shared_ptr<const provider::RowUnpacker> Unpacker() const;
 
     // Sets the active connection to nothing; the rows stay readable.
     void Detach() { m_attached = false; }
@@ -58,6 +66,8 @@ private:
     std::vector<Field> m_fields;
     // Forward-only: one row buffer. Static: every row, m_position indexing them.
     std::vector<std::vector<Value>> m_rows;
+    std::vector<Value> m_packScratch;  // a packed row's values, for a provider that packs values
+    std::shared_ptr<const provider::RowUnpacker> m_unpacker;  // of the rows packed so far
     size_t m_position = 0;
     const Value* m_current = nullptr;  // first value of the current row; null at the end
 };

@@ -43,20 +43,17 @@ SqliteCursor::SqliteCursor(std::shared_ptr<SqliteSession> session, StatementPtr 
         m_kinds.push_back(ValueKindOf(field.type));
         m_fields.push_back(std::move(field));
     }
+    m_stored.resize(m_kinds.size());
+    m_scratch.resize(m_kinds.size());
 }
 
-bool SqliteCursor::Fetch(std::vector<Value>& row)
+bool SqliteCursor::Step()
 {
     if (!m_statement)
         return false;
     const int rc = sqlite3_step(m_statement.get());
-    if (rc == SQLITE_ROW) {
-        const int count = static_cast<int>(m_fields.size());
-        row.resize(m_fields.size());
-        for (int i = 0; i < count; ++i)
-            ReadValue(m_statement.get(), i, m_kinds[static_cast<size_t>(i)], row[static_cast<size_t>(i)]);
+    if (rc == SQLITE_ROW)
         return true;
-    }
     if (rc == SQLITE_DONE) {
         m_statement.reset();
         return false;
@@ -65,6 +62,40 @@ bool SqliteCursor::Fetch(std::vector<Value>& row)
     m_statement.reset();
     throw error;
 }
+
+bool SqliteCursor::Fetch(std::vector<Value>& row)
+{
+    if (!Step())
+        return false;
+    const int count = static_cast<int>(m_fields.size());
+    row.resize(m_fields.size());
+    for (int i = 0; i < count; ++i)
+        ReadValue(m_statement.get(), i, m_kinds[static_cast<size_t>(i)], row[static_cast<size_t>(i)]);
+    return true;
+}
+
+bool SqliteCursor::FetchPacked(std::string& out, std::vector<Value>&)
+{
+    if (!Step())
+        return false;
+    PackRow(m_statement.get(), m_kinds, m_stored, m_scratch, out);
+    return true;
+}
+
+namespace {
+
+class StoredRowUnpacker final : public RowUnpacker {
+public:
+    explicit StoredRowUnpacker(std::vector<ValueKind> kinds) : RowUnpacker(kinds.size()), m_kinds(std::move(kinds)) {}
+    void Unpack(const char*& p, Value* row) const override { UnpackRow(p, m_kinds, row); }
+
+private:
+    std::vector<ValueKind> m_kinds;
+};
+
+}  // namespace
+
+std::shared_ptr<const RowUnpacker> SqliteCursor::Unpacker() const { return std::make_shared<StoredRowUnpacker>(m_kinds); }
 
 bool RowsCursor::Fetch(std::vector<Value>& row)
 {

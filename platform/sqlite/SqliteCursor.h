@@ -22,13 +22,21 @@ public:
     bool HasResultSet() const override { return true; }
     const std::vector<FieldInfo>& Fields() const override { return m_fields; }
     bool Fetch(std::vector<Value>& row) override;
+    // Packs each column as SQLite stores it; the unpacker makes the values of it.
+    bool FetchPacked(std::string& out, std::vector<Value>& scratch) override;
+    std::shared_ptr<const RowUnpacker> Unpacker() const override;
 
 private:
+    // False at the end, where the statement is finalised; throws the statement's failure.
+    bool Step();
+
     std::shared_ptr<SqliteSession> m_session;  // keeps the database open while rows remain
     StatementPtr m_statement;
     std::string m_lastToken;
     std::vector<FieldInfo> m_fields;
     std::vector<ValueKind> m_kinds;
+    std::vector<StoredValue> m_stored;  // the row being packed
+    std::vector<std::string> m_scratch;  // its decimals' digits, by column
 };
 
 // Rows the provider makes up itself (the index report); an empty field list means no

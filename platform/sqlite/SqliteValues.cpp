@@ -115,12 +115,10 @@ void SetDecimal(Value& value, const char* data, size_t size)
 }
 
 // Any double in fixed notation, its shortest form (at most 309 digits before the point or 324
-// places after it); away from the common path, whose frame stays small.
-[[gnu::noinline]] void SetFixedDecimal(Value& value, double d)
+// places after it, kDecimalRoom in all); away from the common path.
+[[gnu::noinline]] char* FixedDigits(double d, char* buffer)
 {
-    char buffer[400];
-    const char* end = std::to_chars(buffer, buffer + sizeof buffer, d, std::chars_format::fixed).ptr;
-    SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
+    return std::to_chars(buffer, buffer + kDecimalRoom, d, std::chars_format::fixed).ptr;
 }
 
 // What std::to_chars gives in fixed notation, for the values amounts and quantities mostly
@@ -170,6 +168,17 @@ char* ShortFixed(double d, char* buffer)
     return p;
 }
 
+// The digits a decimal column gives for a number SQLite holds as an integer or a float, in fixed
+// notation (decimals carry digits, never an exponent), at buffer (kDecimalRoom bytes); their end.
+char* DecimalDigits(const StoredValue& stored, char* buffer)
+{
+    if (stored.type == SQLITE_INTEGER)
+        return std::to_chars(buffer, buffer + kDecimalRoom, stored.integer).ptr;
+    if (char* end = ShortFixed(stored.real, buffer))
+        return end;
+    return FixedDigits(stored.real, buffer);
+}
+
 }  // namespace
 
 ValueKind ValueKindOf(DataTypeEnum type)
@@ -216,50 +225,73 @@ bool ParseDateTime(std::string_view text, DateTime& out)
     return true;
 }
 
-void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value)
+namespace {
+
+// Reading a column and making its value, each written once and inlined into the direct read
+// and into the packing and unpacking of rows: ReadValue stays a single pass over the column.
+[[gnu::always_inline]] inline StoredValue Stored(sqlite3_stmt* statement, int column)
 {
     // One look-up of the column, then its value read directly: the sessions open their
     // connection without a mutex, where a column's value may be read like a function's argument.
     sqlite3_value* const cell = sqlite3_column_value(statement, column);
-    switch (sqlite3_value_type(cell)) {
+    StoredValue stored;
+    stored.type = sqlite3_value_type(cell);
+    switch (stored.type) {
+    case SQLITE_NULL:
+        break;
+    case SQLITE_INTEGER:
+        stored.integer = sqlite3_value_int64(cell);
+        break;
+    case SQLITE_FLOAT:
+        stored.real = sqlite3_value_double(cell);
+        break;
+    case SQLITE_TEXT: {
+        const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(cell));
+        stored.bytes = std::string_view(data, static_cast<size_t>(sqlite3_value_bytes(cell)));
+        break;
+    }
+    default: {
+        const auto* data = static_cast<const char*>(sqlite3_value_blob(cell));
+        stored.bytes = std::string_view(data, static_cast<size_t>(sqlite3_value_bytes(cell)));
+        break;
+    }
+    }
+    return stored;
+}
+
+[[gnu::always_inline]] inline void MakeValue(const StoredValue& stored, ValueKind kind, Value& value)
+{
+    switch (stored.type) {
     case SQLITE_NULL:
         value.emplace<Null>();
         return;
-    case SQLITE_INTEGER: {
-        const std::int64_t i = sqlite3_value_int64(cell);
-        if (kind == ValueKind::Boolean) {
-            value = i != 0;
-        } else if (kind == ValueKind::Decimal) {
-            char buffer[24];
-            const auto end = std::to_chars(buffer, buffer + sizeof buffer, i).ptr;
-            SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        if (kind == ValueKind::Decimal) {
+            char buffer[kDecimalRoom];
+            SetDecimal(value, buffer, static_cast<size_t>(DecimalDigits(stored, buffer) - buffer));
+        } else if (stored.type == SQLITE_FLOAT) {
+            value = stored.real;
+        } else if (kind == ValueKind::Boolean) {
+            value = stored.integer != 0;
         } else {
-            value = i;
+            value = stored.integer;
         }
         return;
-    }
-    case SQLITE_FLOAT: {
-        const double d = sqlite3_value_double(cell);
-        if (kind == ValueKind::Decimal) {
-            // Fixed notation: decimals carry digits, never an exponent.
-            char buffer[24];
-            if (char* end = ShortFixed(d, buffer))
-                SetDecimal(value, buffer, static_cast<size_t>(end - buffer));
-            else
-                SetFixedDecimal(value, d);
-        } else {
-            value = d;
-        }
+    case kStoredDate: {
+        DateTime t;
+        std::memcpy(&t, stored.bytes.data(), sizeof t);
+        value = t;
         return;
     }
     case SQLITE_TEXT: {
-        const auto* data = reinterpret_cast<const char*>(sqlite3_value_text(cell));
-        const auto size = static_cast<size_t>(sqlite3_value_bytes(cell));
+        const char* data = stored.bytes.data();
+        const size_t size = stored.bytes.size();
         if (kind == ValueKind::Decimal) {
             SetDecimal(value, data, size);
         } else if (kind == ValueKind::Date) {
             DateTime t;
-            if (ParseDateTime(std::string_view(data, size), t))
+            if (ParseDateTime(stored.bytes, t))
                 value = t;
             else
                 SetText(value, data, size);
@@ -269,8 +301,8 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         return;
     }
     default: {
-        const auto* data = static_cast<const unsigned char*>(sqlite3_value_blob(cell));
-        const auto size = static_cast<size_t>(sqlite3_value_bytes(cell));
+        const auto* data = reinterpret_cast<const unsigned char*>(stored.bytes.data());
+        const size_t size = stored.bytes.size();
         if (auto* bytes = std::get_if<Bytes>(&value))
             bytes->assign(data, data + size);
         else
@@ -278,6 +310,130 @@ void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value
         return;
     }
     }
+}
+
+}  // namespace
+
+void ReadValue(sqlite3_stmt* statement, int column, ValueKind kind, Value& value)
+{
+    MakeValue(Stored(statement, column), kind, value);
+}
+
+namespace {
+
+// What is worth doing of MakeValue on the thread that reads the rows, so that the one that takes
+// them has less to do: a decimal column's number as its digits, a date column's text read as a
+// date (both in scratch). MakeValue gives the same value for the result as for stored.
+[[gnu::always_inline]] inline StoredValue ForPacking(const StoredValue& stored, ValueKind kind, std::string& scratch)
+{
+    if (kind == ValueKind::Decimal && (stored.type == SQLITE_INTEGER || stored.type == SQLITE_FLOAT)) {
+        scratch.resize(kDecimalRoom);
+        StoredValue digits;
+        digits.type = SQLITE_TEXT;
+        digits.bytes = std::string_view(scratch.data(), static_cast<size_t>(DecimalDigits(stored, scratch.data()) - scratch.data()));
+        return digits;
+    }
+    DateTime t;
+    if (kind == ValueKind::Date && stored.type == SQLITE_TEXT && ParseDateTime(stored.bytes, t)) {
+        scratch.resize(sizeof t);
+        std::memcpy(scratch.data(), &t, sizeof t);
+        StoredValue date;
+        date.type = kStoredDate;
+        date.bytes = scratch;
+        return date;
+    }
+    return stored;
+}
+
+[[gnu::always_inline]] inline StoredValue Unpacked(const char*& p)
+{
+    StoredValue stored;
+    stored.type = *p++;
+    switch (stored.type) {
+    case SQLITE_NULL:
+        break;
+    case SQLITE_INTEGER:
+        std::memcpy(&stored.integer, p, sizeof stored.integer);
+        p += sizeof stored.integer;
+        break;
+    case SQLITE_FLOAT:
+        std::memcpy(&stored.real, p, sizeof stored.real);
+        p += sizeof stored.real;
+        break;
+    default: {
+        std::uint32_t length;
+        std::memcpy(&length, p, 4);
+        p += 4;
+        stored.bytes = std::string_view(p, length);
+        p += length;
+        break;
+    }
+    }
+    return stored;
+}
+
+}  // namespace
+
+void PackRow(sqlite3_stmt* statement, const std::vector<ValueKind>& kinds, std::vector<StoredValue>& values,
+             std::vector<std::string>& scratch, std::string& out)
+{
+    const size_t count = kinds.size();
+    for (size_t i = 0; i < count; ++i)
+        values[i] = ForPacking(Stored(statement, static_cast<int>(i)), kinds[i], scratch[i]);
+
+    // The row's room made at once, then filled: an append per piece cost more than the copying.
+    size_t size = 0;
+    for (size_t i = 0; i < count; ++i) {
+        switch (values[i].type) {
+        case SQLITE_NULL:
+            size += 1;
+            break;
+        case SQLITE_INTEGER:
+        case SQLITE_FLOAT:
+            size += 1 + 8;
+            break;
+        default:
+            size += 1 + 4 + values[i].bytes.size();
+            break;
+        }
+    }
+    const size_t start = out.size();
+    out.resize(start + size);
+    char* p = out.data() + start;
+    for (size_t i = 0; i < count; ++i) {
+        const StoredValue& stored = values[i];
+        *p++ = static_cast<char>(stored.type);
+        switch (stored.type) {
+        case SQLITE_NULL:
+            break;
+        case SQLITE_INTEGER:
+            std::memcpy(p, &stored.integer, 8);
+            p += 8;
+            break;
+        case SQLITE_FLOAT:
+            std::memcpy(p, &stored.real, 8);
+            p += 8;
+            break;
+        default: {
+            // SQLite holds at most 2^31 - 1 bytes in a value.
+            const auto length = static_cast<std::uint32_t>(stored.bytes.size());
+            std::memcpy(p, &length, 4);
+            p += 4;
+            if (length > 0)
+                std::memcpy(p, stored.bytes.data(), length);
+            p += length;
+            break;
+        }
+        }
+    }
+}
+
+
+void UnpackRow(const char*& p, const std::vector<ValueKind>& kinds, Value* row)
+{
+    const size_t count = kinds.size();
+    for (size_t i = 0; i < count; ++i)
+        MakeValue(Unpacked(p), kinds[i], row[i]);
 }
 
 }  // namespace ado::provider

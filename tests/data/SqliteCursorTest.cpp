@@ -139,3 +139,46 @@ TEST(SqliteCursor, FileThatIsNoDatabase)
         EXPECT_NE(e.Description().toStdString().find(path), std::string::npos);
     }
 }
+
+TEST(SqliteCursor, RowsReadPackedUnpackToTheValuesTheyHaveReadOneByOne)
+{
+    // Every storage class in every kind of column, and values a column's kind cannot make its own.
+    const SqliteTestDatabase db(
+        "CREATE TABLE t_kind(i int, b bit, d decimal(18,4), m money, t datetime, s nvarchar(20), x varbinary(8), f float);"
+        "INSERT INTO t_kind VALUES (1, 1, 0.25, 12, '2024-02-29 13:14:15.678', 'O''Hara', x'00ff', 1.5),"
+        "(NULL, NULL, NULL, NULL, NULL, NULL, NULL, NULL), (-7, 0, 0.1, 'abc', 'no date', '', x'', 1e300),"
+        "(9223372036854775807, 'true', 12345678901234.5, -0.0001, '23:59:59', char(0) || '物料', 'text', -0.0),"
+        "(0, 2, 1e300, 5, '2024-13-01 00:00:00.000', 'x', NULL, 0.5);"
+        "CREATE INDEX ix_kind ON t_kind(i); CREATE INDEX ix_text ON t_kind(s, i);");
+    const ConnectionPtr connection = db.Open(adModeRead);
+    // The provider's own rows (the index report) pack their values as they are.
+    for (const std::string sql : {"select * from t_kind", "exec sp_helpindex 't_kind'"}) {
+        SCOPED_TRACE(sql);
+        const RecordsetPtr expected = connection->Execute(sql, adOpenStatic);
+        std::vector<std::vector<Value>> rows;
+        for (; !expected->Eof(); expected->MoveNext())
+            rows.emplace_back(expected->CurrentRow(), expected->CurrentRow() + expected->FieldCount());
+        ASSERT_GT(rows.size(), 1u);
+
+        const RecordsetPtr rs = connection->Execute(sql);
+        const std::vector<Value> first(rs->CurrentRow(), rs->CurrentRow() + rs->FieldCount());
+        std::string packed;
+        size_t count = 0;
+        while (rs->ReadNextPacked(packed))
+            ++count;
+        EXPECT_TRUE(rs->Eof());
+        EXPECT_FALSE(rs->ReadNextPacked(packed));
+        ASSERT_EQ(count, rows.size() - 1);
+        EXPECT_EQ(first, rows.front());
+        const auto unpacker = rs->Unpacker();
+        std::vector<Value> row(static_cast<size_t>(rs->FieldCount()));
+        const char* p = packed.data();
+        for (size_t i = 1; i < rows.size(); ++i) {
+            unpacker->Unpack(p, row.data());
+            EXPECT_EQ(row, rows[i]) << "row " << i;
+        }
+        EXPECT_EQ(p, packed.data() + packed.size());
+    }
+    EXPECT_THROW(connection->Execute("select * from t_kind", adOpenStatic)->ReadNextPacked(*std::make_unique<std::string>()),
+                 automation::AutomationError);
+}
