@@ -235,14 +235,14 @@ void ScriptRunner::SendPending()
     // runs it faster than a batch of several.
     std::size_t from = first;  // the first statement not sent yet
     for (std::size_t i = first; i < pending.size();) {
-        const std::size_t rows = JoiningRows(pending, i);
-        if (rows < 2) {
+        const std::vector<std::string_view> rows = JoiningRows(pending, i);
+        if (rows.empty()) {
             ++i;
             continue;
         }
         SendBatch(pending, from, i);
-        SendJoined(pending, i, i + rows);
-        i += rows;
+        SendJoined(pending, i, rows);
+        i += rows.size() + 1;
         from = i;
     }
     SendBatch(pending, from, pending.size());
@@ -279,12 +279,14 @@ void ScriptRunner::SendBatch(const std::vector<Pending>& pending, std::size_t fr
         ExecuteStatement(pending[i].text, pending[i].line);
 }
 
-void ScriptRunner::SendJoined(const std::vector<Pending>& pending, std::size_t from, std::size_t to)
+void ScriptRunner::SendJoined(const std::vector<Pending>& pending, std::size_t from,
+                              const std::vector<std::string_view>& rows)
 {
+    const std::size_t to = from + rows.size() + 1;
     m_batch.assign(pending[from].text);
-    for (std::size_t i = from + 1; i < to; ++i) {
+    for (const std::string_view row : rows) {
         m_batch.append(",\n");
-        m_batch.append(SingleRowInsert::Read(pending[i].text)->Row());
+        m_batch.append(row);
     }
     try {
         m_connection.Execute(m_batch);
@@ -312,20 +314,23 @@ ScriptFailure ScriptRunner::BatchLost(const std::vector<Pending>& pending, std::
                          true);
 }
 
-std::size_t ScriptRunner::JoiningRows(const std::vector<Pending>& pending, std::size_t from)
+std::vector<std::string_view> ScriptRunner::JoiningRows(const std::vector<Pending>& pending, std::size_t from)
 {
+    std::vector<std::string_view> rows;
     const std::optional<SingleRowInsert> first = SingleRowInsert::Read(pending[from].text);
     if (!first)
-        return 1;
+        return rows;
     std::vector<SingleRowInsert::Kind> kinds = first->Kinds();
-    std::size_t to = from + 1;
-    while (to < pending.size() && to - from < kMostRows) {
-        const std::optional<SingleRowInsert> next = SingleRowInsert::Read(pending[to].text);
+    for (std::size_t at = from + 1; at < pending.size() && rows.size() + 1 < kMostRows; ++at) {
+        const std::optional<SingleRowInsert> next = SingleRowInsert::Read(pending[at].text);
         if (!next || next->Head() != first->Head() || !next->JoinTo(kinds))
             break;
-        ++to;
+        // The table is asked once a second row would join it, before more rows are read for it.
+        if (rows.empty() && !TakesJoinedRows(*first))
+            break;
+        rows.push_back(next->Row());
     }
-    return to - from > 1 && TakesJoinedRows(*first) ? to - from : 1;
+    return rows;
 }
 
 bool ScriptRunner::TakesJoinedRows(const SingleRowInsert& insert)

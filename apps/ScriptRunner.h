@@ -107,10 +107,11 @@ private:
     void SendPending();
     // Sends pending statements [from, to) in one round trip after a savepoint (one goes alone).
     void SendBatch(const std::vector<Pending>& pending, std::size_t from, std::size_t to);
-    // Sends the single-row inserts [from, to) as one insert of their rows.
-    void SendJoined(const std::vector<Pending>& pending, std::size_t from, std::size_t to);
-    // How many pending statements from this one on join into one insert (1: it goes as it is).
-    std::size_t JoiningRows(const std::vector<Pending>& pending, std::size_t from);
+    // Sends the single-row insert at from with the rows of the inserts after it as one insert.
+    void SendJoined(const std::vector<Pending>& pending, std::size_t from, const std::vector<std::string_view>& rows);
+    // The rows of the pending inserts after this one that join it, in order; none when it goes
+    // as it is.
+    std::vector<std::string_view> JoiningRows(const std::vector<Pending>& pending, std::size_t from);
     // The failure of statements [from, to) sent together, whose error ended the transaction.
     static ScriptFailure BatchLost(const std::vector<Pending>& pending, std::size_t from, std::size_t to,
                                   const automation::AutomationError& e);
