@@ -180,14 +180,23 @@ const char* const kScript = R"js(
     var url=location.pathname+location.search+(box.value?'#search='+encodeURIComponent(box.value):'');
     try{history.replaceState(null,'',url);}catch(e){}
   });
+  // The table the address names (a link of the tree, a bookmark) is made at once, not when the
+  // observer next runs, so that it is there when the page arrives at it.
+  function buildNamed(){
+    var id='';
+    try{id=decodeURIComponent(location.hash.slice(1));}catch(e){return;}
+    var target=id?document.getElementById(id):null;
+    if(target&&target.tabrixAt!==undefined&&!target.hidden&&!built[target.tabrixAt])build(target.tabrixAt);
+  }
   // A link of the tree changes the address too; only a search in it changes the search.
   window.addEventListener('hashchange',function(){
-    if(location.hash&&!/^#search=/.test(location.hash))return;
+    if(location.hash&&!/^#search=/.test(location.hash)){buildNamed();return;}
     box.value=fromAddress();
     apply(box.value);
   });
   box.value=fromAddress();
   apply(box.value);
+  buildNamed();
 
   function stored(name){try{return localStorage.getItem('tabrix.dictionary.'+name);}catch(e){return null;}}
   function store(name,value){try{localStorage.setItem('tabrix.dictionary.'+name,value);}catch(e){}}

@@ -156,9 +156,8 @@ TEST(DictionaryPageTest, ChromiumRendersThePageAndTheSearchInItsAddress)
 
 // What the page shows of the tables on and off screen: the tables that belong to no subsystem
 // under a caption (their tree key is no name), numbers right-aligned, a line instead of an empty
-// index list; a table far down the page is made when it comes into view (the address's anchor
-// scrolls to it), those between stay unmade, and a search finds them all the same and marks
-// what it found.
+// index list; a table far down the page that the address names is made at once, those between
+// stay unmade, and a search finds them all the same and marks what it found.
 TEST(DictionaryPageTest, TablesAreMadeWhenNeededAndTheSearchMarksItsHits)
 {
     const QString chromium = Chromium();
