@@ -64,8 +64,11 @@ bool NonzeroNumber(const TSqlTokens& tokens, size_t i)
 
 // Whether the operand from token i to last is one expression that a call may take as its
 // argument: a literal, a name, a variable, a call or a parenthesised expression, maybe signed.
+// Signs with nothing after them end the text: no operand there.
 bool WholeOperand(const TSqlTokens& tokens, size_t i, size_t last)
 {
+    if (last >= tokens.Size())
+        return false;
     while (i < last && tokens.Kind(i) == TokenKind::Punct && (tokens.Is(i, "-") || tokens.Is(i, "+")))
         ++i;
     if (tokens.Is(i, "("))
