@@ -16,6 +16,7 @@
 // one transaction (what the server itself takes to run them), and the same rows 100 to an insert,
 // an insert a batch (the server's own time for the rows as tabrix apply joins them), and prints
 // them all, the ratio and the rows each left in its table.
+#include "ChildProcess.h"
 #include "DemoDatabase.h"
 
 #include <QCoreApplication>
@@ -25,17 +26,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
-#include <chrono>
 #include <cstdio>
 #include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -44,36 +37,9 @@ namespace {
 double Run(const std::vector<std::string>& argv, const std::string& folder, const std::string& inPath = {},
            const std::string& outPath = {})
 {
-    std::vector<char*> args;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-    if (!inPath.empty())
-        posix_spawn_file_actions_addopen(&actions, STDIN_FILENO, inPath.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.empty() ? "/dev/null" : outPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        std::fprintf(stderr, "cannot start %s\n", args[0]);
-        return -1;
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::string line;
-        for (const std::string& a : argv)
-            line += a + " ";
-        std::fprintf(stderr, "failed: %s\n", line.c_str());
-        return -1;
-    }
-    return seconds;
+    const bench::ChildRun run =
+        bench::Run({.argv = argv, .folder = folder, .in = inPath, .out = outPath.empty() ? "/dev/null" : outPath});
+    return run.ok ? run.seconds : -1;
 }
 
 // The large table of rows rows in folder/name.db, and its scripts made by tabrix export

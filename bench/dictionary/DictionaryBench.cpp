@@ -14,6 +14,7 @@
 // and reports the median time and the largest peak of each beside the goals (whole dictionary
 // under 5 s and 200 MiB, search under 0.5 s, the page open in a browser under 2 s). --generate M
 // also times the generator writing a dictionary of M tables (the browser's 50,000-table case).
+#include "ChildProcess.h"
 #include "DemoDatabase.h"
 
 #include <QCoreApplication>
@@ -23,17 +24,11 @@
 #include <QTemporaryDir>
 #include <QUrl>
 
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
+#include <string>
 #include <vector>
-
-extern char** environ;
 
 namespace {
 
@@ -51,29 +46,13 @@ struct Measure {
 // Runs the program to its end with standard output to /dev/null; its wall time and peak memory.
 Measure RunOnce(const QString& program, const QStringList& arguments)
 {
-    std::vector<QByteArray> texts{program.toLocal8Bit()};
+    std::vector<std::string> argv{program.toStdString()};
     for (const QString& argument : arguments)
-        texts.push_back(argument.toLocal8Bit());
-    std::vector<char*> argv;
-    for (QByteArray& text : texts)
-        argv.push_back(text.data());
-    argv.push_back(nullptr);
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    QElapsedTimer timer;
-    timer.start();
-    pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0)
-        Fail(QStringLiteral("cannot start %1").arg(program));
-    int status = 0;
-    rusage usage{};
-    if (wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        Fail(QStringLiteral("%1 %2 failed").arg(program, arguments.join(u' ')));
-    return {static_cast<double>(timer.nsecsElapsed()) / 1e9, static_cast<double>(usage.ru_maxrss) / 1024.0};
+        argv.push_back(argument.toStdString());
+    const bench::ChildRun run = bench::Run({.argv = argv, .out = "/dev/null"});
+    if (!run.ok)
+        std::exit(2);
+    return {run.seconds, static_cast<double>(run.peakKiB) / 1024.0};
 }
 
 Measure Median(int runs, const QString& program, const QStringList& arguments)

@@ -18,6 +18,7 @@
 //
 // Each export runs in a child process of its own, so that the child's peak resident size
 // (VmHWM) and its processor time are those of that export alone.
+#include "ChildProcess.h"
 #include "DemoDatabase.h"
 #include "RowEstimate.h"
 #include "SqlIdentifier.h"
@@ -29,16 +30,15 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
-#include <fcntl.h>
 #include <sqlite3.h>
 #include <signal.h>
 #include <spawn.h>
-#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -58,68 +58,11 @@ struct Measure {
     bool ok = false;
 };
 
-// The peak resident size of a running process in KiB (VmHWM), or -1 once it is gone.
-long PeakKiB(pid_t pid)
-{
-    std::FILE* status = std::fopen(("/proc/" + std::to_string(pid) + "/status").c_str(), "r");
-    if (!status)
-        return -1;
-    long peak = -1;
-    char line[256];
-    while (std::fgets(line, sizeof line, status))
-        if (std::sscanf(line, "VmHWM: %ld kB", &peak) == 1)
-            break;
-    std::fclose(status);
-    return peak;
-}
-
-double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
-
-std::vector<char*> Arguments(const std::vector<std::string>& argv)
-{
-    std::vector<char*> args;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    return args;
-}
-
-// Spawns argv (standard output sent to outPath when redirect is set) and waits for it. The
-// peak memory is read from the running process: the resource usage that wait4 reports starts
-// from the spawning process's own size, which would hide a smaller child.
+// Runs argv, standard output sent to outPath when redirect is set; outPath's size afterwards.
 Measure Run(const std::vector<std::string>& argv, const std::string& outPath, bool redirect)
 {
-    std::vector<char*> args = Arguments(argv);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (redirect)
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-
-    Measure m;
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        std::fprintf(stderr, "cannot start %s\n", args[0]);
-        return m;
-    }
-    int status = 0;
-    rusage usage = {};
-    for (;;) {
-        const pid_t done = wait4(pid, &status, WNOHANG, &usage);
-        if (done == pid)
-            break;
-        // The peak only grows, so the last reading before the exit is the peak.
-        if (const long peak = PeakKiB(pid); peak > m.peakKiB)
-            m.peakKiB = peak;
-        usleep(2000);
-    }
-    m.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    m.cpuSeconds = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-    m.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0;
-    m.outputBytes = QFileInfo(QString::fromStdString(outPath)).size();
-    return m;
+    const bench::ChildRun run = bench::Run({.argv = argv, .out = redirect ? outPath : std::string()});
+    return {run.seconds, run.cpuSeconds, run.peakKiB, QFileInfo(QString::fromStdString(outPath)).size(), run.ok};
 }
 
 // The child: the converter's data export of one table of the database that connectionText
@@ -177,9 +120,7 @@ int LoopChild(const std::string& db, const std::string& table, bool withText)
 
 double CpuSeconds()
 {
-    rusage usage = {};
-    getrusage(RUSAGE_SELF, &usage);
-    return Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
+    return static_cast<double>(std::clock()) / CLOCKS_PER_SEC;
 }
 
 // The processor time of the row estimate that a host showing progress asks for, on a
@@ -207,7 +148,10 @@ public:
         const std::string portFile = folder + "/port";
         std::vector<std::string> argv = {program, "--dir", folder, "--user", "sa", "--password", m_password,
                                          "--port", "0", "--port-file", portFile};
-        std::vector<char*> args = Arguments(argv);
+        std::vector<char*> args;
+        for (const std::string& a : argv)
+            args.push_back(const_cast<char*>(a.c_str()));
+        args.push_back(nullptr);
         if (posix_spawn(&m_pid, args[0], nullptr, nullptr, args.data(), environ) != 0) {
             m_pid = -1;
             return;

@@ -14,18 +14,13 @@
 // freebcp reads the whole table (`out`) rather than a query (`queryout`): for a query it asks for
 // the columns with SET FMTONLY ON, which Babelfish does not honour, and freebcp 1.3 then loops on
 // the rows that come back instead of the column list.
+#include "ChildProcess.h"
 #include "Connection.h"
 #include "OdbcConnectionText.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <QTemporaryDir>
-
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
@@ -35,51 +30,13 @@
 #include <string>
 #include <vector>
 
-extern char** environ;
-
 namespace {
 
-struct Measure {
-    double seconds = -1;
-    double cpuSeconds = 0;  // user and system time of the child
-};
-
-double Seconds(const timeval& t) { return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6; }
-
 // Runs argv with standard output to outPath and standard error to errPath, shown when it failed
-// (freebcp writes the server's informational messages there); a negative time when it failed.
-Measure Run(const std::vector<std::string>& argv, const std::string& outPath, const std::string& errPath)
+// (freebcp writes the server's informational messages there).
+bench::ChildRun Run(const std::vector<std::string>& argv, const std::string& outPath, const std::string& errPath)
 {
-    std::vector<char*> args;
-    for (const std::string& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    Measure m;
-    const auto start = std::chrono::steady_clock::now();
-    pid_t pid = 0;
-    const int spawned = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (spawned != 0) {
-        std::fprintf(stderr, "cannot start %s\n", args[0]);
-        return m;
-    }
-    int status = 0;
-    rusage usage = {};
-    wait4(pid, &status, 0, &usage);
-    const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::ifstream err(errPath);
-        std::fprintf(stderr, "failed: %s\n%s\n", args[0],
-                     std::string(std::istreambuf_iterator<char>(err), std::istreambuf_iterator<char>()).c_str());
-        return m;
-    }
-    m.seconds = seconds;
-    m.cpuSeconds = Seconds(usage.ru_utime) + Seconds(usage.ru_stime);
-    return m;
+    return bench::Run({.argv = argv, .out = outPath, .err = errPath});
 }
 
 long long Lines(const std::string& path)
@@ -134,10 +91,10 @@ std::string FillSql(long long rows)
            "from n where i <= " + std::to_string(rows);
 }
 
-void Report(const char* what, const std::vector<Measure>& runs, double peerBest)
+void Report(const char* what, const std::vector<bench::ChildRun>& runs, double peerBest)
 {
     double best = 1e18, bestCpu = 1e18;
-    for (const Measure& m : runs) {
+    for (const bench::ChildRun& m : runs) {
         best = std::min(best, m.seconds);
         bestCpu = std::min(bestCpu, m.cpuSeconds);
     }
@@ -204,12 +161,12 @@ int main(int argc, char* argv[])
                                                  "select * from t_LargeTable"};
         const std::vector<std::string> freebcp = {"freebcp", database + ".dbo.t_LargeTable", "out", peer, "-c",
                                                   "-S", server, "-U", user, "-P", password};
-        std::vector<Measure> ourRuns, peerRuns;
+        std::vector<bench::ChildRun> ourRuns, peerRuns;
         for (int turn = 0; turn < turns; ++turn) {
             for (int k = 0; k < 2; ++k) {
                 const bool oursNow = (turn + k) % 2 == 0;
-                const Measure m = oursNow ? Run(tabrix, ours, messages) : Run(freebcp, "/dev/null", messages);
-                if (m.seconds < 0)
+                const bench::ChildRun m = oursNow ? Run(tabrix, ours, messages) : Run(freebcp, "/dev/null", messages);
+                if (!m.ok)
                     throw std::runtime_error("a reader failed");
                 (oursNow ? ourRuns : peerRuns).push_back(m);
                 std::printf("turn %d  %-8s %7.2f s  client cpu %6.2f s\n", turn + 1, oursNow ? "tabrix" : "freebcp",
@@ -224,7 +181,7 @@ int main(int argc, char* argv[])
             status = 2;
         }
         double peerBest = 1e18;
-        for (const Measure& m : peerRuns)
+        for (const bench::ChildRun& m : peerRuns)
             peerBest = std::min(peerBest, m.seconds);
         Report("freebcp DB.dbo.t_LargeTable out FILE -c", peerRuns, 0);
         Report("tabrix query --connection ... > FILE", ourRuns, peerBest);
