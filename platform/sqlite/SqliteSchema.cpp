@@ -114,11 +114,11 @@ SqliteSchema::SqliteSchema(sqlite3* db)
       m_tableSql(PrepareStatement(db, "SELECT sql FROM sqlite_schema WHERE rowid = ?1")),
       // Oldest first, as SQL Server numbers them.
       m_indexList(PrepareStatement(db, "SELECT name, \"unique\", origin FROM pragma_index_list(?1) ORDER BY seq DESC")),
+      m_indexKeys(PrepareStatement(db, "SELECT cid, \"desc\" FROM pragma_index_xinfo(?1) WHERE key ORDER BY seqno")),
       // A clustered index carries its mark in its text. sqlite_schema has no index on its names:
       // the marked ones are read in one pass, not looked up table by table.
       m_clusteredIndexes(
-          PrepareStatement(db, "SELECT name FROM sqlite_schema WHERE type = 'index' AND instr(sql, ?1) > 0")),
-      m_indexKeys(PrepareStatement(db, "SELECT cid, \"desc\" FROM pragma_index_xinfo(?1) WHERE key ORDER BY seqno"))
+          PrepareStatement(db, "SELECT name FROM sqlite_schema WHERE type = 'index' AND instr(sql, ?1) > 0"))
 {
 }
 

@@ -23,7 +23,8 @@ public:
     const std::vector<Token>& All() const { return m_all; }
     size_t Size() const { return m_sig.size(); }
     const Token& At(size_t i) const { return m_all[m_sig[i]]; }
-    TokenKind Kind(size_t i) const { return At(i).kind; }
+    // Blank beyond the last token, which no significant token is.
+    TokenKind Kind(size_t i) const { return i < Size() ? At(i).kind : TokenKind::Blank; }
     std::string_view Text(size_t i) const { return TokenText(m_text, At(i)); }
     // A word in lower case, any other token as it stands; empty beyond the last token.
     const std::string& Lower(size_t i) const;
