@@ -155,8 +155,9 @@ TEST_F(ExportVerifierTest, AServersTableComparesAsItsColumnTypesHoldTheValues)
         const std::vector<std::string> reports = Verify(ok);
         EXPECT_EQ(ok, c.report == nullptr);
         ASSERT_EQ(reports.size(), c.report ? 1u : 0u) << (reports.empty() ? std::string() : reports[0]);
-        if (c.report)
+        if (c.report) {
             EXPECT_NE(reports[0].find(c.report), std::string::npos) << reports[0];
+        }
     }
 }
 

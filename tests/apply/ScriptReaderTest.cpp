@@ -89,8 +89,9 @@ TEST(ScriptReader, ReadsScriptsLargerThanAWindow)
     std::optional<ScriptStatement> last, previous;
     while (auto statement = reader.Next()) {
         ++count;
-        if (count % 10000 == 0)
+        if (count % 10000 == 0) {
             EXPECT_EQ(statement->line, 2 * count - 1);
+        }
         previous = std::move(last);
         last = statement;
     }

@@ -217,8 +217,9 @@ TEST(TSqlValues, CollationIsATotalOrder)
             const int ab = CompareText(a, b);
             EXPECT_EQ(ab > 0, CompareText(b, a) < 0) << a << " / " << b;
             for (const std::string& c : texts)
-                if (ab <= 0 && CompareText(b, c) <= 0)
+                if (ab <= 0 && CompareText(b, c) <= 0) {
                     EXPECT_LE(CompareText(a, c), 0) << a << " " << b << " " << c;
+                }
         }
     std::sort(texts.begin(), texts.end(), [](const std::string& a, const std::string& b) { return CompareText(a, b) < 0; });
     EXPECT_LT(std::find(texts.begin(), texts.end(), "_") - texts.begin(), std::find(texts.begin(), texts.end(), "0") - texts.begin());

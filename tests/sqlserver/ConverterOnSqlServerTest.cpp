@@ -26,9 +26,10 @@ protected:
         // legacy views lack the defaults and index keys; SQL Server and the stand-in keep them.
         const bool structures = serverAttributes.find("structfile") != std::string::npos;
         ASSERT_EQ(catalogues.size(), structures ? 1u : 0u);
-        if (structures)
+        if (structures) {
             EXPECT_EQ(catalogues[0].startsWith(QStringLiteral("catalogue views")), m_babelfish)
                 << catalogues[0].toStdString();
+        }
     }
 
     std::string ItemRowsQuery() const
