@@ -1,7 +1,7 @@
-// Any text as a script for tabrix apply: read statement after statement, and each single-row
-// insert among them joined to the rows before it of the same head, the way the runner sends them
-// to a server. The statements must follow one another inside the script, and a joined insert
-// must hold each row's values as they stand, nothing of one row running into the next.
+// Any text as a script for tabrix apply: read statement after statement, and each run of
+// single-row inserts of the same head joined as the runner sends them to a server. The
+// statements must follow one another inside the script, and a joined insert must hold each
+// row's values as they stand, nothing of one row running into the next.
 #include "FuzzCheck.h"
 #include "ScriptReader.h"
 #include "SingleRowInsert.h"
@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,18 +35,17 @@ std::vector<std::string_view> Words(std::string_view text)
     return words;
 }
 
-// The joined insert of rows under head reads as the head's tokens, then each row's own tokens
-// with a comma between them.
-void CheckJoined(std::string_view head, const std::vector<std::string_view>& rows)
+// The joined insert, made as the runner makes it (the first insert, then ",\n" and each further
+// row), reads as the first insert's tokens, then a comma and each row's own tokens.
+void CheckJoined(std::string_view first, const std::vector<std::string_view>& rows)
 {
-    std::string joined(head);
-    std::vector<std::string_view> expected = Words(head);
-    for (size_t r = 0; r < rows.size(); ++r) {
-        joined += r == 0 ? " " : ", ";
-        joined += rows[r];
-        if (r > 0)
-            expected.push_back(",");
-        const std::vector<std::string_view> own = Words(rows[r]);
+    std::string joined(first);
+    std::vector<std::string_view> expected = Words(first);
+    for (const std::string_view row : rows) {
+        joined += ",\n";
+        joined += row;
+        expected.push_back(",");
+        const std::vector<std::string_view> own = Words(row);
         expected.insert(expected.end(), own.begin(), own.end());
     }
     FUZZ_CHECK(Words(joined) == expected);
@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ScriptReader reader(script);
     const char* after = script.data();
     long line = 1;
-    std::string_view head;
+    std::optional<SingleRowInsert> first;
+    std::string_view firstText;
     std::vector<std::string_view> rows;
     std::vector<SingleRowInsert::Kind> kinds;
     while (const auto statement = reader.Next()) {
@@ -68,19 +69,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         after = statement->text.data() + statement->text.size();
         line = statement->line;
 
-        const auto insert = SingleRowInsert::Read(statement->text);
-        if (!insert)
-            continue;
-        FUZZ_CHECK(Inside(insert->Head(), statement->text) && Inside(insert->Row(), statement->text));
-        FUZZ_CHECK(insert->Row().front() == '(' && insert->Row().back() == ')');
-        if (!rows.empty() && insert->Head() == head && insert->JoinTo(kinds)) {
-            rows.push_back(insert->Row());
-            CheckJoined(head, rows);
+        auto insert = SingleRowInsert::Read(statement->text);
+        if (!insert) {
+            first.reset();
             continue;
         }
-        head = insert->Head();
-        rows = {insert->Row()};
+        FUZZ_CHECK(Inside(insert->Head(), statement->text) && Inside(insert->Row(), statement->text));
+        FUZZ_CHECK(insert->Row().front() == '(' && insert->Row().back() == ')');
+        if (first && insert->Head() == first->Head() && insert->JoinTo(kinds)) {
+            rows.push_back(insert->Row());
+            CheckJoined(firstText, rows);
+            continue;
+        }
         kinds = insert->Kinds();
+        first = std::move(insert);
+        firstText = statement->text;
+        rows.clear();
     }
     FUZZ_CHECK(reader.Position() <= script.size());
     return 0;
